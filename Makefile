@@ -1,0 +1,42 @@
+# A thin layer over CMake. `make run` builds and starts the viewer, `make test` runs every test:
+# the normal build, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the file-parser fuzzer for FUZZ_SECONDS on top of its committed corpus.
+
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+export QT_QPA_PLATFORM ?= offscreen
+SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: build run test test-plain test-sanitize test-fuzz bench clean
+
+build:
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build -j $(JOBS)
+
+run: build
+	QT_QPA_PLATFORM= ./build/app/korvex
+
+test: test-plain test-sanitize test-fuzz
+
+test-plain: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON -DKORVEX_BENCH=OFF
+	cmake --build build-sanitize -j $(JOBS)
+	$(SANITIZER_OPTIONS) ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+test-fuzz:
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEX_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_radiometricreader
+	rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
+	$(SANITIZER_OPTIONS) ./build-fuzz/fuzz/fuzz_radiometricreader -max_total_time=$(FUZZ_SECONDS) \
+		-rss_limit_mb=2048 -timeout=10 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
+
+bench: build
+	./build/bench/bench_parse --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,24 @@
+#include "imagedrawpath.h"
+
+ImageDrawPath::ImageDrawPath(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ImageDrawPath::ImageDrawPath(const ImageDrawPath &other)
+    : QObject(nullptr)
+    , type(other.type)
+    , path(other.path)
+{
+    for (int i = 0; i < pointCount; ++i)
+        points[i] = other.points[i];
+}
+
+ImageDrawPath &ImageDrawPath::operator=(const ImageDrawPath &other)
+{
+    type = other.type;
+    path = other.path;
+    for (int i = 0; i < pointCount; ++i)
+        points[i] = other.points[i];
+    return *this;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "imageentity.h"
+
+#include <QString>
+#include <QThread>
+
+// Reads one photograph on its own thread. The file is parsed into a private entity; only a
+// successful parse is copied into the caller's entity, on the thread that created this object,
+// right before parseSucceed(). A failed parse leaves the caller's entity as it was, and nothing
+// else ever sees an entity that is half read.
+class ParseImageThread : public QThread
+{
+    Q_OBJECT
+public:
+    static ParseImageThread *create(const QString &filePath, ImageEntity *entity);
+    ~ParseImageThread() override;
+
+    bool launch();
+    bool isFileAvailable() const;
+    bool isImageFile() const;
+
+signals:
+    void parseFailed();
+    void parseSucceed();
+
+protected:
+    void run() override;
+
+private:
+    ParseImageThread(const QString &filePath, ImageEntity *entity);
+    bool parseFile();
+    void handOver();
+
+    QString filePath;
+    ImageEntity *entity;
+    // Written by run() alone; handOver() reads them after run() has returned.
+    ImageEntity parsed;
+    bool succeeded = false;
+};

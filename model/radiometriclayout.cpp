@@ -1,0 +1,110 @@
+#include "radiometriclayout.h"
+
+#include <cstring>
+
+namespace {
+
+quint16 u16At(const QByteArray &bytes, qint64 offset)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
+    return quint16(data[0] | (data[1] << 8));
+}
+
+qint32 i32At(const QByteArray &bytes, qint64 offset)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
+    return qint32(quint32(data[0]) | (quint32(data[1]) << 8) | (quint32(data[2]) << 16)
+                  | (quint32(data[3]) << 24));
+}
+
+} // namespace
+
+QVector<QPoint> RadiometricLayout::findJpegs(const QByteArray &bytes)
+{
+    QVector<QPoint> ranges;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qint64 size = bytes.size();
+    qint64 i = 0;
+    while (i <= size - 4) {
+        // Only the first FF D8 FF E0 of the file, or one right after the previous JPEG, opens a
+        // JPEG; once the byte after the last JPEG is not one, no further JPEG can be taken.
+        const bool opens = data[i] == 0xFF && data[i + 1] == 0xD8 && data[i + 2] == 0xFF
+                           && data[i + 3] == 0xE0;
+        if (!opens) {
+            if (!ranges.isEmpty())
+                break;
+            ++i;
+            continue;
+        }
+        const qint64 start = i;
+        qint64 end = -1;
+        for (qint64 j = start + 1; j <= size - 2;) {
+            const void *found = std::memchr(data + j, 0xFF, size_t(size - 1 - j));
+            if (!found)
+                break;
+            j = static_cast<const uchar *>(found) - data;
+            if (data[j + 1] == 0xD9) {
+                end = j + 1;
+                break;
+            }
+            ++j;
+        }
+        if (end < 0)
+            break;
+        ranges.append(QPoint(int(start), int(end)));
+        i = end + 1;
+    }
+    return ranges;
+}
+
+RadiometricLayout RadiometricLayout::locate(const QByteArray &bytes)
+{
+    RadiometricLayout layout;
+    const qint64 size = bytes.size();
+    layout.jpegs = findJpegs(bytes);
+    if (layout.jpegs.isEmpty())
+        return layout;
+
+    layout.temperatureOffset = qint64(layout.jpegs.last().y()) + 1;
+    if (size - layout.temperatureOffset < 4) {
+        layout.failure = Failure::TemperatureHeader;
+        return layout;
+    }
+    layout.temperatureWidth = u16At(bytes, layout.temperatureOffset);
+    layout.temperatureHeight = u16At(bytes, layout.temperatureOffset + 2);
+    layout.temperatureLength = 2 * qint64(layout.temperatureWidth) * layout.temperatureHeight;
+    const qint64 temperatureEnd = layout.temperatureOffset + 4 + layout.temperatureLength;
+    if (temperatureEnd > size) {
+        layout.failure = Failure::TemperatureMatrix;
+        return layout;
+    }
+
+    layout.grayOffset = temperatureEnd;
+    if (size - layout.grayOffset < 4) {
+        layout.failure = Failure::GrayHeader;
+        return layout;
+    }
+    layout.grayWidth = u16At(bytes, layout.grayOffset);
+    layout.grayHeight = u16At(bytes, layout.grayOffset + 2);
+    layout.grayLength = qint64(layout.grayWidth) * layout.grayHeight;
+    const qint64 grayEnd = layout.grayOffset + 4 + layout.grayLength;
+    if (grayEnd > size) {
+        layout.failure = Failure::GrayMatrix;
+        return layout;
+    }
+
+    layout.deviceOffset = grayEnd;
+    if (size - layout.deviceOffset < 4) {
+        layout.failure = Failure::DeviceLength;
+        return layout;
+    }
+    layout.deviceLength = i32At(bytes, layout.deviceOffset);
+    // The length counts its own four bytes, so anything below 4 cannot be a block.
+    if (layout.deviceLength < 4 || layout.deviceLength > size - layout.deviceOffset) {
+        layout.failure = Failure::DeviceBlock;
+        return layout;
+    }
+    layout.trailerOffset = layout.deviceOffset + layout.deviceLength;
+    layout.failure = Failure::None;
+    return layout;
+}

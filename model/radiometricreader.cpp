@@ -1,0 +1,293 @@
+#include "radiometricreader.h"
+
+#include "imageentity.h"
+#include "radiometriclayout.h"
+
+#include <QBuffer>
+#include <QDebug>
+#include <QImageReader>
+#include <QRect>
+
+#include <limits>
+
+namespace {
+
+const char regionTag[] = "<mzr-region>";
+const char featureTag[] = "<mzr-featre>";
+constexpr int tagSize = 12;
+constexpr int regionEndTagSize = 13;
+constexpr int featureBlockSize = 26;
+constexpr int shortDeviceLength = 104;
+
+// Little-endian fields of a byte range; bytes beyond its end read as 0.
+class FieldReader
+{
+public:
+    FieldReader(const QByteArray &bytes, qint64 begin, qint64 length)
+        : data(reinterpret_cast<const uchar *>(bytes.constData()) + begin)
+        , length(length)
+    {
+    }
+
+    uchar byteAt(qint64 offset) const
+    {
+        return offset >= 0 && offset < length ? data[offset] : 0;
+    }
+    quint16 u16(qint64 offset) const { return quint16(byteAt(offset) | (byteAt(offset + 1) << 8)); }
+    qint32 i32(qint64 offset) const
+    {
+        return qint32(quint32(u16(offset)) | (quint32(u16(offset + 2)) << 16));
+    }
+    QString text(qint64 offset, int size) const
+    {
+        QByteArray bytes;
+        for (int i = 0; i < size && byteAt(offset + i) != 0; ++i)
+            bytes.append(char(byteAt(offset + i)));
+        return QString::fromUtf8(bytes);
+    }
+
+private:
+    const uchar *data;
+    qint64 length;
+};
+
+QImage decodeImage(const QByteArray &bytes, const QPoint &range)
+{
+    const QByteArray encoded =
+        QByteArray::fromRawData(bytes.constData() + range.x(), range.y() - range.x() + 1);
+    QBuffer buffer;
+    buffer.setData(encoded);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > RadiometricReader::maximumImagePixels)
+        return QImage();
+    return reader.read();
+}
+
+int rangeLength(const QPoint &range)
+{
+    return range.y() - range.x() + 1;
+}
+
+void decodeScreen(const QByteArray &bytes, const QPoint &range, ImageEntity &entity)
+{
+    entity.screenLength = rangeLength(range);
+    entity.screenImage = decodeImage(bytes, range);
+    entity.screenWidth = entity.screenImage.width();
+    entity.screenHeight = entity.screenImage.height();
+    qDebug() << "Screen范围：" << range << "长度：" << entity.screenLength << Qt::endl;
+}
+
+void decodeCamera(const QByteArray &bytes, const QPoint &range, ImageEntity &entity)
+{
+    entity.cameraLength = rangeLength(range);
+    entity.cameraImage = decodeImage(bytes, range);
+}
+
+void decodeImages(const QByteArray &bytes, const QVector<QPoint> &jpegs, ImageEntity &entity)
+{
+    if (jpegs.size() == 1) {
+        qDebug() << "只有Screen图像数据" << Qt::endl;
+        decodeScreen(bytes, jpegs[0], entity);
+    } else if (jpegs.size() == 2) {
+        qDebug() << "Screen图像数据 + Camera图像数据" << Qt::endl;
+        decodeScreen(bytes, jpegs[0], entity);
+        decodeCamera(bytes, jpegs[1], entity);
+        qDebug() << "Camera宽：" << entity.cameraImage.width() << ", 高："
+                 << entity.cameraImage.height() << Qt::endl;
+        qDebug() << "Camera范围：" << jpegs[1] << "长度：" << entity.cameraLength << Qt::endl;
+    } else if (jpegs.size() == 3) {
+        qDebug() << "Feature图像数据 + Screen图像数据 + Camera图像数据" << Qt::endl;
+        entity.featureLength = rangeLength(jpegs[0]);
+        entity.featureImage = decodeImage(bytes, jpegs[0]);
+        qDebug() << "Feature范围：" << jpegs[0] << "长度：" << entity.featureLength << Qt::endl;
+        decodeScreen(bytes, jpegs[1], entity);
+        decodeCamera(bytes, jpegs[2], entity);
+        qDebug() << "Camera范围：" << jpegs[2] << "长度：" << entity.cameraLength << Qt::endl;
+    }
+}
+
+void readFeaturePoint(const FieldReader &block, qint64 offset, FeaturePoint &point)
+{
+    point.x = block.u16(offset);
+    point.y = block.u16(offset + 2);
+    point.temperature = float(block.i32(offset + 4)) / 10.0f;
+}
+
+void readDevice(const QByteArray &bytes, const RadiometricLayout &layout, ImageDetails &details)
+{
+    const FieldReader block(bytes, layout.deviceOffset, layout.deviceLength);
+    details.infoLength = layout.deviceLength;
+    details.infoText1 = block.text(4, 20);
+    details.infoText2 = block.text(24, 20);
+    details.captureTime = block.text(44, 20);
+    readFeaturePoint(block, 64, details.feature.centrePoint);
+    readFeaturePoint(block, 72, details.feature.maxPoint);
+    readFeaturePoint(block, 80, details.feature.minPoint);
+    details.emissivity = block.i32(88);
+    details.palette = block.i32(92);
+    details.unit = block.i32(96);
+    // Computed wide: 100 minus the most negative stored value does not fit in an int.
+    const qint64 blend = 100 - qint64(block.i32(100));
+    details.blend = int(qMin<qint64>(blend, std::numeric_limits<int>::max()));
+    if (layout.deviceLength == shortDeviceLength) {
+        details.margin.top = 13;
+        details.margin.right = 0;
+        details.margin.bottom = 13;
+        details.margin.left = 0;
+    } else {
+        details.margin.top = block.u16(104);
+        details.margin.right = block.u16(106);
+        details.margin.bottom = block.u16(108);
+        details.margin.left = block.u16(110);
+    }
+}
+
+void cropScreen(ImageEntity &entity)
+{
+    const ImageMargin &margin = entity.details.margin;
+    if (entity.screenImage.isNull() || entity.screenImage.sizeInBytes() <= 0)
+        return;
+    const int width = entity.screenImage.width() - margin.left - margin.right;
+    const int height = entity.screenImage.height() - margin.top - margin.bottom;
+    // A margin that leaves nothing of the picture cannot be the camera's border; keep it whole.
+    if (width <= 0 || height <= 0)
+        return;
+    entity.screenImage = entity.screenImage.copy(QRect(margin.left, margin.top, width, height));
+}
+
+bool hasTag(const QByteArray &bytes, qint64 offset, const char *tag)
+{
+    return bytes.size() - offset >= tagSize
+           && std::equal(tag, tag + tagSize, bytes.constData() + offset);
+}
+
+ImageDrawPath shapeFromRecord(const FieldReader &payload, qint64 offset, int type)
+{
+    ImageDrawPath shape;
+    shape.type = type;
+    auto readPoint = [&](int index, qint64 at, bool withValue) {
+        PathPoint &point = shape.points[index];
+        point.x = float(payload.u16(offset + at)) / 10000.0f;
+        point.y = float(payload.u16(offset + at + 2)) / 10000.0f;
+        if (withValue)
+            point.value = float(payload.i32(offset + at + 4)) / 10.0f;
+    };
+    // A point shape is only its measured point; the other kinds keep both drag ends as well.
+    if (type != 0) {
+        readPoint(0, 0, false);
+        readPoint(1, 8, false);
+        readPoint(4, 24, true);
+    }
+    readPoint(3, 16, true);
+    return shape;
+}
+
+void readShapes(const QByteArray &bytes, qint64 payloadOffset, qint64 payloadLength,
+                QList<ImageDrawPath> &shapes)
+{
+    static const char *const countLines[] = {"携带点个数：", "携带线条个数：", "携带矩形个数：",
+                                             "携带椭圆个数："};
+    const FieldReader payload(bytes, payloadOffset, payloadLength);
+    qint64 offset = 0;
+    for (int type = 0; type < 4; ++type) {
+        const int count = offset + 2 <= payloadLength ? payload.u16(offset) : 0;
+        offset += 2;
+        qDebug() << countLines[type] << count << Qt::endl;
+        // Records are only taken from inside the payload, so a count that promises more than
+        // the block holds cannot conjure up empty shapes.
+        const qint64 fitting = qMax<qint64>(0, (payloadLength - offset) / RadiometricReader::shapeRecordSize);
+        const qint64 taken = qMin<qint64>(count, fitting);
+        for (qint64 i = 0; i < taken; ++i)
+            shapes.append(shapeFromRecord(payload, offset + i * RadiometricReader::shapeRecordSize, type));
+        offset += qint64(count) * RadiometricReader::shapeRecordSize;
+    }
+}
+
+void readTrailer(const QByteArray &bytes, qint64 offset, ImageEntity &entity)
+{
+    const qint64 size = bytes.size();
+    if (hasTag(bytes, offset, regionTag)) {
+        if (size - offset - tagSize < 4)
+            return;
+        const qint64 payloadLength = FieldReader(bytes, offset + tagSize, 4).i32(0);
+        const qint64 payloadOffset = offset + tagSize + 4;
+        if (payloadLength < 0 || size - payloadOffset < payloadLength + regionEndTagSize)
+            return;
+        readShapes(bytes, payloadOffset, payloadLength, entity.image_drawpaths);
+        const qint64 featureOffset = payloadOffset + payloadLength + regionEndTagSize;
+        if (size - featureOffset >= featureBlockSize)
+            entity.details.featureShown = bytes.at(int(featureOffset + tagSize)) != 0;
+    } else if (hasTag(bytes, offset, featureTag)) {
+        if (size - offset - tagSize >= featureBlockSize - tagSize)
+            entity.details.featureShown = bytes.at(int(offset + tagSize)) != 0;
+    }
+}
+
+} // namespace
+
+bool RadiometricReader::read(const QByteArray &bytes, ImageEntity &entity)
+{
+    using Failure = RadiometricLayout::Failure;
+    const RadiometricLayout layout = RadiometricLayout::locate(bytes);
+    for (const QPoint &range : layout.jpegs)
+        qDebug() << "查找到一张JPG：" << range << Qt::endl;
+    if (layout.jpegs.isEmpty()) {
+        qDebug() << "图像解析失败长度为0，解析失败" << Qt::endl;
+        return false;
+    }
+    qDebug() << "找到图片数据个数：" << layout.jpegs.size() << Qt::endl;
+    decodeImages(bytes, layout.jpegs, entity);
+
+    qDebug() << "温度数据宽高开始下标：" << layout.temperatureOffset << Qt::endl;
+    if (layout.failure == Failure::TemperatureHeader) {
+        qDebug() << "温度数据长宽错误，解析失败" << Qt::endl;
+        return false;
+    }
+    entity.temperatureWidth = layout.temperatureWidth;
+    entity.temperatureHeight = layout.temperatureHeight;
+    qDebug() << "温度数据宽 = " << entity.temperatureWidth << Qt::endl;
+    qDebug() << "温度数据高 = " << entity.temperatureHeight << Qt::endl;
+    const qint64 temperatureStart = layout.temperatureOffset + 4;
+    qDebug() << "温度数据开始下标：" << temperatureStart << "，长度：" << layout.temperatureLength
+             << Qt::endl;
+    if (layout.failure == Failure::TemperatureMatrix) {
+        qDebug() << "温度数据长宽错误，解析失败" << Qt::endl;
+        return false;
+    }
+    entity.temperatureData = bytes.mid(int(temperatureStart), int(layout.temperatureLength));
+
+    qDebug() << "灰度数据宽高开始下标：" << layout.grayOffset << Qt::endl;
+    if (layout.failure == Failure::GrayHeader) {
+        qDebug() << "灰度数据长宽错误，解析失败" << Qt::endl;
+        return false;
+    }
+    entity.grayWidth = layout.grayWidth;
+    entity.grayHeight = layout.grayHeight;
+    const qint64 grayStart = layout.grayOffset + 4;
+    qDebug() << "灰度数据开始下标：" << grayStart << "，长度：" << layout.grayLength << Qt::endl;
+    if (layout.failure == Failure::GrayMatrix) {
+        qDebug() << "灰度数据读取错误，解析失败" << Qt::endl;
+        return false;
+    }
+    entity.grayData = bytes.mid(int(grayStart), int(layout.grayLength));
+
+    qDebug() << "设备信息开始下标：" << layout.deviceOffset << Qt::endl;
+    if (layout.failure == Failure::DeviceLength) {
+        qDebug() << "设备信息长度错误，解析失败" << Qt::endl;
+        return false;
+    }
+    if (layout.failure == Failure::DeviceBlock) {
+        qDebug() << "设备信息读取错误，解析失败" << Qt::endl;
+        return false;
+    }
+    readDevice(bytes, layout, entity.details);
+    cropScreen(entity);
+    qDebug() << "图片特征数据读取完成" << Qt::endl;
+
+    readTrailer(bytes, layout.trailerOffset, entity);
+    entity.loaded = true;
+    qDebug() << "文件信息解析完成" << Qt::endl;
+    return true;
+}

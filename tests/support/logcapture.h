@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMutex>
+#include <QStringList>
+#include <QtGlobal>
+
+// Collects the debug lines written while it lives, from any thread, trimmed of the spaces and
+// line ends that the logging stream adds.
+class LogCapture
+{
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture &) = delete;
+    LogCapture &operator=(const LogCapture &) = delete;
+
+    QStringList lines() const;
+    // The lines that start with one of the given texts, in the order they were written.
+    QStringList linesStartingWith(const QStringList &prefixes) const;
+    bool contains(const QString &line) const;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message);
+
+    mutable QMutex mutex;
+    QStringList captured;
+    QtMessageHandler previous;
+};

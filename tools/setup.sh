@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Korvex needs on Debian 12, and only what is missing.
+set -euo pipefail
+
+packages=(
+    make cmake g++ pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools
+    clang libclang-rt-14-dev
+    libbenchmark-dev
+    fonts-wqy-microhei
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then
+        sudo=(sudo)
+    else
+        echo "Run as root or install sudo to install: ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
