@@ -1,0 +1,31 @@
+// Feeds arbitrary bytes to the photograph reader: it must neither crash nor read out of bounds,
+// nor allocate without bound, whatever the file holds.
+#include "imageentity.h"
+#include "radiometricreader.h"
+
+#include <QCoreApplication>
+
+#include <cstdint>
+
+namespace {
+void discard(QtMsgType, const QMessageLogContext&, const QString&) {}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qInstallMessageHandler(discard);
+    // Image plugins are found through the application object.
+    static QCoreApplication application(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size > size_t(RadiometricReader::maximumFileSize))
+        return 0;
+    const QByteArray bytes =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    ImageEntity entity;
+    RadiometricReader::read(bytes, entity);
+    return 0;
+}
