@@ -1,5 +1,47 @@
 #include "imageentity.h"
 
+namespace {
+
+constexpr float fahrenheitFactor = 1.8f;
+constexpr float fahrenheitOffset = 32.0f;
+constexpr float kelvinOffset = 273.15f;
+
+float fromCelsius(float value, int toUnit)
+{
+    switch (toUnit) {
+        case 0:
+            return value;
+        case 1:
+            return value * fahrenheitFactor + fahrenheitOffset;
+        case 2:
+            return value + kelvinOffset;
+        default:
+            return 0.0f;
+    }
+}
+
+bool isKnownUnit(int unit)
+{
+    return unit >= 0 && unit <= 2;
+}
+
+QString unitText(float value, int unit)
+{
+    static const QString templates[] = {
+        QStringLiteral("%1\u2103"),
+        QStringLiteral("%1\u2109"),
+        QStringLiteral("%1K"),
+    };
+    return templates[unit].arg(QString::number(value, 'f', 1));
+}
+
+QString notAvailable()
+{
+    return QStringLiteral("N.A");
+}
+
+} // namespace
+
 ImageEntity::ImageEntity(QObject *parent)
     : QObject(parent)
 {
@@ -49,4 +91,37 @@ ImageEntity &ImageEntity::operator=(const ImageEntity &other)
     image_drawpaths = other.image_drawpaths;
     loaded = other.loaded;
     return *this;
+}
+
+float ImageEntity::convertTemperature(float value, int fromUnit, int toUnit)
+{
+    switch (fromUnit) {
+        case 0:
+            return fromCelsius(value, toUnit);
+        case 1:
+            if (toUnit == 1)
+                return value;
+            return fromCelsius((value - fahrenheitOffset) / fahrenheitFactor, toUnit);
+        default:
+            return 0.0f;
+    }
+}
+
+QString ImageEntity::temperatureText(float value, int fromUnit, int toUnit)
+{
+    if (!isKnownUnit(toUnit))
+        return notAvailable();
+    return unitText(convertTemperature(value, fromUnit, toUnit), toUnit);
+}
+
+float ImageEntity::featureTemperature(const FeaturePoint &point, int unit) const
+{
+    return loaded ? fromCelsius(point.temperature, unit) : 0.0f;
+}
+
+QString ImageEntity::featureTemperatureText(const FeaturePoint &point, int unit) const
+{
+    if (!loaded || !isKnownUnit(unit))
+        return notAvailable();
+    return unitText(fromCelsius(point.temperature, unit), unit);
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QObject>
+#include <QString>
 
 // One radiometric photograph. Images, matrices and the shape list are implicitly shared, so a
 // copy is cheap and a worker can own one while the window goes on with its own.
@@ -18,6 +19,14 @@ public:
     explicit ImageEntity(QObject *parent = nullptr);
     ImageEntity(const ImageEntity &other);
     ImageEntity &operator=(const ImageEntity &other);
+
+    // Units are 0 Celsius, 1 Fahrenheit, 2 Kelvin. A value converts to 0 and reads "N.A" in any
+    // other target unit; only Celsius and Fahrenheit are known as a source.
+    static float convertTemperature(float value, int fromUnit, int toUnit);
+    static QString temperatureText(float value, int fromUnit, int toUnit);
+    // A feature point's temperature in a unit; 0 and "N.A" until a photograph is loaded.
+    float featureTemperature(const FeaturePoint &point, int unit) const;
+    QString featureTemperatureText(const FeaturePoint &point, int unit) const;
 
     QImage featureImage;
     int featureLength = 0;
