@@ -1,0 +1,58 @@
+#include "blendscheduler.h"
+
+#include "imageblendthread.h"
+
+#include <QDebug>
+
+BlendScheduler::BlendScheduler(QObject* parent)
+  : QObject(parent)
+{
+}
+
+BlendScheduler::~BlendScheduler()
+{
+    delete pending;
+}
+
+bool BlendScheduler::request(ImageEntity* entity, unsigned palette, float blend)
+{
+    ImageBlendThread* thread = ImageBlendThread::create(entity, palette, blend);
+    if (!thread)
+        return false;
+    if (running) {
+        delete pending;
+        pending = thread;
+    } else {
+        start(thread);
+    }
+    return true;
+}
+
+void BlendScheduler::start(ImageBlendThread* thread)
+{
+    // The result signals come from the thread's hand-over on this thread, before deleteLater().
+    connect(thread, &ImageBlendThread::blendSucceed, this, [this](const QImage& image) {
+        startPending();
+        emit blendSucceed(image);
+    });
+    connect(thread, &ImageBlendThread::blendFailed, this, [this]() {
+        startPending();
+        emit blendFailed();
+    });
+    running = thread;
+    if (!thread->launch()) {
+        qDebug() << "合成图像线程启动失败" << Qt::endl;
+        running = nullptr;
+        delete thread;
+        startPending();
+    }
+}
+
+void BlendScheduler::startPending()
+{
+    running = nullptr;
+    ImageBlendThread* next = pending;
+    pending = nullptr;
+    if (next)
+        start(next);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "imageentity.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QThread>
+
+// Renders a photograph's gray matrix through a palette and mixes it with the Camera image.
+// Everything the render reads is copied by create(), on the creating thread; run() works on
+// those copies alone. The palette image and the result are handed over on the creating thread,
+// where the entity's paletteImage is replaced right before the result signal, so the entity is
+// only ever touched by the thread that owns it.
+class ImageBlendThread : public QThread
+{
+    Q_OBJECT
+public:
+    // Null for a null entity, a palette code above 4 or a blend degree outside 0 to 1.
+    static ImageBlendThread* create(ImageEntity* entity, unsigned palette, float blend);
+    ~ImageBlendThread() override;
+
+    bool launch();
+
+    // A width x height image of the gray levels through the palette; null when the sizes do not
+    // describe grayData exactly.
+    static QImage renderPaletteImage(const QByteArray& grayData,
+                                     int width,
+                                     int height,
+                                     unsigned palette);
+    // Camera weighted by 1 - blend plus palette weighted by blend, at the size of the larger
+    // image (in bytes); null when either image is null.
+    static QImage blendImages(const QImage& paletteImage, const QImage& cameraImage, float blend);
+
+signals:
+    void blendFailed();
+    void blendSucceed(const QImage& image);
+
+protected:
+    void run() override;
+
+private:
+    ImageBlendThread(ImageEntity* entity, unsigned palette, float blend);
+    QImage blendResult() const;
+    void handOver();
+
+    ImageEntity* entity;
+    unsigned palette;
+    float blend;
+    const QByteArray grayData;
+    const int grayWidth;
+    const int grayHeight;
+    const QImage cameraImage;
+    // Written by run() alone; handOver() reads them after run() has returned.
+    QImage paletteImage;
+    QImage result;
+};

@@ -1,0 +1,139 @@
+#include "blendscheduler.h"
+#include "imageblendthread.h"
+#include "logcapture.h"
+#include "palettetable.h"
+
+#include <QtTest>
+
+namespace {
+
+// Large enough that a blend is still running when the next request comes in.
+ImageEntity photograph()
+{
+    ImageEntity entity;
+    entity.grayWidth = 320;
+    entity.grayHeight = 240;
+    entity.grayData = QByteArray(320 * 240, Qt::Uninitialized);
+    for (int i = 0; i < entity.grayData.size(); ++i)
+        entity.grayData[i] = char(i % 251);
+    entity.cameraImage = QImage(640, 480, QImage::Format_RGB32);
+    entity.cameraImage.fill(qRgb(40, 90, 200));
+    return entity;
+}
+
+struct Request
+{
+    unsigned palette;
+    float blend;
+};
+
+QImage expectedResult(const ImageEntity& entity, const Request& request)
+{
+    const QImage palette = ImageBlendThread::renderPaletteImage(
+      entity.grayData, entity.grayWidth, entity.grayHeight, request.palette);
+    return ImageBlendThread::blendImages(palette, entity.cameraImage, request.blend);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<float>)
+
+class TestBlendScheduler : public QObject
+{
+    Q_OBJECT
+private slots:
+    void burstsCollapseToTheNewest_data();
+    void burstsCollapseToTheNewest();
+    void refusedRequestKeepsThePendingOne();
+    void failureStillStartsThePendingBlend();
+    void destroyingDropsThePendingBlend();
+};
+
+void TestBlendScheduler::burstsCollapseToTheNewest_data()
+{
+    QTest::addColumn<QList<float>>("blends");
+    QTest::addColumn<int>("expectedResults");
+
+    QTest::newRow("one request runs at once") << QList<float>{ 0.5f } << 1;
+    QTest::newRow("a second request waits for the first") << QList<float>{ 0.2f, 0.8f } << 2;
+    QTest::newRow("a slider drag runs the first and the last")
+      << QList<float>{ 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.9f } << 2;
+}
+
+void TestBlendScheduler::burstsCollapseToTheNewest()
+{
+    QFETCH(QList<float>, blends);
+    QFETCH(int, expectedResults);
+    ImageEntity entity = photograph();
+    BlendScheduler scheduler;
+    QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
+    QList<Request> requests;
+    for (int i = 0; i < blends.size(); ++i) {
+        const Request request{ unsigned(i) % PaletteTable::paletteCount, blends.at(i) };
+        QVERIFY(scheduler.request(&entity, request.palette, request.blend));
+        requests << request;
+        QVERIFY(scheduler.isRunning());
+        QCOMPARE(scheduler.hasPending(), i > 0);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), expectedResults, 10000);
+    QTRY_VERIFY(!scheduler.isRunning());
+    QVERIFY(!scheduler.hasPending());
+
+    QCOMPARE(succeeded.first().at(0).value<QImage>(), expectedResult(entity, requests.first()));
+    QCOMPARE(succeeded.last().at(0).value<QImage>(), expectedResult(entity, requests.last()));
+    QCOMPARE(entity.paletteImage,
+             ImageBlendThread::renderPaletteImage(
+               entity.grayData, entity.grayWidth, entity.grayHeight, requests.last().palette));
+    QTest::qWait(50);
+    QCOMPARE(succeeded.count(), expectedResults);
+}
+
+void TestBlendScheduler::refusedRequestKeepsThePendingOne()
+{
+    ImageEntity entity = photograph();
+    BlendScheduler scheduler;
+    QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
+    QVERIFY(scheduler.request(&entity, PaletteTable::Iron, 0.3f));
+    QVERIFY(scheduler.request(&entity, PaletteTable::Cool, 0.6f));
+    QVERIFY(!scheduler.request(&entity, 9, 0.5f));
+    QVERIFY(!scheduler.request(nullptr, PaletteTable::Iron, 0.5f));
+    QVERIFY(scheduler.hasPending());
+    QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 2, 10000);
+    QCOMPARE(succeeded.last().at(0).value<QImage>(),
+             expectedResult(entity, { PaletteTable::Cool, 0.6f }));
+}
+
+void TestBlendScheduler::failureStillStartsThePendingBlend()
+{
+    ImageEntity broken;
+    broken.grayWidth = 4;
+    broken.grayHeight = 4;
+    broken.grayData = QByteArray(15, char(1));
+    ImageEntity entity = photograph();
+    BlendScheduler scheduler;
+    QSignalSpy failed(&scheduler, &BlendScheduler::blendFailed);
+    QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
+    QVERIFY(scheduler.request(&broken, PaletteTable::Spectrum, 0.5f));
+    QVERIFY(scheduler.request(&entity, PaletteTable::Spectrum, 1.0f));
+    QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 10000);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(broken.paletteImage.isNull());
+    QCOMPARE(succeeded.first().at(0).value<QImage>(), entity.paletteImage);
+}
+
+void TestBlendScheduler::destroyingDropsThePendingBlend()
+{
+    ImageEntity entity = photograph();
+    LogCapture log;
+    {
+        BlendScheduler scheduler;
+        QVERIFY(scheduler.request(&entity, PaletteTable::Iron, 0.5f));
+        QVERIFY(scheduler.request(&entity, PaletteTable::Cool, 0.5f));
+    }
+    const QString destroyedLine = QStringLiteral("~ImageBlendThread()");
+    QTRY_COMPARE_WITH_TIMEOUT(log.lines().count(destroyedLine), 2, 10000);
+    QCOMPARE(log.lines().count(QStringLiteral("ImageBlendThread::run()")), 1);
+}
+
+QTEST_GUILESS_MAIN(TestBlendScheduler)
+#include "tst_blendscheduler.moc"
