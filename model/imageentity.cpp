@@ -125,3 +125,40 @@ QString ImageEntity::featureTemperatureText(const FeaturePoint &point, int unit)
         return notAvailable();
     return unitText(fromCelsius(point.temperature, unit), unit);
 }
+
+float ImageEntity::temperatureAt(int cx, int cy) const
+{
+    if (temperatureData.isEmpty())
+        return 0;
+    const int width = temperatureWidth;
+    const int height = temperatureHeight;
+    // The window is cut to the matrix. A cell more than one past the border would leave no cell
+    // at all, so it falls back to the nearest border cell instead of dividing by zero.
+    auto span = [](int c, int size, int &first, int &last) {
+        first = qMax(c - 1, 0);
+        last = c + 1 < size ? c + 1 : size - 1;
+        if (first > last)
+            first = last = c < 0 ? 0 : size - 1;
+    };
+    int firstColumn, lastColumn, firstRow, lastRow;
+    span(cx, width, firstColumn, lastColumn);
+    span(cy, height, firstRow, lastRow);
+    if (lastColumn < 0 || lastRow < 0
+        || 2 * (qint64(width) * lastRow + lastColumn + 1) > temperatureData.size())
+        return 0;
+    const auto *cells = reinterpret_cast<const uchar *>(temperatureData.constData());
+    float sum = 0;
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const qint64 offset = (qint64(width) * row + column) * 2;
+            const auto cell = qint16(cells[offset] | (cells[offset + 1] << 8));
+            sum += float(cell) / 10.0f;
+        }
+    }
+    float mean = sum / float((lastColumn - firstColumn + 1) * (lastRow - firstRow + 1));
+    if (mean > details.feature.maxPoint.temperature)
+        mean = details.feature.maxPoint.temperature;
+    if (mean < details.feature.minPoint.temperature)
+        mean = details.feature.minPoint.temperature;
+    return mean;
+}

@@ -27,6 +27,9 @@ public:
     // A feature point's temperature in a unit; 0 and "N.A" until a photograph is loaded.
     float featureTemperature(const FeaturePoint &point, int unit) const;
     QString featureTemperatureText(const FeaturePoint &point, int unit) const;
+    // The mean of the 3 × 3 cells around a matrix cell in ℃, held within the photograph's
+    // coldest and hottest temperatures; 0 for a photograph without temperatures.
+    float temperatureAt(int cx, int cy) const;
 
     QImage featureImage;
     int featureLength = 0;

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "imagedrawpath.h"
+
+#include <QLabel>
+#include <QList>
+#include <QPainterPath>
+#include <QPixmap>
+
+class ImageEntity;
+class PathPoint;
+
+// The drawing surface: shows the rendered photograph fitted into its parent, turns mouse drags
+// into measurement shapes, has each measured on a worker thread, and paints the photograph's
+// markers and every finished shape with its temperature labels.
+class ImageDrawLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    // Tools share the shape kind codes; None draws nothing.
+    enum DrawMode
+    {
+        Point = 0,
+        Line = 1,
+        Rectangle = 2,
+        Oval = 3,
+        None = 4,
+    };
+    enum MarkerKind
+    {
+        CentreMarker = 0,
+        HighestMarker = 1,
+        LowestMarker = 2,
+        PointMarker = 3,
+        MaximumMarker = 4,
+        MinimumMarker = 5,
+    };
+    static constexpr double minimumDragRatio = 0.03;
+
+    explicit ImageDrawLabel(QWidget* parent = nullptr);
+    ~ImageDrawLabel() override;
+
+    void setDrawMode(int mode);
+    int drawMode() const { return mode; }
+    void setDisplayUnit(int unit);
+    int displayUnit() const { return unit; }
+    void setFeatureVisible(bool visible);
+    bool featureVisible() const { return featureShown; }
+    void setImage(const QImage& image);
+    void refitImage();
+    void setEntity(ImageEntity* entity);
+    void removeLastPath();
+    void clearPaths();
+    QList<ImageDrawPath>& pathList() { return shapes; }
+    const QPixmap& shownPixmap() const { return picture; }
+
+public slots:
+    void onRegionFailed();
+    void onRegionSucceed(ImageDrawPath shape);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void fitToImage(const QImage& image);
+    void preparePainter(QPainter& painter) const;
+    void drawFeatureMarkers(QPainter& painter) const;
+    void drawShape(QPainter& painter, ImageDrawPath shape) const;
+    void drawMarkedPoint(QPainter& painter, const PathPoint& point, int kind) const;
+    void drawMarker(QPainter& painter, const PathPoint& point, int kind) const;
+    void drawValueLabel(QPainter& painter, const PathPoint& point, int kind) const;
+    void fillLabelBackground(QPainter& painter, const QRectF& rect) const;
+
+    ImageEntity* entity = nullptr;
+    int fittedWidth = -1;
+    int fittedHeight = -1;
+    int mode = None;
+    QList<ImageDrawPath> shapes;
+    QPoint pressPoint;
+    QPoint releasePoint;
+    QPainterPath preview;
+    int markerSize = 32;
+    int unit = 0;
+    bool featureShown = true;
+    // The rendered photograph as shown; kept here so painting does not depend on QLabel's own
+    // pixmap accessor, whose signature changed between Qt versions.
+    QPixmap picture;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "imagedrawpath.h"
+#include "imageentity.h"
+
+#include <QThread>
+
+// Measures one shape on its own thread. What the measurement reads of the photograph (matrix,
+// feature points, Screen size) is copied when the thread is created, on the window's thread, so
+// the window may open another photograph while the measurement runs.
+class ImageRegionThread : public QThread
+{
+    Q_OBJECT
+public:
+    static ImageRegionThread* create(ImageEntity* entity,
+                                     const ImageDrawPath& shape,
+                                     int labelWidth,
+                                     int labelHeight);
+    ~ImageRegionThread() override;
+
+    bool launch();
+
+signals:
+    void regionFailed();
+    void regionSucceed(ImageDrawPath shape);
+
+protected:
+    void run() override;
+
+private:
+    ImageRegionThread(const ImageEntity& entity,
+                      const ImageDrawPath& shape,
+                      int labelWidth,
+                      int labelHeight);
+
+    ImageEntity entity;
+    ImageDrawPath shape;
+    int kind;
+    int labelWidth;
+    int labelHeight;
+};

@@ -1,0 +1,345 @@
+#include "regionmeasure.h"
+
+#include "calculatetools.h"
+
+#include <QPainterPath>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct Cubic
+{
+    QPointF p0, p1, p2, p3;
+
+    QPointF pointAt(double u) const
+    {
+        const double m = 1.0 - u;
+        auto axis = [&](double a0, double a1, double a2, double a3) {
+            double a = a0 * m + a1 * u;
+            double b = a1 * m + a2 * u;
+            const double c = a2 * m + a3 * u;
+            a = a * m + b * u;
+            b = b * m + c * u;
+            return a * m + b * u;
+        };
+        return QPointF(axis(p0.x(), p1.x(), p2.x(), p3.x()), axis(p0.y(), p1.y(), p2.y(), p3.y()));
+    }
+
+    double speedAt(double u) const
+    {
+        const double m = 1.0 - u;
+        const QPointF d = 3 * m * m * (p1 - p0) + 6 * m * u * (p2 - p1) + 3 * u * u * (p3 - p2);
+        return std::hypot(d.x(), d.y());
+    }
+};
+
+// Arc length along one curve, tabulated so that the parameter at a given length is found by a
+// table search instead of repeated subdivision.
+class ArcTable
+{
+public:
+    ArcTable(const Cubic& curve, double length)
+      : curve(curve)
+    {
+        static const double nodes[] = {
+            -0.8611363115940526, -0.3399810435848563, 0.3399810435848563, 0.8611363115940526
+        };
+        static const double weights[] = {
+            0.3478548451374538, 0.6521451548625461, 0.6521451548625461, 0.3478548451374538
+        };
+        lengths.resize(segments + 1);
+        lengths[0] = 0;
+        for (int i = 0; i < segments; ++i) {
+            const double a = double(i) / segments;
+            const double h = 1.0 / segments;
+            double piece = 0;
+            for (int k = 0; k < 4; ++k)
+                piece += weights[k] * curve.speedAt(a + h * (nodes[k] + 1) * 0.5);
+            lengths[i + 1] = lengths[i] + piece * h * 0.5;
+        }
+        // The walk measures lengths as the path itself does; scale the exact table to agree
+        // with it at the curve's end.
+        const double scale = lengths[segments] > 0 ? length / lengths[segments] : 0;
+        for (double& l : lengths)
+            l *= scale;
+    }
+
+    QPointF pointAtLength(double l) const
+    {
+        if (l <= 0)
+            return curve.p0;
+        if (l >= lengths[segments])
+            return curve.p3;
+        const auto it = std::upper_bound(lengths.cbegin(), lengths.cend(), l);
+        const int i = int(it - lengths.cbegin()) - 1;
+        const double span = lengths[i + 1] - lengths[i];
+        const double fraction = span > 0 ? (l - lengths[i]) / span : 0;
+        return curve.pointAt((i + fraction) / segments);
+    }
+
+private:
+    static constexpr int segments = 512;
+    Cubic curve;
+    QVector<double> lengths;
+};
+
+} // namespace
+
+RegionMeasure::RegionMeasure(const ImageEntity& photo, int labelWidth, int labelHeight)
+  : photo(photo)
+  , labelWidth(labelWidth)
+  , labelHeight(labelHeight)
+  , matrixWidth(photo.temperatureWidth)
+  , matrixHeight(photo.temperatureHeight)
+{
+    if (matrixWidth > 0 && matrixHeight > 0)
+        readings.fill(std::numeric_limits<float>::quiet_NaN(), matrixWidth * matrixHeight);
+    if (labelWidth > 0 && labelHeight > 0) {
+        columnCells.resize(labelWidth + 1);
+        for (int x = 0; x <= labelWidth; ++x)
+            columnCells[x] = CalculateTools::mapPointBetweenSizes(
+                               x, 0, labelWidth, labelHeight, matrixWidth, matrixHeight)
+                               .x();
+        rowCells.resize(labelHeight + 1);
+        for (int y = 0; y <= labelHeight; ++y)
+            rowCells[y] = CalculateTools::mapPointBetweenSizes(
+                            0, y, labelWidth, labelHeight, matrixWidth, matrixHeight)
+                            .y();
+    }
+}
+
+QPoint RegionMeasure::cellOf(int px, int py) const
+{
+    if (px >= 0 && px < columnCells.size() && py >= 0 && py < rowCells.size())
+        return QPoint(columnCells[px], rowCells[py]);
+    return CalculateTools::mapPointBetweenSizes(
+      px, py, labelWidth, labelHeight, matrixWidth, matrixHeight);
+}
+
+float RegionMeasure::reading(const QPoint& cell) const
+{
+    if (cell.x() < 0 || cell.y() < 0 || cell.x() >= matrixWidth || cell.y() >= matrixHeight)
+        return photo.temperatureAt(cell.x(), cell.y());
+    float& value = readings[cell.y() * matrixWidth + cell.x()];
+    if (std::isnan(value))
+        value = photo.temperatureAt(cell.x(), cell.y());
+    return value;
+}
+
+PathPoint RegionMeasure::sampleAt(const QPoint& cell) const
+{
+    return PathPoint(float(cell.x()) / float(matrixWidth),
+                     float(cell.y()) / float(matrixHeight),
+                     reading(cell),
+                     0);
+}
+
+QPainterPath RegionMeasure::outline(const ImageDrawPath& shape) const
+{
+    const PathPoint& start = shape.points[0];
+    const PathPoint& end = shape.points[1];
+    const QPoint a = CalculateTools::pointFromRatio(start.x, start.y, labelWidth, labelHeight);
+    const QPoint b = CalculateTools::pointFromRatio(end.x, end.y, labelWidth, labelHeight);
+    QPainterPath path;
+    if (shape.type == 1) {
+        path.moveTo(a);
+        path.lineTo(b);
+        return path;
+    }
+    const QRectF r = CalculateTools::rectFromCorners(a.x(), a.y(), b.x(), b.y());
+    if (shape.type == 2)
+        path.addRect(r);
+    else
+        path.addEllipse(r);
+    return path;
+}
+
+bool RegionMeasure::featurePixel(const FeaturePoint& point, QPointF& pixel) const
+{
+    // A Screen image that did not decode leaves no space to carry the point from.
+    if (photo.screenWidth <= 0 || photo.screenHeight <= 0)
+        return false;
+    pixel = CalculateTools::mapPointBetweenSizes(
+      point.x, point.y, photo.screenWidth, photo.screenHeight, labelWidth, labelHeight);
+    return true;
+}
+
+void RegionMeasure::takeFeatures(const QPainterPath& path, Extremes& extremes) const
+{
+    const FeaturePoint& hottest = photo.details.feature.maxPoint;
+    const FeaturePoint& coldest = photo.details.feature.minPoint;
+    QPointF pixel;
+    if (featurePixel(hottest, pixel) && path.contains(pixel)) {
+        extremes.maxCell = cellOf(int(pixel.x()), int(pixel.y()));
+        extremes.maxValue = hottest.temperature;
+        extremes.maxSeen = true;
+    }
+    if (featurePixel(coldest, pixel) && path.contains(pixel)) {
+        extremes.minCell = cellOf(int(pixel.x()), int(pixel.y()));
+        extremes.minValue = coldest.temperature;
+        extremes.minSeen = true;
+    }
+}
+
+// Every label pixel inside the path, column by column. Rectangles and ovals are convex, so the
+// pixels of a row inside them form one run; each run is found with a few containment tests
+// around where the geometry puts its ends, instead of one test per pixel.
+void RegionMeasure::scanArea(const QPainterPath& path, Extremes& extremes) const
+{
+    const QRectF bounds = path.controlPointRect();
+    const int left = qRound(bounds.x());
+    const int top = qRound(bounds.y());
+    const int right = qRound(bounds.x() + bounds.width());
+    const int bottom = qRound(bounds.y() + bounds.height());
+    if (right <= left || bottom <= top)
+        return;
+
+    const QPointF centre = bounds.center();
+    const double rx = bounds.width() / 2;
+    const double ry = bounds.height() / 2;
+    const bool ellipse = path.elementCount() > 5;
+    auto inside = [&](int column, int row) { return path.contains(QPointF(column, row)); };
+
+    QVector<int> firsts(bottom - top, 0);
+    QVector<int> lasts(bottom - top, -1);
+    for (int row = top; row < bottom; ++row) {
+        double half = rx;
+        if (ellipse) {
+            const double dy = ry > 0 ? (row - centre.y()) / ry : 2;
+            half = dy * dy < 1 ? rx * std::sqrt(1 - dy * dy) : 0;
+        }
+        const int guessFirst = qBound(left, int(std::ceil(centre.x() - half)), right - 1);
+        const int guessLast = qBound(left, int(std::floor(centre.x() + half)), right - 1);
+        int seed = -1;
+        const int middle = qBound(left, int(std::floor(centre.x())), right - 1);
+        for (int c : { middle, qMin(middle + 1, right - 1), guessFirst, guessLast }) {
+            if (inside(c, row)) {
+                seed = c;
+                break;
+            }
+        }
+        if (seed < 0)
+            continue;
+        int first = qMin(guessFirst, seed);
+        if (inside(first, row)) {
+            while (first > left && inside(first - 1, row))
+                --first;
+        } else {
+            while (!inside(first + 1, row))
+                ++first;
+            ++first;
+        }
+        int last = qMax(guessLast, seed);
+        if (inside(last, row)) {
+            while (last < right - 1 && inside(last + 1, row))
+                ++last;
+        } else {
+            while (!inside(last - 1, row))
+                --last;
+            --last;
+        }
+        firsts[row - top] = first;
+        lasts[row - top] = last;
+    }
+
+    for (int column = left; column < right; ++column) {
+        for (int row = top; row < bottom; ++row) {
+            if (column < firsts[row - top] || column > lasts[row - top])
+                continue;
+            const QPoint cell = cellOf(column, row);
+            extremes.update(cell, reading(cell));
+        }
+    }
+}
+
+void RegionMeasure::walkOutline(const QPainterPath& path, int type, Extremes& extremes) const
+{
+    if (type == 3) {
+        walkEllipse(path, extremes);
+        return;
+    }
+    // Straight outlines are cheap for the path itself to walk.
+    const qreal length = path.length();
+    if (length <= 0)
+        return;
+    for (double t = 0; t < length; t += walkStep) {
+        const QPoint pixel = path.pointAtPercent(path.percentAtLength(t)).toPoint();
+        const QPoint cell = cellOf(pixel.x(), pixel.y());
+        extremes.update(cell, reading(cell));
+    }
+}
+
+// The path finds a point at a length by bisecting its curves anew for every step, which for an
+// oval costs far more than all the rest of the measurement; walk tabulated curves instead.
+void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) const
+{
+    const qreal length = path.length();
+    if (length <= 0)
+        return;
+    QVector<ArcTable> curves;
+    QVector<double> ends;
+    double end = 0;
+    for (int i = 1; i + 2 < path.elementCount(); ++i) {
+        if (path.elementAt(i).type != QPainterPath::CurveToElement)
+            continue;
+        const Cubic curve{
+            path.elementAt(i - 1), path.elementAt(i), path.elementAt(i + 1), path.elementAt(i + 2)
+        };
+        QPainterPath single(curve.p0);
+        single.cubicTo(curve.p1, curve.p2, curve.p3);
+        const qreal curveLength = single.length();
+        curves.append(ArcTable(curve, curveLength));
+        end += curveLength;
+        ends.append(end);
+        i += 2;
+    }
+    if (curves.isEmpty())
+        return;
+    int current = 0;
+    for (double t = 0; t < length; t += walkStep) {
+        while (current + 1 < curves.size() && ends[current] < t)
+            ++current;
+        const double start = current > 0 ? ends[current - 1] : 0;
+        const QPoint pixel = curves[current].pointAtLength(t - start).toPoint();
+        const QPoint cell = cellOf(pixel.x(), pixel.y());
+        extremes.update(cell, reading(cell));
+    }
+}
+
+bool RegionMeasure::measure(ImageDrawPath& shape)
+{
+    // Without cells there is nothing to read and no fraction to place a sample at.
+    if (matrixWidth <= 0 || matrixHeight <= 0)
+        return false;
+    if (shape.type == 0) {
+        const PathPoint& point = shape.points[1];
+        const QPoint cell =
+          CalculateTools::pointFromRatio(point.x, point.y, matrixWidth, matrixHeight);
+        shape.points[3] = PathPoint(point.x, point.y, reading(cell), 0);
+        return true;
+    }
+    if (labelWidth <= 0 || labelHeight <= 0)
+        return false;
+    const QPainterPath path = outline(shape);
+    Extremes extremes;
+    if (shape.type != 1) {
+        takeFeatures(path, extremes);
+        scanArea(path, extremes);
+    }
+    walkOutline(path, shape.type, extremes);
+    if (!extremes.maxSeen || !extremes.minSeen)
+        return false;
+    PathPoint maximum = sampleAt(extremes.maxCell);
+    maximum.value = extremes.maxValue;
+    PathPoint minimum = sampleAt(extremes.minCell);
+    minimum.value = extremes.minValue;
+    // Two markers on one spot of a uniform region would hide each other.
+    if (maximum.x == minimum.x && maximum.y == minimum.y)
+        maximum.x += 0.005f;
+    shape.path = path;
+    shape.points[3] = maximum;
+    shape.points[4] = minimum;
+    return true;
+}
