@@ -19,11 +19,8 @@ const QVector<Stop> coolStops = {
 
 QString colorText(QRgb color)
 {
-    return QStringLiteral("(%1, %2, %3, alpha %4)")
-      .arg(qRed(color))
-      .arg(qGreen(color))
-      .arg(qBlue(color))
-      .arg(qAlpha(color));
+    return QString::asprintf(
+      "(%d, %d, %d, alpha %d)", qRed(color), qGreen(color), qBlue(color), qAlpha(color));
 }
 
 } // namespace
@@ -156,12 +153,10 @@ void TestPaletteTable::barPicturesShowTheTables()
         // The hottest entry is at the top.
         const QRgb expected = colors[PaletteTable::entryCount - 1 - y];
         for (int x = 0; x < bar.width(); ++x) {
-            if (bar.pixel(x, y) != expected) {
-                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3 instead of %4")
-                                   .arg(x)
-                                   .arg(y)
-                                   .arg(colorText(bar.pixel(x, y)), colorText(expected))));
-            }
+            const QRgb actual = bar.pixel(x, y);
+            if (actual != expected)
+                QFAIL(
+                  qPrintable(QString::asprintf("pixel (%d, %d) is ", x, y) + colorText(actual)));
         }
     }
 }
