@@ -1,5 +1,6 @@
 #include "radiometriclayout.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -15,6 +16,12 @@ qint32 i32At(const QByteArray &bytes, qint64 offset)
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
     return qint32(quint32(data[0]) | (quint32(data[1]) << 8) | (quint32(data[2]) << 16)
                   | (quint32(data[3]) << 24));
+}
+
+bool hasTag(const QByteArray &bytes, qint64 offset, const char *tag)
+{
+    return bytes.size() - offset >= RadiometricLayout::tagSize
+           && std::equal(tag, tag + RadiometricLayout::tagSize, bytes.constData() + offset);
 }
 
 } // namespace
@@ -105,6 +112,10 @@ RadiometricLayout RadiometricLayout::locate(const QByteArray &bytes)
         return layout;
     }
     layout.trailerOffset = layout.deviceOffset + layout.deviceLength;
+    if (hasTag(bytes, layout.trailerOffset, regionTag))
+        layout.trailer = Trailer::Region;
+    else if (hasTag(bytes, layout.trailerOffset, featureTag))
+        layout.trailer = Trailer::Feature;
     layout.failure = Failure::None;
     return layout;
 }

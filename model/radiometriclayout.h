@@ -23,6 +23,21 @@ public:
         DeviceBlock,
     };
 
+    // The tagged block that begins right at trailerOffset, if any.
+    enum class Trailer
+    {
+        None,
+        Region,
+        Feature,
+    };
+
+    static constexpr char regionTag[] = "<mzr-region>";
+    static constexpr char regionEndTag[] = "</mzr-region>";
+    static constexpr char featureTag[] = "<mzr-featre>";
+    static constexpr char featureEndTag[] = "</mzr-featre>";
+    static constexpr int tagSize = 12;
+    static constexpr int endTagSize = 13;
+
     static RadiometricLayout locate(const QByteArray &bytes);
     // First and last byte (inclusive) of each JPEG; a JPEG only counts when it begins at the
     // file's first FF D8 FF E0 or right after the previous JPEG's FF D9.
@@ -43,4 +58,5 @@ public:
     qint64 deviceOffset = -1;
     qint32 deviceLength = 0;
     qint64 trailerOffset = -1;
+    Trailer trailer = Trailer::None;
 };

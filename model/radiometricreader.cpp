@@ -12,10 +12,8 @@
 
 namespace {
 
-const char regionTag[] = "<mzr-region>";
-const char featureTag[] = "<mzr-featre>";
-constexpr int tagSize = 12;
-constexpr int regionEndTagSize = 13;
+constexpr int tagSize = RadiometricLayout::tagSize;
+constexpr int regionEndTagSize = RadiometricLayout::endTagSize;
 constexpr int featureBlockSize = 26;
 constexpr int shortDeviceLength = 104;
 
@@ -157,12 +155,6 @@ void cropScreen(ImageEntity &entity)
     entity.screenImage = entity.screenImage.copy(QRect(margin.left, margin.top, width, height));
 }
 
-bool hasTag(const QByteArray &bytes, qint64 offset, const char *tag)
-{
-    return bytes.size() - offset >= tagSize
-           && std::equal(tag, tag + tagSize, bytes.constData() + offset);
-}
-
 ImageDrawPath shapeFromRecord(const FieldReader &payload, qint64 offset, int type)
 {
     ImageDrawPath shape;
@@ -205,10 +197,11 @@ void readShapes(const QByteArray &bytes, qint64 payloadOffset, qint64 payloadLen
     }
 }
 
-void readTrailer(const QByteArray &bytes, qint64 offset, ImageEntity &entity)
+void readTrailer(const QByteArray &bytes, const RadiometricLayout &layout, ImageEntity &entity)
 {
     const qint64 size = bytes.size();
-    if (hasTag(bytes, offset, regionTag)) {
+    const qint64 offset = layout.trailerOffset;
+    if (layout.trailer == RadiometricLayout::Trailer::Region) {
         if (size - offset - tagSize < 4)
             return;
         const qint64 payloadLength = FieldReader(bytes, offset + tagSize, 4).i32(0);
@@ -219,7 +212,7 @@ void readTrailer(const QByteArray &bytes, qint64 offset, ImageEntity &entity)
         const qint64 featureOffset = payloadOffset + payloadLength + regionEndTagSize;
         if (size - featureOffset >= featureBlockSize)
             entity.details.featureShown = bytes.at(int(featureOffset + tagSize)) != 0;
-    } else if (hasTag(bytes, offset, featureTag)) {
+    } else if (layout.trailer == RadiometricLayout::Trailer::Feature) {
         if (size - offset - tagSize >= featureBlockSize - tagSize)
             entity.details.featureShown = bytes.at(int(offset + tagSize)) != 0;
     }
@@ -286,7 +279,7 @@ bool RadiometricReader::read(const QByteArray &bytes, ImageEntity &entity)
     cropScreen(entity);
     qDebug() << "图片特征数据读取完成" << Qt::endl;
 
-    readTrailer(bytes, layout.trailerOffset, entity);
+    readTrailer(bytes, layout, entity);
     entity.loaded = true;
     qDebug() << "文件信息解析完成" << Qt::endl;
     return true;
