@@ -1,0 +1,62 @@
+#pragma once
+
+#include "imagedrawpath.h"
+#include "imageentity.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QPixmap>
+#include <QString>
+#include <QThread>
+
+// Writes an annotated copy of a photograph: a JPEG of the drawing surface as shown, then the
+// source's Screen and Camera JPEGs, matrices and device information with the display settings
+// patched in, then the shapes and the feature setting. The target is replaced only once all of it
+// has been written, so a failed save leaves an existing file, even the source itself, untouched.
+class ImageSaveThread : public QThread
+{
+    Q_OBJECT
+public:
+    static ImageSaveThread* create(const QString& sourcePath,
+                                   const QString& targetPath,
+                                   const QList<ImageDrawPath>& shapes,
+                                   ImageEntity* entity,
+                                   int palette,
+                                   int unit,
+                                   int blend,
+                                   bool feature,
+                                   const QPixmap& snapshot);
+    ~ImageSaveThread() override;
+
+    void launch();
+    // The whole save on the calling thread; run() does nothing else. True once the target holds
+    // the new file.
+    bool save();
+
+    // The stored blend code, one of 100, 75, 50, 25, 0: the nearest to 100 minus the slider value.
+    static int blendCodeFor(int blend);
+    // The shape block between its tags: the length field, then points, lines, rectangles, ovals.
+    static QByteArray shapePayload(const QList<ImageDrawPath>& shapes);
+
+protected:
+    void run() override;
+
+private:
+    ImageSaveThread() = default;
+    bool readSource(QByteArray& bytes) const;
+    bool keepSource(const QByteArray& source, QByteArray& kept) const;
+    bool encodeSnapshot(QByteArray& jpeg) const;
+    bool writeTarget(const QList<QByteArray>& pieces) const;
+
+    ImageEntity entity;
+    QString sourcePath;
+    QString targetPath;
+    QList<ImageDrawPath> shapes;
+    int palette = 0;
+    int unit = 0;
+    int blendCode = 100;
+    quint8 featureFlag = 1;
+    // Taken as an image on the creating thread: pixmaps belong to the GUI thread.
+    QImage snapshot;
+};
