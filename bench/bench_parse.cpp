@@ -13,22 +13,6 @@ namespace {
 
 void discard(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// A picture with detail everywhere, so that the JPEG is as costly to decode as a photograph.
-QImage texturedImage(const QSize& size, int seed)
-{
-    QImage image(size, QImage::Format_RGB32);
-    quint32 state = quint32(seed);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            state = state * 1664525u + 1013904223u;
-            const int noise = int(state >> 28);
-            line[x] = qRgb((x + noise) & 255, (y * 2 + noise) & 255, ((x ^ y) + noise) & 255);
-        }
-    }
-    return image;
-}
-
 struct Photograph
 {
     QList<QByteArray> jpegs;
@@ -40,9 +24,11 @@ const Photograph& photograph()
     static const Photograph photo = [] {
         Photograph p;
         RadiometricFile file;
-        file.jpegs = { RadiometricFile::jpeg(texturedImage(QSize(640, 480), 1), 90),
-                       RadiometricFile::jpeg(texturedImage(QSize(640, 480), 2), 90),
-                       RadiometricFile::jpeg(texturedImage(QSize(1920, 1080), 3), 90) };
+        file.jpegs = {
+            RadiometricFile::jpeg(RadiometricFile::texturedImage(QSize(640, 480), 1), 90),
+            RadiometricFile::jpeg(RadiometricFile::texturedImage(QSize(640, 480), 2), 90),
+            RadiometricFile::jpeg(RadiometricFile::texturedImage(QSize(1920, 1080), 3), 90)
+        };
         QVector<qint16> cells(640 * 480);
         QByteArray levels(640 * 480, '\0');
         for (int i = 0; i < cells.size(); ++i) {

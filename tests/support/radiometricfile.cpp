@@ -33,6 +33,21 @@ QByteArray RadiometricFile::jpeg(const QSize &size, const QColor &color)
     return jpeg(image);
 }
 
+QImage RadiometricFile::texturedImage(const QSize &size, int seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    quint32 state = quint32(seed);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            const int noise = int(state >> 28);
+            line[x] = qRgb((x + noise) & 255, (y * 2 + noise) & 255, ((x ^ y) + noise) & 255);
+        }
+    }
+    return image;
+}
+
 QByteArray RadiometricFile::temperatureSection(int width, int height, const QVector<qint16> &cells)
 {
     QByteArray bytes;

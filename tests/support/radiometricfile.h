@@ -48,6 +48,8 @@ class RadiometricFile
 public:
     static QByteArray jpeg(const QImage &image, int quality = 90);
     static QByteArray jpeg(const QSize &size, const QColor &color = QColor(90, 120, 150));
+    // Noise everywhere, so that its JPEG costs as much to encode and decode as a photograph's.
+    static QImage texturedImage(const QSize &size, int seed);
     static QByteArray temperatureSection(int width, int height, const QVector<qint16> &cells);
     static QByteArray graySection(int width, int height, const QByteArray &levels);
     static QByteArray deviceBlock(const DeviceInfo &info);
