@@ -1,0 +1,135 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>Widget</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>Temperatureinheit</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>抓拍时间</source>
+        <translation>Erfassen Sie die Zeit</translation>
+    </message>
+    <message>
+        <source>最高温</source>
+        <translation>Maximal</translation>
+    </message>
+    <message>
+        <source>调色板</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>最低温</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>中心温</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>冷色</source>
+        <translation>Cool</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>Weiss</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>摄氏度℃</source>
+        <translation>Celsius (℃)</translation>
+    </message>
+    <message>
+        <source>华氏度℉</source>
+        <translation>Fahrenheit (℉)</translation>
+    </message>
+    <message>
+        <source>开氏度K</source>
+        <translation>Kelvin (K)</translation>
+    </message>
+    <message>
+        <source>融合度</source>
+        <translation>Mischung</translation>
+    </message>
+    <message>
+        <source>发射率</source>
+        <translation>Emissionsgrad</translation>
+    </message>
+    <message>
+        <source>温度特征</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>显示/隐藏</source>
+        <translation>Ein-/Ausblenden</translation>
+    </message>
+    <message>
+        <source>请打开文件</source>
+        <translation>Bitte öffnen Sie die Datei</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Datei aussuchen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,135 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>Widget</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Apri il file</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>Unità di temperatura</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Nome del file</translation>
+    </message>
+    <message>
+        <source>抓拍时间</source>
+        <translation>Cattura il tempo</translation>
+    </message>
+    <message>
+        <source>最高温</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>调色板</source>
+        <translation>Tavolozza</translation>
+    </message>
+    <message>
+        <source>最低温</source>
+        <translation>Minimo</translation>
+    </message>
+    <message>
+        <source>中心温</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Spettro</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Ferro</translation>
+    </message>
+    <message>
+        <source>冷色</source>
+        <translation>Freddo</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>摄氏度℃</source>
+        <translation>Celsius(℃)</translation>
+    </message>
+    <message>
+        <source>华氏度℉</source>
+        <translation>Fahrenheit（℉）</translation>
+    </message>
+    <message>
+        <source>开氏度K</source>
+        <translation>Kelvin（K）</translation>
+    </message>
+    <message>
+        <source>融合度</source>
+        <translation>Miscela</translation>
+    </message>
+    <message>
+        <source>发射率</source>
+        <translation>Emissività</translation>
+    </message>
+    <message>
+        <source>温度特征</source>
+        <translation>Caratteristiche</translation>
+    </message>
+    <message>
+        <source>显示/隐藏</source>
+        <translation>Mostra / Nascondi</translation>
+    </message>
+    <message>
+        <source>请打开文件</source>
+        <translation>Si prega di aprire il file</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Seleziona il file</translation>
+    </message>
+</context>
+</TS>

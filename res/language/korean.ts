@@ -1,0 +1,103 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>Widget</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>저장하다</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>온도 단위</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>抓拍时间</source>
+        <translation>스냅 타임</translation>
+    </message>
+    <message>
+        <source>最高温</source>
+        <translation>최고온</translation>
+    </message>
+    <message>
+        <source>调色板</source>
+        <translation>색상표</translation>
+    </message>
+    <message>
+        <source>最低温</source>
+        <translation>최저온</translation>
+    </message>
+    <message>
+        <source>中心温</source>
+        <translation>중심온도</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>무지개</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>아이언 레드</translation>
+    </message>
+    <message>
+        <source>冷色</source>
+        <translation>차가운 색</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>화이트 핫</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>블랙 핫</translation>
+    </message>
+    <message>
+        <source>摄氏度℃</source>
+        <translation>섭씨(℃)</translation>
+    </message>
+    <message>
+        <source>华氏度℉</source>
+        <translation>화씨(℉)</translation>
+    </message>
+    <message>
+        <source>开氏度K</source>
+        <translation>켈빈(K)</translation>
+    </message>
+    <message>
+        <source>融合度</source>
+        <translation>퓨전</translation>
+    </message>
+    <message>
+        <source>发射率</source>
+        <translation>방사율</translation>
+    </message>
+    <message>
+        <source>温度特征</source>
+        <translation>온도 특성</translation>
+    </message>
+    <message>
+        <source>显示/隐藏</source>
+        <translation>표시/숨기기</translation>
+    </message>
+    <message>
+        <source>请打开文件</source>
+        <translation>파일을 열어주세요</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>파일 선택</translation>
+    </message>
+</context>
+</TS>

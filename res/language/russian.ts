@@ -1,0 +1,135 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>Widget</source>
+        <translation>Korvex</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Сохранять</translation>
+    </message>
+    <message>
+        <source>温度单位</source>
+        <translation>Единица измерения температуры</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>抓拍时间</source>
+        <translation>Захват времени</translation>
+    </message>
+    <message>
+        <source>最高温</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>调色板</source>
+        <translation>Палитра</translation>
+    </message>
+    <message>
+        <source>最低温</source>
+        <translation>Минимум</translation>
+    </message>
+    <message>
+        <source>中心温</source>
+        <translation>Центр</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>铁红</source>
+        <translation>Железо</translation>
+    </message>
+    <message>
+        <source>冷色</source>
+        <translation>классный цвет</translation>
+    </message>
+    <message>
+        <source>白热</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>黑热</source>
+        <translation>черный</translation>
+    </message>
+    <message>
+        <source>摄氏度℃</source>
+        <translation>Цельсия (℃)</translation>
+    </message>
+    <message>
+        <source>华氏度℉</source>
+        <translation>Фаренгейты（℉）</translation>
+    </message>
+    <message>
+        <source>开氏度K</source>
+        <translation>Кельвин (К)</translation>
+    </message>
+    <message>
+        <source>融合度</source>
+        <translation>Смешивать</translation>
+    </message>
+    <message>
+        <source>发射率</source>
+        <translation>Коэффициент излучения</translation>
+    </message>
+    <message>
+        <source>温度特征</source>
+        <translation>Характеристики</translation>
+    </message>
+    <message>
+        <source>显示/隐藏</source>
+        <translation>Показать / Скрыть</translation>
+    </message>
+    <message>
+        <source>请打开文件</source>
+        <translation>Пожалуйста, откройте файл</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Выберите файл</translation>
+    </message>
+</context>
+</TS>
