@@ -1,0 +1,686 @@
+#include "calculatetools.h"
+#include "imagedrawlabel.h"
+#include "logcapture.h"
+#include "measurescene.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QtTest>
+
+namespace {
+
+const QRgb background = qRgb(0, 0, 128);
+const QRgb red = qRgb(255, 0, 0);
+const QRgb green = qRgb(0, 255, 0);
+const QRgb yellow = qRgb(255, 255, 0);
+const QRgb white = qRgb(255, 255, 255);
+
+QImage solidImage(const QSize& size, QRgb color = background)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+// Set once a drag may have started a statistics thread, which deletes itself only through the
+// event loop after it has finished.
+bool measuring = false;
+
+// A shown parent area with a drawing surface fitted to an image of the given size.
+struct Surface
+{
+    explicit Surface(const QSize& parentSize, const QSize& imageSize = QSize())
+      : label(new ImageDrawLabel(&parent))
+    {
+        parent.resize(parentSize);
+        parent.show();
+        if (!QTest::qWaitForWindowExposed(&parent))
+            qWarning("the parent area was not exposed");
+        label->setImage(solidImage(imageSize.isValid() ? imageSize : parentSize));
+    }
+
+    void press(const QPoint& point)
+    {
+        QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, point);
+    }
+    // QTest::mouseMove does not hold a button for widgets.
+    void move(const QPoint& point)
+    {
+        QMouseEvent event(QEvent::MouseMove, point, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &event);
+    }
+    void release(const QPoint& point)
+    {
+        QTest::mouseRelease(label, Qt::LeftButton, Qt::NoModifier, point);
+    }
+    void drag(int tool, const QPoint& from, const QPoint& to)
+    {
+        measuring = true;
+        label->setDrawMode(tool);
+        press(from);
+        move((from + to) / 2);
+        move(to);
+        release(to);
+    }
+    QImage shot() { return label->grab().toImage(); }
+
+    QWidget parent;
+    ImageDrawLabel* label;
+};
+
+ImageDrawPath shapeOf(int type, const QPointF& start, const QPointF& end)
+{
+    ImageDrawPath shape;
+    shape.type = type;
+    shape.points[0] = PathPoint(float(start.x()), float(start.y()), 0, 0);
+    shape.points[1] = PathPoint(float(end.x()), float(end.y()), 0, 0);
+    return shape;
+}
+
+QString rgb(QRgb color)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(qRed(color)).arg(qGreen(color)).arg(qBlue(color));
+}
+
+// The translucent black of a value label over the background.
+bool isBox(QRgb color)
+{
+    return qRed(color) == 0 && qGreen(color) == 0 && qAbs(qBlue(color) - 43) <= 1;
+}
+
+// Pixels fully inside the 3-pixel arms of the corner frame around (cx, cy): two per corner.
+QVector<QPoint> armPixels(int cx, int cy)
+{
+    const int a = cx - 16;
+    const int c = cx + 16;
+    const int b = cy - 16;
+    const int e = cy + 16;
+    return { QPoint(a + 5, b - 1), QPoint(a + 5, b), QPoint(a - 1, b + 5), QPoint(a, b + 5),
+             QPoint(c - 5, b),     QPoint(c, b + 5), QPoint(a, e - 5),     QPoint(a + 5, e),
+             QPoint(c - 5, e - 1), QPoint(c - 5, e), QPoint(c - 1, e - 5), QPoint(c, e - 5) };
+}
+
+// Pixels of the centre cross of (cx, cy).
+QVector<QPoint> crossPixels(int cx, int cy)
+{
+    return { QPoint(cx - 4, cy - 1), QPoint(cx - 4, cy), QPoint(cx + 3, cy),
+             QPoint(cx - 1, cy - 4), QPoint(cx, cy - 4), QPoint(cx, cy + 3) };
+}
+
+QString checkPixels(const QImage& image, const QVector<QPoint>& pixels, QRgb expected)
+{
+    for (const QPoint& p : pixels) {
+        const QRgb actual = image.pixel(p) & 0xffffff;
+        if (actual != (expected & 0xffffff)) {
+            return QStringLiteral("pixel (%1, %2) is %3 instead of %4")
+              .arg(p.x())
+              .arg(p.y())
+              .arg(rgb(actual), rgb(expected));
+        }
+    }
+    return QString();
+}
+
+enum class Action
+{
+    MoveWithPoint,
+    MoveWithLine,
+    MoveWithRectangle,
+    MoveWithNoTool,
+    RemoveLast,
+    Clear,
+    SameUnit,
+    OtherUnit,
+    DrawMode,
+    FeatureSwitch,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestImageDrawLabel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void fitsIntoParent_data();
+    void fitsIntoParent();
+    void fittingNeedsParentAndImage();
+    void refitFollowsTheParent();
+    void shortDragsAreAbandoned_data();
+    void shortDragsAreAbandoned();
+    void rectangleDraggedUpLeftIsNormalised();
+    void releaseOutsideClampsToTheBorder_data();
+    void releaseOutsideClampsToTheBorder();
+    void pointToolMeasuresTheReleasePixel();
+    void failedMeasurementAddsNothing();
+    void resultsAreAppended();
+    void repaints_data();
+    void repaints();
+    void setEntity_data();
+    void setEntity();
+    void paintsMarkersByKind();
+    void featureMarkers_data();
+    void featureMarkers();
+    void valueLabelBox_data();
+    void valueLabelBox();
+};
+
+void TestImageDrawLabel::cleanup()
+{
+    if (measuring)
+        QTest::qWait(100);
+    measuring = false;
+}
+
+void TestImageDrawLabel::fitsIntoParent_data()
+{
+    QTest::addColumn<QSize>("parent");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("same size") << QSize(640, 480) << QRect(0, 0, 640, 480);
+    QTest::newRow("tall parent: centred vertically")
+      << QSize(1000, 1000) << QRect(0, 125, 1000, 750);
+    QTest::newRow("wide parent: centred horizontally")
+      << QSize(1000, 700) << QRect(33, 0, 933, 700);
+    QTest::newRow("narrow parent: shrunk") << QSize(333, 1000) << QRect(0, 375, 333, 249);
+    // 500 ÷ 480 in single precision times 480 lies just below 500.
+    QTest::newRow("truncation leaves the label a pixel short")
+      << QSize(701, 500) << QRect(17, 0, 666, 499);
+    QTest::newRow("one pixel larger each way keeps the height")
+      << QSize(641, 481) << QRect(0, 0, 641, 480);
+}
+
+void TestImageDrawLabel::fitsIntoParent()
+{
+    QFETCH(QSize, parent);
+    QFETCH(QRect, geometry);
+    Surface surface(parent, QSize(640, 480));
+    QCOMPARE(surface.label->geometry(), geometry);
+    QCOMPARE(surface.label->shownPixmap().size(), QSize(640, 480));
+}
+
+void TestImageDrawLabel::fittingNeedsParentAndImage()
+{
+    ImageDrawLabel orphan;
+    const QRect before = orphan.geometry();
+    orphan.setImage(solidImage(QSize(640, 480)));
+    QCOMPARE(orphan.geometry(), before);
+
+    Surface surface(QSize(640, 480));
+    surface.label->setImage(QImage());
+    QCOMPARE(surface.label->geometry(), QRect(0, 0, 640, 480));
+    QCOMPARE(surface.label->shownPixmap().size(), QSize(640, 480));
+}
+
+void TestImageDrawLabel::refitFollowsTheParent()
+{
+    Surface surface(QSize(640, 480));
+    surface.parent.resize(1000, 1000);
+    surface.label->refitImage();
+    QCOMPARE(surface.label->geometry(), QRect(0, 125, 1000, 750));
+}
+
+void TestImageDrawLabel::shortDragsAreAbandoned_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<bool>("accepted");
+
+    // The label is 500 × 375: 3 % of its width is 15 pixels.
+    QTest::newRow("line of 14 pixels") << 1 << QPoint(100, 100) << QPoint(114, 100) << false;
+    QTest::newRow("line of 15 pixels") << 1 << QPoint(100, 100) << QPoint(115, 100) << true;
+    QTest::newRow("upright line of 14 pixels: the width counts, not the height")
+      << 1 << QPoint(100, 100) << QPoint(100, 114) << false;
+    QTest::newRow("rectangle with a diagonal of 14.2")
+      << 2 << QPoint(100, 100) << QPoint(109, 111) << false;
+    QTest::newRow("rectangle with a diagonal of 15")
+      << 2 << QPoint(100, 100) << QPoint(109, 112) << true;
+    QTest::newRow("oval with a diagonal of 15")
+      << 3 << QPoint(200, 200) << QPoint(212, 209) << true;
+    QTest::newRow("line pressed and released on one spot")
+      << 1 << QPoint(50, 50) << QPoint(50, 50) << false;
+    QTest::newRow("point pressed and released on one spot")
+      << 0 << QPoint(50, 50) << QPoint(50, 50) << true;
+}
+
+void TestImageDrawLabel::shortDragsAreAbandoned()
+{
+    QFETCH(int, tool);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(bool, accepted);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 11, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    QCOMPARE(surface.label->width(), 500);
+    surface.label->setEntity(&photo);
+    LogCapture log;
+    surface.drag(tool, press, release);
+    const QString abandoned = QStringLiteral("放弃拾取选区");
+    QCOMPARE(log.contains(abandoned), !accepted);
+    QCOMPARE(log.linesStartingWith({ QStringLiteral("length =") }).size(), tool == 0 ? 0 : 1);
+    if (!accepted) {
+        QTest::qWait(100);
+        QCOMPARE(surface.label->pathList().size(), 0);
+        return;
+    }
+    QTRY_COMPARE(surface.label->pathList().size(), 1);
+    const ImageDrawPath& shape = surface.label->pathList().first();
+    QCOMPARE(shape.type, tool);
+    QCOMPARE(shape.points[0].x, press.x() / 500.0f);
+    QCOMPARE(shape.points[0].y, press.y() / 375.0f);
+    QCOMPARE(shape.points[1].x, release.x() / 500.0f);
+    QCOMPARE(shape.points[1].y, release.y() / 375.0f);
+    QVERIFY(log.contains(QStringLiteral("onRegionSucceed")));
+}
+
+void TestImageDrawLabel::rectangleDraggedUpLeftIsNormalised()
+{
+    ImageEntity photo = MeasureScene::landscape(160, 120, 12, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    surface.drag(2, QPoint(300, 200), QPoint(100, 50));
+    QTRY_COMPARE(surface.label->pathList().size(), 1);
+    const ImageDrawPath& shape = surface.label->pathList().first();
+    QCOMPARE(shape.points[0].x, 0.6f);
+    QCOMPARE(shape.points[1].x, 0.2f);
+    QCOMPARE(shape.path.boundingRect(), QRectF(100, 50, 200, 150));
+    // The outline starts at the smaller corner, so the walk runs the same way for either drag.
+    QCOMPARE(QPointF(shape.path.elementAt(0)), QPointF(100, 50));
+    for (int role : { 3, 4 }) {
+        const PathPoint& p = shape.points[role];
+        QVERIFY2(p.x >= 0.2f - 0.01f && p.x <= 0.6f + 0.01f && p.y >= 50 / 375.0f - 0.01f &&
+                   p.y <= 200 / 375.0f + 0.01f,
+                 "the extremes lie inside the rectangle");
+    }
+}
+
+void TestImageDrawLabel::releaseOutsideClampsToTheBorder_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<QPointF>("end");
+
+    QTest::newRow("rectangle released past the bottom right")
+      << 2 << QPoint(400, 300) << QPoint(600, 450) << QPointF(1.0, 1.0);
+    QTest::newRow("oval released past the top left")
+      << 3 << QPoint(100, 100) << QPoint(-30, -40) << QPointF(0.0, 0.0);
+    QTest::newRow("line released past the right border")
+      << 1 << QPoint(400, 300) << QPoint(520, 300) << QPointF(1.0, 0.8);
+    QTest::newRow("point released below the label")
+      << 0 << QPoint(250, 300) << QPoint(250, 400) << QPointF(0.5, 1.0);
+}
+
+void TestImageDrawLabel::releaseOutsideClampsToTheBorder()
+{
+    QFETCH(int, tool);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(QPointF, end);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 13, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    surface.drag(tool, press, release);
+    QTRY_COMPARE(surface.label->pathList().size(), 1);
+    const ImageDrawPath& shape = surface.label->pathList().first();
+    QCOMPARE(shape.points[1].x, float(end.x()));
+    QCOMPARE(shape.points[1].y, float(end.y()));
+    for (int role : { 3, 4 }) {
+        if (tool == 0 && role == 4)
+            break;
+        const PathPoint& p = shape.points[role];
+        QVERIFY2(p.x >= 0 && p.x <= 1.005f && p.y >= 0 && p.y <= 1, "no extreme off the matrix");
+    }
+}
+
+void TestImageDrawLabel::pointToolMeasuresTheReleasePixel()
+{
+    ImageEntity photo = MeasureScene::landscape(160, 120, 14, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    surface.drag(0, QPoint(10, 10), QPoint(250, 180));
+    QTRY_COMPARE(surface.label->pathList().size(), 1);
+    const ImageDrawPath& shape = surface.label->pathList().first();
+    QCOMPARE(shape.type, 0);
+    QCOMPARE(shape.points[3].x, 0.5f);
+    QCOMPARE(shape.points[3].y, 0.48f);
+    const QPoint cell = CalculateTools::pointFromRatio(0.5f, 0.48f, 160, 120);
+    QCOMPARE(shape.points[3].value, photo.temperatureAt(cell.x(), cell.y()));
+    QVERIFY2(shape.points[3].value != photo.temperatureAt(3, 3), "the press pixel is not read");
+}
+
+void TestImageDrawLabel::failedMeasurementAddsNothing()
+{
+    ImageEntity photo;
+    photo.loaded = true;
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    LogCapture log;
+    surface.drag(1, QPoint(100, 100), QPoint(300, 200));
+    QTRY_VERIFY(log.contains(QStringLiteral("onRegionFailed")));
+    QCOMPARE(surface.label->pathList().size(), 0);
+}
+
+void TestImageDrawLabel::resultsAreAppended()
+{
+    ImageEntity photo = MeasureScene::landscape(160, 120, 15, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    surface.label->pathList().append(shapeOf(1, QPointF(0, 0), QPointF(1, 1)));
+    surface.drag(2, QPoint(10, 10), QPoint(200, 200));
+    surface.drag(0, QPoint(30, 30), QPoint(30, 30));
+    QTRY_COMPARE(surface.label->pathList().size(), 3);
+    QCOMPARE(surface.label->pathList().first().type, 1);
+    QList<int> kinds{ surface.label->pathList().at(1).type, surface.label->pathList().at(2).type };
+    std::sort(kinds.begin(), kinds.end());
+    QCOMPARE(kinds, (QList<int>{ 0, 2 }));
+}
+
+void TestImageDrawLabel::repaints_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<bool>("withShape");
+    QTest::addColumn<bool>("repainted");
+
+    QTest::newRow("moving with the point tool") << Action::MoveWithPoint << false << false;
+    QTest::newRow("moving with no tool") << Action::MoveWithNoTool << false << false;
+    QTest::newRow("moving with the line tool") << Action::MoveWithLine << false << true;
+    QTest::newRow("moving with the rectangle tool") << Action::MoveWithRectangle << false << true;
+    QTest::newRow("removing the last of no shapes") << Action::RemoveLast << false << false;
+    QTest::newRow("removing the last shape") << Action::RemoveLast << true << true;
+    QTest::newRow("clearing no shapes") << Action::Clear << false << false;
+    QTest::newRow("clearing shapes") << Action::Clear << true << true;
+    QTest::newRow("the unit in force") << Action::SameUnit << false << false;
+    QTest::newRow("another unit") << Action::OtherUnit << false << true;
+    QTest::newRow("choosing a tool") << Action::DrawMode << false << false;
+    QTest::newRow("switching the feature markers") << Action::FeatureSwitch << false << true;
+}
+
+void TestImageDrawLabel::repaints()
+{
+    QFETCH(Action, action);
+    QFETCH(bool, withShape);
+    QFETCH(bool, repainted);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 16, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    ImageDrawLabel* label = surface.label;
+    label->setEntity(&photo);
+    if (withShape)
+        label->pathList().append(shapeOf(1, QPointF(0, 0), QPointF(1, 1)));
+    const int tools[] = { 0, 1, 2, 4 };
+    const bool moving = action <= Action::MoveWithNoTool;
+    if (moving) {
+        label->setDrawMode(tools[int(action)]);
+        surface.press(QPoint(100, 100));
+    }
+    QTest::qWait(50);
+    PaintCounter paints(label);
+    switch (action) {
+        case Action::MoveWithPoint:
+        case Action::MoveWithLine:
+        case Action::MoveWithRectangle:
+        case Action::MoveWithNoTool:
+            surface.move(QPoint(150, 120));
+            surface.move(QPoint(200, 180));
+            break;
+        case Action::RemoveLast:
+            label->removeLastPath();
+            break;
+        case Action::Clear:
+            label->clearPaths();
+            break;
+        case Action::SameUnit:
+            label->setDisplayUnit(0);
+            break;
+        case Action::OtherUnit:
+            label->setDisplayUnit(2);
+            break;
+        case Action::DrawMode:
+            label->setDrawMode(2);
+            break;
+        case Action::FeatureSwitch:
+            label->setFeatureVisible(false);
+            break;
+    }
+    QTest::qWait(50);
+    QCOMPARE(paints.count > 0, repainted);
+    if (action == Action::RemoveLast || action == Action::Clear)
+        QCOMPARE(label->pathList().size(), 0);
+    if (moving) {
+        label->setDrawMode(4);
+        surface.release(QPoint(100, 100));
+    }
+}
+
+void TestImageDrawLabel::setEntity_data()
+{
+    QTest::addColumn<bool>("given");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("a photograph with two shapes replaces the list") << true << true << 2 << 2;
+    QTest::newRow("a photograph without shapes empties the list") << true << true << 0 << 0;
+    QTest::newRow("a photograph not loaded leaves the list") << true << false << 2 << 1;
+    QTest::newRow("no photograph leaves the list") << false << false << 0 << 1;
+}
+
+void TestImageDrawLabel::setEntity()
+{
+    QFETCH(bool, given);
+    QFETCH(bool, loaded);
+    QFETCH(int, stored);
+    QFETCH(int, expected);
+    Surface surface(QSize(500, 375));
+    ImageDrawLabel* label = surface.label;
+    ImageEntity first = MeasureScene::landscape(160, 120, 17, QSize(500, 375));
+    first.image_drawpaths.append(shapeOf(3, QPointF(0.9, 0.9), QPointF(0.8, 0.8)));
+    label->setEntity(&first);
+    QCOMPARE(label->pathList().size(), 1);
+
+    ImageEntity second = MeasureScene::landscape(160, 120, 18, QSize(500, 375));
+    second.loaded = loaded;
+    for (int i = 0; i < stored; ++i) {
+        ImageDrawPath shape = shapeOf(i + 1, QPointF(0.1, 0.2), QPointF(0.3 + i * 0.1, 0.4));
+        shape.points[3] = PathPoint(0.25f, 0.3f, 31.5f + i, 0);
+        shape.points[4] = PathPoint(0.15f, 0.35f, 20.25f, 1);
+        second.image_drawpaths.append(shape);
+    }
+    LogCapture log;
+    label->setEntity(given ? &second : nullptr);
+    QCOMPARE(label->pathList().size(), expected);
+    if (given && loaded) {
+        QCOMPARE(log.linesStartingWith({ QStringLiteral("entity->image_drawpaths.length =") }),
+                 QStringList{ QStringLiteral("entity->image_drawpaths.length =  %1").arg(stored) });
+        for (int i = 0; i < stored; ++i) {
+            const ImageDrawPath& shape = label->pathList().at(i);
+            QCOMPARE(shape.type, i + 1);
+            QCOMPARE(shape.points[1].x, float(0.3 + i * 0.1));
+            QCOMPARE(shape.points[3].value, 31.5f + i);
+            QCOMPARE(shape.points[4].unit, 1);
+        }
+    } else {
+        QCOMPARE(label->pathList().first().type, 3);
+    }
+}
+
+void TestImageDrawLabel::paintsMarkersByKind()
+{
+    Surface surface(QSize(640, 480));
+    ImageDrawLabel* label = surface.label;
+    ImageDrawPath point = shapeOf(0, QPointF(0.5, 0.25), QPointF(0.5, 0.25));
+    point.points[3] = PathPoint(0.5f, 0.25f, 30, 0);
+    ImageDrawPath line = shapeOf(1, QPointF(0.0625, 0.625), QPointF(0.9375, 0.625));
+    line.points[3] = PathPoint(0.25f, 0.75f, 40, 0);
+    line.points[4] = PathPoint(0.75f, 0.75f, 10, 0);
+    label->pathList() << point << line;
+    label->update();
+    const QImage shot = surface.shot();
+    QCOMPARE(shot.size(), QSize(640, 480));
+
+    QString failure = checkPixels(shot, armPixels(320, 120), yellow);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("point frame: ") + failure));
+    failure = checkPixels(shot, crossPixels(320, 120), yellow);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("point cross: ") + failure));
+    failure = checkPixels(shot, armPixels(160, 360) + crossPixels(160, 360), red);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("maximum: ") + failure));
+    failure = checkPixels(shot, armPixels(480, 360) + crossPixels(480, 360), green);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("minimum: ") + failure));
+    // The outline from (40, 300) to (600, 300), away from both markers.
+    failure = checkPixels(shot, { QPoint(100, 299), QPoint(100, 300), QPoint(560, 299) }, green);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("outline: ") + failure));
+    // The frame is only its corners: the middle of each side stays clear.
+    failure =
+      checkPixels(shot, { QPoint(320, 104), QPoint(304, 120), QPoint(160, 376) }, background);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("between the arms: ") + failure));
+}
+
+void TestImageDrawLabel::featureMarkers_data()
+{
+    QTest::addColumn<bool>("withPhotograph");
+    QTest::addColumn<bool>("visible");
+
+    QTest::newRow("shown") << true << true;
+    QTest::newRow("switched off") << true << false;
+    QTest::newRow("before any photograph") << false << true;
+}
+
+void TestImageDrawLabel::featureMarkers()
+{
+    QFETCH(bool, withPhotograph);
+    QFETCH(bool, visible);
+    // The Screen image is twice the label, so the markers sit at half its coordinates.
+    ImageEntity photo = MeasureScene::uniform(160, 120, 250);
+    photo.screenWidth = 1280;
+    photo.screenHeight = 960;
+    photo.details.feature.maxPoint.x = 200;
+    photo.details.feature.maxPoint.y = 200;
+    photo.details.feature.minPoint.x = 1080;
+    photo.details.feature.minPoint.y = 200;
+    photo.details.feature.centrePoint.x = 0;
+    photo.details.feature.centrePoint.y = 0;
+    Surface surface(QSize(640, 480));
+    if (withPhotograph)
+        surface.label->setEntity(&photo);
+    surface.label->setFeatureVisible(visible);
+    const QImage shot = surface.shot();
+    const bool shown = withPhotograph && visible;
+
+    QString failure = checkPixels(shot, armPixels(320, 240), shown ? white : background);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("centre: ") + failure));
+    // The dot is a 2-pixel ellipse under a 3-pixel pen: nearly white, never the background.
+    for (const QPoint& p :
+         { QPoint(319, 239), QPoint(320, 239), QPoint(319, 240), QPoint(320, 240) }) {
+        const QRgb color = shot.pixel(p);
+        const bool whitish = qRed(color) > 180 && qGreen(color) > 180 && qBlue(color) > 180;
+        QVERIFY2(
+          shown ? whitish : (color & 0xffffff) == (background & 0xffffff),
+          qPrintable(
+            QStringLiteral("centre dot (%1, %2) is %3").arg(p.x()).arg(p.y()).arg(rgb(color))));
+    }
+    failure = checkPixels(shot, armPixels(100, 100), shown ? red : background);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("hottest: ") + failure));
+    failure = checkPixels(shot, armPixels(540, 100), shown ? green : background);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("coldest: ") + failure));
+    // Feature markers carry a dot, not a cross.
+    failure = checkPixels(shot, { QPoint(316, 240), QPoint(96, 100) }, background);
+    QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("no cross: ") + failure));
+}
+
+void TestImageDrawLabel::valueLabelBox_data()
+{
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("at the left border: flush left")
+      << QPointF(0, 0.5) << 0 << QStringLiteral("21.5℃");
+    QTest::newRow("at the right border: flush right")
+      << QPointF(1, 0.5) << 0 << QStringLiteral("21.5℃");
+    QTest::newRow("at the right border in Kelvin")
+      << QPointF(1, 0.5) << 2 << QStringLiteral("294.6K");
+    QTest::newRow("an unknown unit reads N.A") << QPointF(1, 0.5) << 3 << QStringLiteral("N.A");
+    QTest::newRow("near the bottom: above the frame")
+      << QPointF(0.5, 1) << 0 << QStringLiteral("21.5℃");
+    QTest::newRow("just above the bottom: a box that would not fit below goes above")
+      << QPointF(0.5, 0.9375) << 0 << QStringLiteral("21.5℃");
+    QTest::newRow("in the middle: centred below the frame")
+      << QPointF(0.5, 0.25) << 1 << QStringLiteral("70.7℉");
+}
+
+void TestImageDrawLabel::valueLabelBox()
+{
+    QFETCH(QPointF, at);
+    QFETCH(int, unit);
+    QFETCH(QString, text);
+    Surface surface(QSize(640, 480));
+    ImageDrawLabel* label = surface.label;
+    ImageDrawPath point = shapeOf(0, at, at);
+    point.points[3] = PathPoint(float(at.x()), float(at.y()), 21.5f, 0);
+    label->pathList() << point;
+    label->setDisplayUnit(unit);
+    const QImage shot = surface.shot();
+
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + 5);
+    const QFontMetrics metrics(font, label);
+    const int w = metrics.horizontalAdvance(text);
+    const int hx = metrics.height();
+    const int cx = int(640 * at.x());
+    const int cy = int(480 * at.y());
+    int x = qBound(0, int(cx - w * 0.5), 640 - w);
+    int y = cy + 16 + 5;
+    if (y + hx > 480)
+        y = int(cy - 16.0 - hx - 5);
+    const QRect box(x, y, w, hx);
+    QVERIFY2(box.left() >= 0 && box.right() < 640 && box.top() >= 0 && box.bottom() < 480,
+             "the row is meant for a box inside the label");
+
+    // The top row of the box holds no glyph: translucent black from its first to its last pixel.
+    for (int column : { box.left(), box.left() + 1, box.center().x(), box.right() }) {
+        const QRgb color = shot.pixel(column, box.top());
+        QVERIFY2(isBox(color),
+                 qPrintable(QStringLiteral("(%1, %2) is %3, not the box")
+                              .arg(column)
+                              .arg(box.top())
+                              .arg(rgb(color))));
+    }
+    const QVector<QPoint> outside = { QPoint(box.left() - 1, box.top()),
+                                      QPoint(box.right() + 1, box.top()),
+                                      QPoint(box.center().x(), box.top() - 1),
+                                      QPoint(box.center().x(), box.bottom() + 1) };
+    for (const QPoint& p : outside) {
+        if (p.x() < 0 || p.x() >= 640)
+            continue;
+        QVERIFY2(!isBox(shot.pixel(p)),
+                 qPrintable(QStringLiteral("(%1, %2) is still the box").arg(p.x()).arg(p.y())));
+    }
+    bool inked = false;
+    for (int yy = box.top(); yy <= box.bottom() && !inked; ++yy) {
+        for (int xx = box.left(); xx <= box.right() && !inked; ++xx)
+            inked = qRed(shot.pixel(xx, yy)) > 200 && qGreen(shot.pixel(xx, yy)) > 200;
+    }
+    QVERIFY2(inked, "the text is written in the yellow of a point marker");
+}
+
+QTEST_MAIN(TestImageDrawLabel)
+#include "tst_imagedrawlabel.moc"

@@ -1,0 +1,218 @@
+#include "imageregionthread.h"
+#include "logcapture.h"
+#include "measurescene.h"
+#include "regionmeasure.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr int labelWidth = 320;
+constexpr int labelHeight = 240;
+
+ImageDrawPath shapeOf(int type, float x0, float y0, float x1, float y1)
+{
+    ImageDrawPath shape;
+    shape.type = type;
+    shape.points[0] = PathPoint(x0, y0, 0, 0);
+    shape.points[1] = PathPoint(x1, y1, 0, 0);
+    return shape;
+}
+
+bool samePoint(const PathPoint& a, const PathPoint& b)
+{
+    return a.x == b.x && a.y == b.y && a.value == b.value && a.unit == b.unit;
+}
+
+bool sameShape(const ImageDrawPath& a, const ImageDrawPath& b)
+{
+    if (a.type != b.type || a.path != b.path)
+        return false;
+    for (int i = 0; i < ImageDrawPath::pointCount; ++i) {
+        if (!samePoint(a.points[i], b.points[i]))
+            return false;
+    }
+    return true;
+}
+
+ImageDrawPath measured(const ImageEntity& photo, const ImageDrawPath& drawn)
+{
+    ImageDrawPath shape = drawn;
+    RegionMeasure measure(photo, labelWidth, labelHeight);
+    if (!measure.measure(shape))
+        qFatal("the expected shape could not be measured");
+    return shape;
+}
+
+// Where the queued result was delivered, and what it carried.
+class Receiver : public QObject
+{
+    Q_OBJECT
+public:
+    QThread* thread = nullptr;
+    ImageDrawPath shape;
+    int failures = 0;
+
+public slots:
+    void onRegionSucceed(ImageDrawPath result)
+    {
+        thread = QThread::currentThread();
+        shape = result;
+    }
+    void onRegionFailed()
+    {
+        thread = QThread::currentThread();
+        ++failures;
+    }
+};
+
+enum class Change
+{
+    MatrixOverwritten,
+    MatrixReplaced,
+    FeaturesMoved,
+    PhotographReplaced,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TestImageRegionThread : public QObject
+{
+    Q_OBJECT
+private slots:
+    void createWithoutEntity();
+    void runDeliversTheMeasuredShape_data();
+    void runDeliversTheMeasuredShape();
+    void measuresWhatCreateSaw_data();
+    void measuresWhatCreateSaw();
+    void matrixWithoutCellsFails();
+};
+
+void TestImageRegionThread::createWithoutEntity()
+{
+    QCOMPARE(ImageRegionThread::create(nullptr, shapeOf(1, 0, 0, 1, 1), labelWidth, labelHeight),
+             nullptr);
+}
+
+void TestImageRegionThread::runDeliversTheMeasuredShape_data()
+{
+    QTest::addColumn<int>("type");
+
+    QTest::newRow("point") << 0;
+    QTest::newRow("line") << 1;
+    QTest::newRow("rectangle") << 2;
+    QTest::newRow("oval") << 3;
+}
+
+void TestImageRegionThread::runDeliversTheMeasuredShape()
+{
+    QFETCH(int, type);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 3, QSize(320, 240));
+    const ImageDrawPath drawn = shapeOf(type, 0.1f, 0.2f, 0.7f, 0.9f);
+    const ImageDrawPath expected = measured(photo, drawn);
+
+    LogCapture log;
+    ImageRegionThread* thread = ImageRegionThread::create(&photo, drawn, labelWidth, labelHeight);
+    QVERIFY(thread);
+    Receiver receiver;
+    connect(thread, &ImageRegionThread::regionSucceed, &receiver, &Receiver::onRegionSucceed);
+    connect(thread, &ImageRegionThread::regionFailed, &receiver, &Receiver::onRegionFailed);
+    QSignalSpy succeeded(thread, &ImageRegionThread::regionSucceed);
+    QSignalSpy destroyed(thread, &QObject::destroyed);
+    QVERIFY(thread->launch());
+    QVERIFY2(succeeded.wait(5000), "the thread did not report a result in time");
+    QVERIFY2(receiver.thread == QThread::currentThread(),
+             "the result must arrive on the thread that connected to it");
+    QCOMPARE(receiver.failures, 0);
+    QVERIFY2(sameShape(receiver.shape, expected), "the thread's shape is not the measured one");
+    QVERIFY2(sameShape(qvariant_cast<ImageDrawPath>(succeeded.at(0).at(0)), expected),
+             "the signal's argument is not the measured shape");
+
+    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, 5000);
+    QCOMPARE(succeeded.count(), 1);
+    QVERIFY2(log.contains(QStringLiteral("~ImageRegionThread()")),
+             qPrintable(log.lines().join(QLatin1Char('|'))));
+}
+
+void TestImageRegionThread::measuresWhatCreateSaw_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<int>("type");
+
+    QTest::newRow("matrix overwritten in place") << Change::MatrixOverwritten << 2;
+    QTest::newRow("matrix replaced by a cold one") << Change::MatrixReplaced << 1;
+    QTest::newRow("feature points moved into the oval") << Change::FeaturesMoved << 3;
+    QTest::newRow("another photograph opened") << Change::PhotographReplaced << 2;
+}
+
+void TestImageRegionThread::measuresWhatCreateSaw()
+{
+    QFETCH(Change, change);
+    QFETCH(int, type);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 5, QSize(320, 240));
+    const ImageDrawPath drawn = shapeOf(type, 0.2f, 0.2f, 0.8f, 0.8f);
+    const ImageDrawPath expected = measured(photo, drawn);
+
+    ImageRegionThread* thread = ImageRegionThread::create(&photo, drawn, labelWidth, labelHeight);
+    QVERIFY(thread);
+    switch (change) {
+        case Change::MatrixOverwritten: {
+            char* bytes = photo.temperatureData.data();
+            for (int i = 0; i < photo.temperatureData.size(); i += 2) {
+                bytes[i] = char(0x10);
+                bytes[i + 1] = char(0x27);
+            }
+            break;
+        }
+        case Change::MatrixReplaced:
+            photo.temperatureData = MeasureScene::matrix(QVector<qint16>(160 * 120, -200));
+            photo.details.feature.minPoint.temperature = -50;
+            break;
+        case Change::FeaturesMoved:
+            photo.details.feature.maxPoint.x = 160;
+            photo.details.feature.maxPoint.y = 120;
+            photo.details.feature.maxPoint.temperature = 99;
+            break;
+        case Change::PhotographReplaced:
+            photo = MeasureScene::landscape(64, 48, 6, QSize(640, 480));
+            break;
+    }
+    QVERIFY2(!sameShape(measured(photo, drawn), expected),
+             "the change must alter what the photograph measures now");
+
+    QSignalSpy succeeded(thread, &ImageRegionThread::regionSucceed);
+    QSignalSpy destroyed(thread, &QObject::destroyed);
+    QVERIFY(thread->launch());
+    QVERIFY2(succeeded.wait(5000), "the thread did not report a result in time");
+    QVERIFY2(sameShape(qvariant_cast<ImageDrawPath>(succeeded.at(0).at(0)), expected),
+             "the thread measured the photograph as changed after create");
+    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, 5000);
+}
+
+void TestImageRegionThread::matrixWithoutCellsFails()
+{
+    ImageEntity photo;
+    photo.screenWidth = 320;
+    photo.screenHeight = 240;
+    photo.loaded = true;
+    ImageRegionThread* thread =
+      ImageRegionThread::create(&photo, shapeOf(2, 0.1f, 0.1f, 0.9f, 0.9f), 320, 240);
+    QVERIFY(thread);
+    Receiver receiver;
+    connect(thread, &ImageRegionThread::regionFailed, &receiver, &Receiver::onRegionFailed);
+    QSignalSpy failed(thread, &ImageRegionThread::regionFailed);
+    QSignalSpy succeeded(thread, &ImageRegionThread::regionSucceed);
+    QSignalSpy destroyed(thread, &QObject::destroyed);
+    QVERIFY(thread->launch());
+    QVERIFY2(failed.wait(5000), "a matrix without cells must be reported as a failure");
+    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, 5000);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(succeeded.count(), 0);
+    QCOMPARE(receiver.failures, 1);
+    QVERIFY(receiver.thread == QThread::currentThread());
+}
+
+QTEST_GUILESS_MAIN(TestImageRegionThread)
+#include "tst_imageregionthread.moc"
