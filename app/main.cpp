@@ -1,13 +1,12 @@
-#include <QApplication>
-#include <QLabel>
+#include "widget.h"
 
-int main(int argc, char *argv[])
+#include <QApplication>
+
+int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    // The main window arrives with the window work; until then the program shows its name.
-    QLabel window(QStringLiteral("Korvex V " KORVEX_VERSION));
-    window.setAlignment(Qt::AlignCenter);
-    window.setMinimumSize(1280, 800);
+    QApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
+    Widget window;
     window.show();
     return application.exec();
 }

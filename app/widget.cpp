@@ -1,0 +1,390 @@
+#include "widget.h"
+
+#include "blendscheduler.h"
+#include "imagesavethread.h"
+#include "parseimagethread.h"
+#include "settingstools.h"
+#include "ui_widget.h"
+#include "viewtools.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QTranslator>
+
+namespace {
+
+const char* const paletteBars[] = {
+    ":/icon/res/icon/ic_palette_spectrum.png", ":/icon/res/icon/ic_palette_iron.png",
+    ":/icon/res/icon/ic_palette_cool.png",     ":/icon/res/icon/ic_palette_whitehot.png",
+    ":/icon/res/icon/ic_palette_blackhot.png",
+};
+
+QPixmap paletteBar(int index)
+{
+    if (index < 0 || index > 4)
+        return QPixmap();
+    return QPixmap(QLatin1String(paletteBars[index]));
+}
+
+QString emissivityText(int emissivity)
+{
+    return QString::number(double(emissivity) / 100, 'g', 6);
+}
+
+struct ToolButton
+{
+    QPushButton* Ui_Widget::*button;
+    const char* icon;
+    int mode;
+};
+
+const ToolButton toolButtons[] = {
+    { &Ui_Widget::menu_point, ":/icon/res/icon/ic_menu_point.png", 0 },
+    { &Ui_Widget::menu_line, ":/icon/res/icon/ic_menu_line.png", 1 },
+    { &Ui_Widget::menu_rect, ":/icon/res/icon/ic_menu_rect.png", 2 },
+    { &Ui_Widget::menu_oval, ":/icon/res/icon/ic_menu_oval.png", 3 },
+};
+
+constexpr int toolIconSize = 35;
+
+} // namespace
+
+Widget::Widget(QWidget* parent)
+  : QWidget(parent)
+  , ui(new Ui_Widget)
+{
+    initLanguage();
+    ui->setupUi(this);
+    resize(1280, 800);
+    setMinimumSize(1280, 800);
+    blends = new BlendScheduler(this);
+    connect(blends, &BlendScheduler::blendFailed, this, &Widget::onBlendFailed);
+    connect(blends, &BlendScheduler::blendSucceed, this, &Widget::onBlendSucceed);
+    initWindow();
+    initTitleBar();
+    initMenuBar();
+    initContent();
+}
+
+Widget::~Widget()
+{
+    delete ui;
+}
+
+void Widget::initLanguage()
+{
+    translator = new QTranslator(this);
+    loadTranslation(SettingsTools::startupLanguage());
+}
+
+void Widget::loadTranslation(int index)
+{
+    // A failed load leaves the translator empty, which shows the source texts.
+    translator->load(SettingsTools::translationFile(index));
+    QCoreApplication::installTranslator(translator);
+}
+
+void Widget::initWindow()
+{
+    ViewTools::setBackground(this, QStringLiteral("#000000"));
+    setWindowTitle(QStringLiteral("Korvex"));
+}
+
+void Widget::initTitleBar()
+{
+    ViewTools::setIconButton(
+      ui->title_icon, QStringLiteral(":/icon/res/icon/ic_title_icon.png"), 40);
+    ViewTools::setLabelStyle(ui->title_text, 25, QStringLiteral("#FFFFFF"), true);
+    ui->title_text->setText(QStringLiteral("Korvex"));
+    ViewTools::setLabelColor(ui->title_version, QStringLiteral("#FFFFFF"));
+    ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
+    ViewTools::setComboBoxStyle(ui->title_language);
+    ui->title_language->setCurrentIndex(SettingsTools::getLanguage());
+}
+
+void Widget::initMenuBar()
+{
+    ViewTools::setBackground(ui->widget_menu_bar, QStringLiteral("#404142"));
+    ViewTools::setTextButtonStyle(ui->menu_open, true);
+    ui->menu_save->setEnabled(false);
+    ViewTools::setTextButtonStyle(ui->menu_save, false);
+    for (const ToolButton& tool : toolButtons)
+        ViewTools::setToolButton(ui->*tool.button, QLatin1String(tool.icon), toolIconSize, false);
+    ViewTools::setToolButton(
+      ui->menu_free, QStringLiteral(":/icon/res/icon/ic_menu_free.png"), toolIconSize, false);
+    ViewTools::setToolButton(
+      ui->menu_back, QStringLiteral(":/icon/res/icon/ic_menu_back.png"), toolIconSize, false);
+    ViewTools::setToolButton(
+      ui->menu_clear, QStringLiteral(":/icon/res/icon/ic_menu_clear.png"), toolIconSize, false);
+    ui->menu_free->hide();
+}
+
+void Widget::initContent()
+{
+    ui->widget_content->setStyleSheet(
+      QStringLiteral("QWidget#%1{background-color: %2;}")
+        .arg(ui->widget_content->objectName(), QStringLiteral("#000000")));
+    for (QLabel* label : { ui->palette_max, ui->palette_min })
+        label->setStyleSheet(QStringLiteral("QLabel#%1{color: #ffffff;}").arg(label->objectName()));
+    ViewTools::setBackground(ui->content_palette, QStringLiteral("#404142"));
+    ui->palette_image->setPixmap(paletteBar(0));
+    ViewTools::setBackground(ui->content_operation, QStringLiteral("#404142"));
+    ui->operation_details->setStyleSheet(QStringLiteral("QLabel{color: #ffffff;}"));
+    ViewTools::setLabelStyleOnBlack(ui->image_label, 20, QStringLiteral("#FFFFFF"), true);
+}
+
+void Widget::resizeEvent(QResizeEvent*)
+{
+    ui->image_draw->refitImage();
+}
+
+void Widget::on_title_language_currentIndexChanged(int index)
+{
+    if (index == SettingsTools::getLanguage())
+        return;
+    SettingsTools::setLanguage(unsigned(index));
+    loadTranslation(index);
+    ui->retranslateUi(this);
+    refreshTexts();
+}
+
+void Widget::refreshTexts()
+{
+    ui->title_text->setText(QStringLiteral("Korvex"));
+    ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
+    if (!entity.loaded)
+        return;
+    ui->details_name->setText(fileInfo.fileName());
+    ui->details_emissivity->setText(emissivityText(entity.details.emissivity));
+    showFeatureTexts(currentUnit);
+    ui->details_time->setText(entity.details.captureTime);
+    showPreview(
+      QPixmap::fromImage(entity.featureImage.isNull() ? entity.screenImage : entity.featureImage));
+}
+
+void Widget::on_menu_open_clicked()
+{
+    const QString path = QFileDialog::getOpenFileName(
+      this, tr("选择文件"), SettingsTools::getLastImagePath(), QStringLiteral("JPEG(*.jpg)"));
+    if (path.isEmpty())
+        return;
+    filePath = path;
+    SettingsTools::setLastImagePath(QFileInfo(path).path());
+    entity.image_drawpaths.clear();
+    entity.featureImage = QImage();
+    entity.featureLength = 0;
+    entity.details.featureShown = true;
+    ParseImageThread* thread = ParseImageThread::create(filePath, &entity);
+    connect(thread, &ParseImageThread::parseFailed, this, &Widget::onParseFailed);
+    connect(thread, &ParseImageThread::parseSucceed, this, &Widget::onParseSucceed);
+    // One parse at a time: a second photograph chosen while one is read would otherwise be
+    // overtaken by the first one finishing later.
+    ui->menu_open->setEnabled(false);
+    connect(thread, &QThread::finished, ui->menu_open, [this] { ui->menu_open->setEnabled(true); });
+    if (!thread->launch()) {
+        qDebug() << "解析线程启动失败" << Qt::endl;
+        ui->menu_open->setEnabled(true);
+        delete thread;
+    }
+}
+
+void Widget::onParseSucceed()
+{
+    qDebug() << "图片文件解析成功" << Qt::endl;
+    fileInfo = QFileInfo(filePath);
+    ui->image_draw->setEntity(&entity);
+    if (entity.loaded) {
+        ui->menu_save->setEnabled(true);
+        ViewTools::setTextButtonStyle(ui->menu_save, true);
+    }
+    showDetails();
+    startBlend();
+}
+
+void Widget::onParseFailed()
+{
+    qDebug() << "图片文件解析失败" << Qt::endl;
+    if (!entity.loaded) {
+        ui->menu_save->setEnabled(false);
+        ViewTools::setTextButtonStyle(ui->menu_save, false);
+    }
+}
+
+void Widget::showDetails()
+{
+    if (!entity.loaded)
+        return;
+    const ImageDetails& details = entity.details;
+    ui->details_blend->setValue(details.blend);
+    showPalette();
+    showUnit();
+    ui->details_name->setText(fileInfo.fileName());
+    ui->details_emissivity->setText(emissivityText(details.emissivity));
+    showFeatureTexts(details.unit);
+    ui->details_time->setText(details.captureTime);
+    showPreview(
+      QPixmap::fromImage(entity.featureImage.isNull() ? entity.screenImage : entity.featureImage));
+    ui->details_feature->setCheckState(details.featureShown ? Qt::Checked : Qt::Unchecked);
+}
+
+void Widget::showFeatureTexts(int unit)
+{
+    const ImageFeature& feature = entity.details.feature;
+    const QString highest = entity.featureTemperatureText(feature.maxPoint, unit);
+    const QString lowest = entity.featureTemperatureText(feature.minPoint, unit);
+    ui->details_max->setText(highest);
+    ui->details_min->setText(lowest);
+    ui->details_spot->setText(entity.featureTemperatureText(feature.centrePoint, unit));
+    ui->palette_max->setText(highest);
+    ui->palette_min->setText(lowest);
+}
+
+void Widget::showPalette()
+{
+    const int palette = entity.details.palette;
+    const bool known = palette >= 0 && palette <= 4;
+    ui->details_palette->setCurrentIndex(known ? palette : 0);
+    ui->palette_image->setPixmap(paletteBar(palette));
+}
+
+void Widget::showUnit()
+{
+    const int unit = entity.details.unit;
+    ui->details_unit->setCurrentIndex(unit >= 0 && unit <= 2 ? unit : 0);
+}
+
+void Widget::showPreview(const QPixmap& pixmap)
+{
+    if (qint64(pixmap.width()) * pixmap.height() <= 0)
+        return;
+    const double scale = qMin(double(ui->image_label->width()) / pixmap.width(),
+                              double(ui->image_label->height()) / pixmap.height());
+    const QSize target(int(pixmap.width() * scale), int(pixmap.height() * scale));
+    ui->image_label->setPixmap(
+      pixmap.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void Widget::startBlend()
+{
+    if (!entity.loaded)
+        return;
+    const int palette = ui->details_palette->currentIndex();
+    const float blend = float(ui->details_blend->value()) / 100.0f;
+    // A request the blend thread refuses starts nothing and logs nothing.
+    blends->request(&entity, unsigned(palette), blend);
+}
+
+void Widget::onBlendSucceed(QImage image)
+{
+    qDebug() << "图像合成成功" << Qt::endl;
+    ui->image_draw->setImage(image);
+}
+
+void Widget::onBlendFailed()
+{
+    qDebug() << "图像合成失败了" << Qt::endl;
+}
+
+void Widget::on_details_blend_valueChanged(int value)
+{
+    qDebug() << "融合度变化事件：" << value << Qt::endl;
+    startBlend();
+}
+
+void Widget::on_details_palette_currentIndexChanged(int)
+{
+    ui->palette_image->setPixmap(paletteBar(ui->details_palette->currentIndex()));
+    startBlend();
+}
+
+void Widget::on_details_unit_currentIndexChanged(int index)
+{
+    currentUnit = index;
+    ui->image_draw->setDisplayUnit(index);
+    if (entity.loaded)
+        showFeatureTexts(currentUnit);
+}
+
+void Widget::on_details_feature_stateChanged(int)
+{
+    const bool shown = ui->details_feature->isChecked();
+    qDebug() << "显示框状态变化：" << (shown ? "true" : "false") << Qt::endl;
+    ui->image_draw->setFeatureVisible(shown);
+}
+
+void Widget::toggleTool(int mode)
+{
+    drawMode = drawMode == mode ? 4 : mode;
+    refreshToolButtons();
+}
+
+void Widget::refreshToolButtons()
+{
+    for (const ToolButton& tool : toolButtons)
+        ViewTools::setToolButton(
+          ui->*tool.button, QLatin1String(tool.icon), toolIconSize, drawMode == tool.mode);
+    if (entity.loaded)
+        ui->image_draw->setDrawMode(drawMode);
+}
+
+void Widget::on_menu_point_clicked()
+{
+    toggleTool(0);
+}
+
+void Widget::on_menu_line_clicked()
+{
+    toggleTool(1);
+}
+
+void Widget::on_menu_rect_clicked()
+{
+    toggleTool(2);
+}
+
+void Widget::on_menu_oval_clicked()
+{
+    toggleTool(3);
+}
+
+void Widget::on_menu_free_clicked() {}
+
+void Widget::on_menu_back_clicked()
+{
+    if (entity.loaded)
+        ui->image_draw->removeLastPath();
+}
+
+void Widget::on_menu_clear_clicked()
+{
+    if (entity.loaded)
+        ui->image_draw->clearPaths();
+}
+
+void Widget::on_menu_save_clicked()
+{
+    if (filePath.isEmpty())
+        return;
+    const QString name =
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss-zzz")) +
+      QStringLiteral(".jpg");
+    const QString start = SettingsTools::getLastSavePath() + QDir::separator() + name;
+    const QString target = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Save picture"), start, QStringLiteral("JPEG(*.jpg)"));
+    if (target.isEmpty())
+        return;
+    ImageDrawLabel* surface = ui->image_draw;
+    const QPixmap snapshot = surface->grab(QRect(0, 0, surface->width(), surface->height()));
+    const bool feature = ui->details_feature->isChecked();
+    const int blend = ui->details_blend->value();
+    const int unit = ui->details_unit->currentIndex();
+    const int palette = ui->details_palette->currentIndex();
+    ImageSaveThread* thread = ImageSaveThread::create(
+      filePath, target, surface->pathList(), &entity, palette, unit, blend, feature, snapshot);
+    if (thread)
+        thread->launch();
+    SettingsTools::setLastSavePath(QFileInfo(target).path());
+}

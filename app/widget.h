@@ -1,0 +1,75 @@
+#pragma once
+
+#include "imageentity.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class BlendScheduler;
+class QPushButton;
+class QTranslator;
+class Ui_Widget;
+
+// The one window: opens a photograph, shows its details and rendering, and carries the
+// measurement and save commands.
+class Widget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Widget(QWidget* parent = nullptr);
+    ~Widget() override;
+
+private slots:
+    void on_title_language_currentIndexChanged(int index);
+    void on_menu_open_clicked();
+    void on_details_blend_valueChanged(int value);
+    void on_details_palette_currentIndexChanged(int index);
+    void on_details_unit_currentIndexChanged(int index);
+    void on_menu_point_clicked();
+    void on_menu_line_clicked();
+    void on_menu_rect_clicked();
+    void on_menu_oval_clicked();
+    void on_menu_free_clicked();
+    void on_menu_back_clicked();
+    void on_menu_clear_clicked();
+    void on_menu_save_clicked();
+    void on_details_feature_stateChanged(int arg1);
+    void onParseFailed();
+    void onParseSucceed();
+    void onBlendFailed();
+    void onBlendSucceed(QImage image);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void initLanguage();
+    void initWindow();
+    void initTitleBar();
+    void initMenuBar();
+    void initContent();
+    void showDetails();
+    void showPalette();
+    void showUnit();
+    void showPreview(const QPixmap& pixmap);
+    void showFeatureTexts(int unit);
+    void startBlend();
+    void refreshTexts();
+    void refreshToolButtons();
+    void toggleTool(int mode);
+    void loadTranslation(int index);
+
+    Ui_Widget* ui;
+    QString filePath;
+    QFileInfo fileInfo;
+    ImageEntity entity;
+    int drawMode = 4;
+    int currentUnit = 0;
+    QTranslator* translator = nullptr;
+    // Runs one blend at a time, so a slider drag renders where the slider is rather than every
+    // step it passed; the newest request always gives the shown image.
+    BlendScheduler* blends = nullptr;
+};
