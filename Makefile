@@ -35,8 +35,12 @@ test-fuzz:
 	$(SANITIZER_OPTIONS) ./build-fuzz/fuzz/fuzz_radiometricreader -max_total_time=$(FUZZ_SECONDS) \
 		-rss_limit_mb=2048 -timeout=10 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 
+BENCHMARKS = bench_parse bench_render bench_measure bench_save
+
 bench: build
-	./build/bench/bench_parse --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	for b in $(BENCHMARKS); do \
+		./build/bench/$$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; \
+	done
 
 clean:
 	rm -rf build build-sanitize build-fuzz
