@@ -272,7 +272,10 @@ void RegionMeasure::walkOutline(const QPainterPath& path, int type, Extremes& ex
 }
 
 // The path finds a point at a length by bisecting its curves anew for every step, which for an
-// oval costs far more than all the rest of the measurement; walk tabulated curves instead.
+// oval costs far more than all the rest of the measurement. The walk follows tabulated curves
+// instead, which land within a few hundredths of a pixel of the path's own points. Only where
+// that could round to another pixel, and that pixel's sample could change the hottest or
+// coldest, is the path itself asked, so the result is the one its own walk gives.
 void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) const
 {
     const qreal length = path.length();
@@ -297,12 +300,29 @@ void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) co
     }
     if (curves.isEmpty())
         return;
+    auto changes = [&](const QPoint& pixel) {
+        const float value = reading(cellOf(pixel.x(), pixel.y()));
+        return !extremes.maxSeen || !extremes.minSeen || value >= extremes.maxValue ||
+               extremes.minValue > value;
+    };
     int current = 0;
     for (double t = 0; t < length; t += walkStep) {
         while (current + 1 < curves.size() && ends[current] < t)
             ++current;
         const double start = current > 0 ? ends[current - 1] : 0;
-        const QPoint pixel = curves[current].pointAtLength(t - start).toPoint();
+        const QPointF near = curves[current].pointAtLength(t - start);
+        QPoint pixel = near.toPoint();
+        const QPoint low = (near - QPointF(roundingMargin, roundingMargin)).toPoint();
+        const QPoint high = (near + QPointF(roundingMargin, roundingMargin)).toPoint();
+        if (low != high) {
+            bool decisive = false;
+            for (int x : { low.x(), high.x() }) {
+                for (int y : { low.y(), high.y() })
+                    decisive = decisive || changes(QPoint(x, y));
+            }
+            if (decisive)
+                pixel = path.pointAtPercent(path.percentAtLength(t)).toPoint();
+        }
         const QPoint cell = cellOf(pixel.x(), pixel.y());
         extremes.update(cell, reading(cell));
     }
