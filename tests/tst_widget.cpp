@@ -37,6 +37,8 @@ public:
     bool answered = false;
     QString directory;
     QString caption;
+    QString proposed;
+    QStringList filters;
 
 private:
     void poll()
@@ -56,22 +58,24 @@ private:
         // The dialog may refuse an answer while its directory listing is still loading; it is
         // answered again until it closes.
         ++attempts;
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (!answered) {
             directory = dialog->directory().absolutePath();
             caption = dialog->windowTitle();
+            proposed = name ? name->text() : QString();
+            filters = dialog->nameFilters();
         }
         answered = true;
         if (path.isEmpty()) {
             dialog->reject();
             return;
         }
-        // Queued, so that a question the dialog asks while accepting can be answered as well.
         // Typed into the name field as a user would: selectFile() leaves a focused field alone.
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (!name)
             return;
         dialog->setDirectory(QFileInfo(path).absolutePath());
         name->setText(QFileInfo(path).fileName());
+        // Queued, so that a question the dialog asks while accepting can be answered as well.
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     }
 
@@ -149,6 +153,7 @@ private slots:
     void unitRewritesTheFields();
     void featureBoxBeforeAnyFile();
     void blendDragShowsTheLastValue();
+    void saveDialog();
     void saveRoundTrip_data();
     void saveRoundTrip();
 
@@ -482,6 +487,37 @@ void TestWidget::blendDragShowsTheLastValue()
     QVERIFY(QTest::qWaitFor([&] {
         return surface->shownPixmap().toImage().convertToFormat(expected.format()) == expected;
     }));
+}
+
+void TestWidget::saveDialog()
+{
+    const QString folder = dir.filePath(QStringLiteral("saves"));
+    QVERIFY(QDir().mkpath(folder));
+    SettingsTools::setLastSavePath(folder);
+    Widget window;
+    window.show();
+    QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+
+    // A cancelled dialog writes nothing and keeps the last save folder.
+    LogCapture log;
+    DialogAnswer cancel{ QString() };
+    const QDateTime before = QDateTime::currentDateTime();
+    QTest::mouseClick(child<QPushButton>(window, "menu_save"), Qt::LeftButton);
+    const QDateTime after = QDateTime::currentDateTime();
+    QVERIFY(cancel.answered);
+    QCOMPARE(cancel.caption, QStringLiteral("Save picture"));
+    QCOMPARE(cancel.directory, QDir(folder).absolutePath());
+    QCOMPARE(cancel.filters, QStringList{ QStringLiteral("JPEG(*.jpg)") });
+    // The proposed name is the time of the click to the millisecond.
+    const QDateTime stamp =
+      QDateTime::fromString(cancel.proposed.chopped(4), QStringLiteral("yyyy-MM-dd-hh-mm-ss-zzz"));
+    QVERIFY2(stamp.isValid() && cancel.proposed.endsWith(QStringLiteral(".jpg")),
+             qPrintable(cancel.proposed));
+    QVERIFY(stamp >= before.addMSecs(-1) && stamp <= after);
+    QCOMPARE(SettingsTools::getLastSavePath(), folder);
+    QTest::qWait(200);
+    QVERIFY(!log.contains(QStringLiteral("文件保存成功")));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 
 void TestWidget::saveRoundTrip_data()
