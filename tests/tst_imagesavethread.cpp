@@ -267,6 +267,7 @@ private slots:
     void targetInsideARegularFile();
     void targetFolderReadOnly();
     void cutShortWriteKeepsTheSource();
+    void filesThatDisappearBeforeTheSave();
 
     void threadSavesAndDeletesItself();
     void logsTheSteps();
@@ -713,6 +714,52 @@ void TestImageSaveThread::cutShortWriteKeepsTheSource()
     QCOMPARE(readAll(sourcePath), source);
     QCOMPARE(filesIn(folder->path()), QStringList{ QStringLiteral("in.jpg") });
     QCOMPARE(log.linesStartingWith({ QStringLiteral("文件写入失败，保存失败") }).size(), 1);
+    QVERIFY(!log.contains(savedLine));
+}
+
+// The user may delete or move files while the save waits for its thread.
+void TestImageSaveThread::filesThatDisappearBeforeTheSave()
+{
+    const QString sourcePath = path(QStringLiteral("in.jpg"));
+    const QByteArray source = savedBefore().bytes();
+    QVERIFY(writeAll(sourcePath, source));
+    ImageEntity entity;
+    QVERIFY(RadiometricReader::read(source, entity));
+    const QString gone = path(QStringLiteral("gone"));
+    QVERIFY(QDir().mkdir(gone));
+    std::unique_ptr<ImageSaveThread> lostTarget(
+      ImageSaveThread::create(sourcePath,
+                              gone + QStringLiteral("/out.jpg"),
+                              oneOfEachKind(),
+                              &entity,
+                              1,
+                              1,
+                              50,
+                              true,
+                              snapshotPixmap()));
+    std::unique_ptr<ImageSaveThread> lostSource(
+      ImageSaveThread::create(path(QStringLiteral("moved.jpg")),
+                              path(QStringLiteral("out.jpg")),
+                              oneOfEachKind(),
+                              &entity,
+                              1,
+                              1,
+                              50,
+                              true,
+                              snapshotPixmap()));
+    QVERIFY(writeAll(path(QStringLiteral("moved.jpg")), source));
+    QVERIFY(QDir(gone).removeRecursively());
+    QVERIFY(QFile::remove(path(QStringLiteral("moved.jpg"))));
+    LogCapture log;
+
+    QVERIFY(!lostTarget->save());
+    QVERIFY(!lostSource->save());
+
+    QCOMPARE(readAll(sourcePath), source);
+    QCOMPARE(filesIn(folder->path()), QStringList{ QStringLiteral("in.jpg") });
+    QVERIFY(!QFileInfo::exists(gone));
+    QCOMPARE(log.linesStartingWith({ QStringLiteral("文件打开错误，保存失败") }).size(), 1);
+    QCOMPARE(log.linesStartingWith({ QStringLiteral("源文件不存在,保存失败！") }).size(), 1);
     QVERIFY(!log.contains(savedLine));
 }
 
