@@ -150,6 +150,7 @@ private slots:
     void languages_data();
     void languages();
     void toolButtons();
+    void undoAndClear();
     void unitRewritesTheFields();
     void featureBoxBeforeAnyFile();
     void blendDragShowsTheLastValue();
@@ -427,6 +428,32 @@ void TestWidget::toolButtons()
     QCOMPARE(surface->drawMode(), 2);
     QTest::mouseClick(child<QPushButton>(window, "menu_rect"), Qt::LeftButton);
     QCOMPARE(surface->drawMode(), 4);
+}
+
+void TestWidget::undoAndClear()
+{
+    Widget window;
+    window.show();
+    auto* back = child<QPushButton>(window, "menu_back");
+    auto* clear = child<QPushButton>(window, "menu_clear");
+    // Nothing to undo before a photograph; the commands must not touch the surface.
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTest::mouseClick(clear, Qt::LeftButton);
+
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    QCOMPARE(surface->pathList().size(), 1);
+    QTest::mouseClick(child<QPushButton>(window, "menu_line"), Qt::LeftButton);
+    drag(surface, QPoint(20, 20), QPoint(200, 120));
+    QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == 2; }));
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCOMPARE(surface->pathList().size(), 1);
+    // The shape read from the file is the one left.
+    QCOMPARE(surface->pathList().first().type, 2);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QVERIFY(surface->pathList().isEmpty());
+    QTest::mouseClick(back, Qt::LeftButton);
+    QVERIFY(surface->pathList().isEmpty());
 }
 
 void TestWidget::unitRewritesTheFields()
