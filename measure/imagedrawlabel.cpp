@@ -44,7 +44,7 @@ void ImageDrawLabel::setImage(const QImage& image)
 {
     if (image.isNull())
         return;
-    fitToImage(image);
+    fitToImage(image.size());
     picture = QPixmap::fromImage(image);
     setPixmap(picture);
 }
@@ -53,13 +53,13 @@ void ImageDrawLabel::refitImage()
 {
     if (picture.isNull())
         return;
-    fitToImage(picture.toImage());
+    fitToImage(picture.size());
     update();
 }
 
-void ImageDrawLabel::fitToImage(const QImage& image)
+void ImageDrawLabel::fitToImage(const QSize& image)
 {
-    if (image.isNull() || image.sizeInBytes() <= 0 || !parentWidget())
+    if (image.isEmpty() || !parentWidget())
         return;
     const int parentWidth = parentWidget()->width();
     const int parentHeight = parentWidget()->height();

@@ -65,7 +65,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void fitToImage(const QImage& image);
+    // Only the picture's size is needed, so a resize does not copy the shown pixmap.
+    void fitToImage(const QSize& image);
     void preparePainter(QPainter& painter) const;
     void drawFeatureMarkers(QPainter& painter) const;
     void drawShape(QPainter& painter, ImageDrawPath shape) const;
