@@ -2,6 +2,7 @@
 
 #include "imageentity.h"
 
+#include <QPointer>
 #include <QString>
 #include <QThread>
 
@@ -13,7 +14,7 @@ class ParseImageThread : public QThread
 {
     Q_OBJECT
 public:
-    static ParseImageThread *create(const QString &filePath, ImageEntity *entity);
+    static ParseImageThread* create(const QString& filePath, ImageEntity* entity);
     ~ParseImageThread() override;
 
     bool launch();
@@ -28,12 +29,13 @@ protected:
     void run() override;
 
 private:
-    ParseImageThread(const QString &filePath, ImageEntity *entity);
+    ParseImageThread(const QString& filePath, ImageEntity* entity);
     bool parseFile();
     void handOver();
 
     QString filePath;
-    ImageEntity *entity;
+    // Null once the caller's entity is gone: a window closed while its parse runs.
+    QPointer<ImageEntity> entity;
     // Written by run() alone; handOver() reads them after run() has returned.
     ImageEntity parsed;
     bool succeeded = false;

@@ -20,6 +20,8 @@ bool BlendScheduler::request(ImageEntity* entity, unsigned palette, float blend)
     if (!thread)
         return false;
     if (running) {
+        if (running->paletteIndex() != palette)
+            running->discard();
         delete pending;
         pending = thread;
     } else {
@@ -28,17 +30,21 @@ bool BlendScheduler::request(ImageEntity* entity, unsigned palette, float blend)
     return true;
 }
 
+void BlendScheduler::discard()
+{
+    delete pending;
+    pending = nullptr;
+    if (running)
+        running->discard();
+}
+
 void BlendScheduler::start(ImageBlendThread* thread)
 {
-    // The result signals come from the thread's hand-over on this thread, before deleteLater().
-    connect(thread, &ImageBlendThread::blendSucceed, this, [this](const QImage& image) {
-        startPending();
-        emit blendSucceed(image);
-    });
-    connect(thread, &ImageBlendThread::blendFailed, this, [this]() {
-        startPending();
-        emit blendFailed();
-    });
+    // The result signals come from the thread's hand-over on this thread; finished() reaches this
+    // object after it, also when a discarded blend reports nothing.
+    connect(thread, &ImageBlendThread::blendSucceed, this, &BlendScheduler::blendSucceed);
+    connect(thread, &ImageBlendThread::blendFailed, this, &BlendScheduler::blendFailed);
+    connect(thread, &QThread::finished, this, &BlendScheduler::startPending);
     running = thread;
     if (!thread->launch()) {
         qDebug() << "合成图像线程启动失败" << Qt::endl;

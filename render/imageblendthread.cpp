@@ -115,8 +115,15 @@ QImage ImageBlendThread::blendResult() const
     return blendImages(paletteImage, cameraImage, blend);
 }
 
+void ImageBlendThread::discard()
+{
+    discarded = true;
+}
+
 void ImageBlendThread::handOver()
 {
+    if (discarded)
+        return;
     if (!entity) {
         emit blendFailed();
         return;

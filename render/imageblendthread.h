@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPointer>
 #include <QThread>
 
 // Renders a photograph's gray matrix through a palette and mixes it with the Camera image.
@@ -20,6 +21,10 @@ public:
     ~ImageBlendThread() override;
 
     bool launch();
+    unsigned paletteIndex() const { return palette; }
+    // The result is no longer wanted: the hand-over then stores and reports nothing. Called on
+    // the creating thread.
+    void discard();
 
     // A width x height image of the gray levels through the palette; null when the sizes do not
     // describe grayData exactly.
@@ -43,7 +48,9 @@ private:
     QImage blendResult() const;
     void handOver();
 
-    ImageEntity* entity;
+    // Null once the entity is gone: a window closed while its blend runs.
+    QPointer<ImageEntity> entity;
+    bool discarded = false;
     unsigned palette;
     float blend;
     const QByteArray grayData;

@@ -45,6 +45,8 @@ private slots:
     void burstsCollapseToTheNewest_data();
     void burstsCollapseToTheNewest();
     void refusedRequestKeepsThePendingOne();
+    void staleResultsAreDropped_data();
+    void staleResultsAreDropped();
     void failureStillStartsThePendingBlend();
     void destroyingDropsThePendingBlend();
 };
@@ -69,7 +71,7 @@ void TestBlendScheduler::burstsCollapseToTheNewest()
     QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
     QList<Request> requests;
     for (int i = 0; i < blends.size(); ++i) {
-        const Request request{ unsigned(i) % PaletteTable::paletteCount, blends.at(i) };
+        const Request request{ PaletteTable::Iron, blends.at(i) };
         QVERIFY(scheduler.request(&entity, request.palette, request.blend));
         requests << request;
         QVERIFY(scheduler.isRunning());
@@ -94,13 +96,46 @@ void TestBlendScheduler::refusedRequestKeepsThePendingOne()
     BlendScheduler scheduler;
     QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
     QVERIFY(scheduler.request(&entity, PaletteTable::Iron, 0.3f));
-    QVERIFY(scheduler.request(&entity, PaletteTable::Cool, 0.6f));
+    QVERIFY(scheduler.request(&entity, PaletteTable::Iron, 0.6f));
     QVERIFY(!scheduler.request(&entity, 9, 0.5f));
     QVERIFY(!scheduler.request(nullptr, PaletteTable::Iron, 0.5f));
     QVERIFY(scheduler.hasPending());
     QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 2, 10000);
     QCOMPARE(succeeded.last().at(0).value<QImage>(),
-             expectedResult(entity, { PaletteTable::Cool, 0.6f }));
+             expectedResult(entity, { PaletteTable::Iron, 0.6f }));
+}
+
+void TestBlendScheduler::staleResultsAreDropped_data()
+{
+    QTest::addColumn<bool>("newPhotograph");
+
+    QTest::newRow("another palette chosen while a blend runs") << false;
+    QTest::newRow("another photograph handed over while a blend runs") << true;
+}
+
+void TestBlendScheduler::staleResultsAreDropped()
+{
+    QFETCH(bool, newPhotograph);
+    ImageEntity entity = photograph();
+    BlendScheduler scheduler;
+    QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
+    const Request newest{ PaletteTable::Cool, 0.4f };
+    QVERIFY(scheduler.request(&entity, PaletteTable::Iron, 0.4f));
+    QVERIFY(scheduler.request(&entity, PaletteTable::WhiteHot, 0.4f));
+    if (newPhotograph) {
+        // The running and the waiting blend were made from the old photograph's gray levels.
+        scheduler.discard();
+        for (int i = 0; i < entity.grayData.size(); ++i)
+            entity.grayData[i] = char(255 - i % 241);
+    }
+    QVERIFY(scheduler.request(&entity, newest.palette, newest.blend));
+    QTRY_VERIFY_WITH_TIMEOUT(!scheduler.isRunning() && !scheduler.hasPending(), 10000);
+    QTest::qWait(50);
+    QCOMPARE(succeeded.count(), 1);
+    QCOMPARE(succeeded.first().at(0).value<QImage>(), expectedResult(entity, newest));
+    QCOMPARE(entity.paletteImage,
+             ImageBlendThread::renderPaletteImage(
+               entity.grayData, entity.grayWidth, entity.grayHeight, newest.palette));
 }
 
 void TestBlendScheduler::failureStillStartsThePendingBlend()
