@@ -82,6 +82,7 @@ ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
 {
     if (sourcePath.isEmpty() || targetPath.isEmpty() || !entity)
         return nullptr;
+    qRegisterMetaType<ImageSaveThread::Outcome>("ImageSaveThread::Outcome");
     auto* thread = new ImageSaveThread;
     thread->entity = *entity;
     thread->sourcePath = sourcePath;
@@ -109,6 +110,7 @@ void ImageSaveThread::launch()
 void ImageSaveThread::run()
 {
     save();
+    emit saveFinished(result);
 }
 
 int ImageSaveThread::blendCodeFor(int blend)
@@ -155,11 +157,12 @@ QByteArray ImageSaveThread::shapePayload(const QList<ImageDrawPath>& shapes)
 
 bool ImageSaveThread::save()
 {
+    result = Saved;
     qDebug() << "源文件：" << sourcePath << Qt::endl;
     qDebug() << "目标文件：" << targetPath << Qt::endl;
     if (!QFileInfo::exists(sourcePath)) {
         qDebug() << "源文件不存在,保存失败！" << sourcePath << Qt::endl;
-        return false;
+        return fail(SourceUnreadable);
     }
     const QFileInfo target(targetPath);
     if (target.absolutePath() != QFileInfo(sourcePath).absolutePath() && target.exists())
@@ -168,29 +171,37 @@ bool ImageSaveThread::save()
 
     QByteArray source;
     if (!readSource(source))
-        return false;
+        return fail(SourceUnreadable);
     QByteArray kept;
     if (!keepSource(source, kept))
-        return false;
+        return fail(SourceInvalid);
     // The whole source is in memory from here on, so the target may be the source itself.
     source.clear();
 
     const QByteArray payload = shapePayload(shapes);
     QByteArray jpeg;
     if (!encodeSnapshot(jpeg))
-        return false;
+        return fail(SnapshotUnencodable);
     qDebug() << "src_array.length = " << kept.size() << Qt::endl;
     qDebug() << "region_array.length = " << payload.size() << Qt::endl;
 
     const QByteArray feature(1, char(featureFlag));
-    return writeTarget({ jpeg,
-                         kept,
-                         QByteArray(RadiometricLayout::regionTag),
-                         payload,
-                         QByteArray(RadiometricLayout::regionEndTag),
-                         QByteArray(RadiometricLayout::featureTag),
-                         feature,
-                         QByteArray(RadiometricLayout::featureEndTag) });
+    if (!writeTarget({ jpeg,
+                       kept,
+                       QByteArray(RadiometricLayout::regionTag),
+                       payload,
+                       QByteArray(RadiometricLayout::regionEndTag),
+                       QByteArray(RadiometricLayout::featureTag),
+                       feature,
+                       QByteArray(RadiometricLayout::featureEndTag) }))
+        return fail(TargetUnwritable);
+    return true;
+}
+
+bool ImageSaveThread::fail(Outcome outcome)
+{
+    result = outcome;
+    return false;
 }
 
 bool ImageSaveThread::readSource(QByteArray& bytes) const

@@ -18,6 +18,16 @@ class ImageSaveThread : public QThread
 {
     Q_OBJECT
 public:
+    enum Outcome
+    {
+        Saved,
+        SourceUnreadable,
+        SourceInvalid,
+        SnapshotUnencodable,
+        TargetUnwritable,
+    };
+    Q_ENUM(Outcome)
+
     static ImageSaveThread* create(const QString& sourcePath,
                                    const QString& targetPath,
                                    const QList<ImageDrawPath>& shapes,
@@ -30,14 +40,20 @@ public:
     ~ImageSaveThread() override;
 
     void launch();
-    // The whole save on the calling thread; run() does nothing else. True once the target holds
-    // the new file.
+    // The whole save on the calling thread; run() does nothing else but report it. True once the
+    // target holds the new file.
     bool save();
+    Outcome outcome() const { return result; }
+    QString targetFilePath() const { return targetPath; }
 
     // The stored blend code, one of 100, 75, 50, 25, 0: the nearest to 100 minus the slider value.
     static int blendCodeFor(int blend);
     // The shape block between its tags: the length field, then points, lines, rectangles, ovals.
     static QByteArray shapePayload(const QList<ImageDrawPath>& shapes);
+
+signals:
+    // From the worker thread, once the save has ended either way.
+    void saveFinished(ImageSaveThread::Outcome outcome);
 
 protected:
     void run() override;
@@ -48,6 +64,7 @@ private:
     bool keepSource(const QByteArray& source, QByteArray& kept) const;
     bool encodeSnapshot(QByteArray& jpeg) const;
     bool writeTarget(const QList<QByteArray>& pieces) const;
+    bool fail(Outcome outcome);
 
     ImageEntity entity;
     QString sourcePath;
@@ -59,4 +76,5 @@ private:
     quint8 featureFlag = 1;
     // Taken as an image on the creating thread: pixmaps belong to the GUI thread.
     QImage snapshot;
+    Outcome result = Saved;
 };
