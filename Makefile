@@ -1,6 +1,8 @@
 # A thin layer over CMake. `make run` builds and starts the viewer, `make test` runs every test:
-# the normal build, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the file-parser fuzzer for FUZZ_SECONDS on top of its committed corpus.
+# the normal build, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# window and thread tests in an unoptimised build three times over (a thread that outlives its
+# owner shows there as a crash), and the file-parser fuzzer for FUZZ_SECONDS on top of its
+# committed corpus.
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -9,7 +11,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: build run test test-plain test-sanitize test-fuzz bench clean
+.PHONY: build run test test-plain test-sanitize test-debug test-fuzz bench clean
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -18,7 +20,7 @@ build:
 run: build
 	QT_QPA_PLATFORM= ./build/app/korvex
 
-test: test-plain test-sanitize test-fuzz
+test: test-plain test-sanitize test-debug test-fuzz
 
 test-plain: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
@@ -27,6 +29,15 @@ test-sanitize:
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKORVEX_SANITIZE=ON -DKORVEX_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
 	$(SANITIZER_OPTIONS) ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+THREAD_TESTS = tst_widget tst_blendscheduler tst_imageblendthread tst_parseimagethread \
+	tst_imageregionthread tst_imagedrawlabel tst_imagesavethread
+
+test-debug:
+	cmake -S . -B build-debug -DCMAKE_BUILD_TYPE=Debug -DKORVEX_BENCH=OFF
+	cmake --build build-debug -j $(JOBS) --target $(THREAD_TESTS)
+	ctest --test-dir build-debug --output-on-failure -j $(JOBS) --repeat until-fail:3 \
+		-R '^($(subst $(eval) ,|,$(THREAD_TESTS)))$$'
 
 test-fuzz:
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEX_FUZZ=ON
@@ -43,4 +54,4 @@ bench: build
 	done
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-debug build-fuzz
