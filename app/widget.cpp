@@ -6,6 +6,7 @@
 #include "settingstools.h"
 #include "ui_widget.h"
 #include "viewtools.h"
+#include "windownotice.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -58,6 +59,7 @@ Widget::Widget(QWidget* parent)
 {
     initLanguage();
     ui->setupUi(this);
+    notice = new WindowNotice(ui->widget_title_bar, ui->widget_4, ui->title_language);
     resize(1280, 800);
     setMinimumSize(1280, 800);
     blends = new BlendScheduler(this);
@@ -71,6 +73,13 @@ Widget::Widget(QWidget* parent)
 
 Widget::~Widget()
 {
+    // A finished save has queued its deleteLater(); deleting it here takes that event with it.
+    for (ImageSaveThread* save : qAsConst(saves)) {
+        if (save) {
+            save->wait();
+            delete save;
+        }
+    }
     delete ui;
 }
 
@@ -145,6 +154,7 @@ void Widget::on_title_language_currentIndexChanged(int index)
 {
     if (index == SettingsTools::getLanguage())
         return;
+    notice->clearNotice();
     SettingsTools::setLanguage(unsigned(index));
     loadTranslation(index);
     ui->retranslateUi(this);
@@ -153,6 +163,8 @@ void Widget::on_title_language_currentIndexChanged(int index)
 
 void Widget::refreshTexts()
 {
+    // The form's title is translated to this too, but not when no translation loaded.
+    setWindowTitle(QStringLiteral("Korvex"));
     ui->title_text->setText(QStringLiteral("Korvex"));
     ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
     if (!entity.loaded)
@@ -171,35 +183,46 @@ void Widget::on_menu_open_clicked()
       this, tr("选择文件"), SettingsTools::getLastImagePath(), QStringLiteral("JPEG(*.jpg)"));
     if (path.isEmpty())
         return;
+    notice->clearNotice();
     filePath = path;
     SettingsTools::setLastImagePath(QFileInfo(path).path());
-    entity.image_drawpaths.clear();
-    entity.featureImage = QImage();
-    entity.featureLength = 0;
-    entity.details.featureShown = true;
+    // The shown photograph stays as it is until the new one has been read: the parse reads into
+    // an entity of its own and hands it over only when it succeeds.
     ParseImageThread* thread = ParseImageThread::create(filePath, &entity);
     connect(thread, &ParseImageThread::parseFailed, this, &Widget::onParseFailed);
     connect(thread, &ParseImageThread::parseSucceed, this, &Widget::onParseSucceed);
-    // One parse at a time: a second photograph chosen while one is read would otherwise be
-    // overtaken by the first one finishing later.
-    ui->menu_open->setEnabled(false);
-    connect(thread, &QThread::finished, ui->menu_open, [this] { ui->menu_open->setEnabled(true); });
+    // One parse at a time, and no save while it runs: a second photograph chosen meanwhile would
+    // otherwise be overtaken by the first one finishing later, and a save would mix the two.
+    setCommandEnabled(ui->menu_open, false);
+    setCommandEnabled(ui->menu_save, false);
     if (!thread->launch()) {
         qDebug() << "解析线程启动失败" << Qt::endl;
-        ui->menu_open->setEnabled(true);
         delete thread;
+        endParse();
     }
+}
+
+void Widget::setCommandEnabled(QPushButton* button, bool enabled)
+{
+    button->setEnabled(enabled);
+    ViewTools::setTextButtonStyle(button, enabled);
+}
+
+void Widget::endParse()
+{
+    setCommandEnabled(ui->menu_open, true);
+    setCommandEnabled(ui->menu_save, entity.loaded);
 }
 
 void Widget::onParseSucceed()
 {
     qDebug() << "图片文件解析成功" << Qt::endl;
     fileInfo = QFileInfo(filePath);
+    // Whatever is still being rendered belongs to the photograph just replaced.
+    blends->discard();
     ui->image_draw->setEntity(&entity);
-    if (entity.loaded) {
-        ui->menu_save->setEnabled(true);
-        ViewTools::setTextButtonStyle(ui->menu_save, true);
-    }
+    ui->image_draw->setDrawMode(drawMode);
+    endParse();
     showDetails();
     startBlend();
 }
@@ -207,10 +230,12 @@ void Widget::onParseSucceed()
 void Widget::onParseFailed()
 {
     qDebug() << "图片文件解析失败" << Qt::endl;
-    if (!entity.loaded) {
-        ui->menu_save->setEnabled(false);
-        ViewTools::setTextButtonStyle(ui->menu_save, false);
-    }
+    endParse();
+    const QFileInfo chosen(filePath);
+    if (chosen.isFile() && chosen.isReadable())
+        notice->showNotice(tr("不是辐射照片：%1").arg(chosen.fileName()), WindowNotice::Failure);
+    else
+        notice->showNotice(tr("无法打开：%1").arg(chosen.fileName()), WindowNotice::Failure);
 }
 
 void Widget::showDetails()
@@ -223,7 +248,9 @@ void Widget::showDetails()
     showUnit();
     ui->details_name->setText(fileInfo.fileName());
     ui->details_emissivity->setText(emissivityText(details.emissivity));
-    showFeatureTexts(details.unit);
+    // In the unit the combo shows, as after a language switch: an unknown stored unit shows as
+    // the combo's Celsius rather than as "N.A" beside a Celsius choice.
+    showFeatureTexts(currentUnit);
     ui->details_time->setText(details.captureTime);
     showPreview(
       QPixmap::fromImage(entity.featureImage.isNull() ? entity.screenImage : entity.featureImage));
@@ -290,18 +317,21 @@ void Widget::onBlendFailed()
 
 void Widget::on_details_blend_valueChanged(int value)
 {
+    notice->clearNotice();
     qDebug() << "融合度变化事件：" << value << Qt::endl;
     startBlend();
 }
 
 void Widget::on_details_palette_currentIndexChanged(int)
 {
+    notice->clearNotice();
     ui->palette_image->setPixmap(paletteBar(ui->details_palette->currentIndex()));
     startBlend();
 }
 
 void Widget::on_details_unit_currentIndexChanged(int index)
 {
+    notice->clearNotice();
     currentUnit = index;
     ui->image_draw->setDisplayUnit(index);
     if (entity.loaded)
@@ -310,6 +340,7 @@ void Widget::on_details_unit_currentIndexChanged(int index)
 
 void Widget::on_details_feature_stateChanged(int)
 {
+    notice->clearNotice();
     const bool shown = ui->details_feature->isChecked();
     qDebug() << "显示框状态变化：" << (shown ? "true" : "false") << Qt::endl;
     ui->image_draw->setFeatureVisible(shown);
@@ -317,6 +348,7 @@ void Widget::on_details_feature_stateChanged(int)
 
 void Widget::toggleTool(int mode)
 {
+    notice->clearNotice();
     drawMode = drawMode == mode ? 4 : mode;
     refreshToolButtons();
 }
@@ -354,19 +386,23 @@ void Widget::on_menu_free_clicked() {}
 
 void Widget::on_menu_back_clicked()
 {
+    notice->clearNotice();
     if (entity.loaded)
         ui->image_draw->removeLastPath();
 }
 
 void Widget::on_menu_clear_clicked()
 {
+    notice->clearNotice();
     if (entity.loaded)
         ui->image_draw->clearPaths();
 }
 
 void Widget::on_menu_save_clicked()
 {
-    if (filePath.isEmpty())
+    // The photograph on screen, not the file chosen last: that one may have failed to open.
+    const QString source = fileInfo.filePath();
+    if (source.isEmpty())
         return;
     const QString name =
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss-zzz")) +
@@ -376,6 +412,7 @@ void Widget::on_menu_save_clicked()
       this, QStringLiteral("Save picture"), start, QStringLiteral("JPEG(*.jpg)"));
     if (target.isEmpty())
         return;
+    notice->clearNotice();
     ImageDrawLabel* surface = ui->image_draw;
     const QPixmap snapshot = surface->grab(QRect(0, 0, surface->width(), surface->height()));
     const bool feature = ui->details_feature->isChecked();
@@ -383,8 +420,46 @@ void Widget::on_menu_save_clicked()
     const int unit = ui->details_unit->currentIndex();
     const int palette = ui->details_palette->currentIndex();
     ImageSaveThread* thread = ImageSaveThread::create(
-      filePath, target, surface->pathList(), &entity, palette, unit, blend, feature, snapshot);
-    if (thread)
+      source, target, surface->pathList(), &entity, palette, unit, blend, feature, snapshot);
+    if (thread) {
+        connect(
+          thread,
+          &ImageSaveThread::saveFinished,
+          this,
+          [this, target](ImageSaveThread::Outcome outcome) { showSaveOutcome(outcome, target); });
+        saves.removeAll(nullptr);
+        saves.append(thread);
         thread->launch();
+    }
     SettingsTools::setLastSavePath(QFileInfo(target).path());
+}
+
+void Widget::showSaveOutcome(ImageSaveThread::Outcome outcome, const QString& target)
+{
+    const QFileInfo saved(target);
+    const QString source = fileInfo.fileName();
+    switch (outcome) {
+        case ImageSaveThread::Saved:
+            notice->showNotice(tr("已保存 %1").arg(saved.fileName()), WindowNotice::Success);
+            return;
+        case ImageSaveThread::SourceUnreadable:
+            notice->showNotice(tr("无法保存：原照片 %1 已无法读取").arg(source),
+                               WindowNotice::Failure);
+            return;
+        case ImageSaveThread::SourceInvalid:
+            notice->showNotice(tr("无法保存：原照片 %1 的数据已损坏").arg(source),
+                               WindowNotice::Failure);
+            return;
+        case ImageSaveThread::SnapshotUnencodable:
+            notice->showNotice(tr("无法保存：无法编码快照"), WindowNotice::Failure);
+            return;
+        case ImageSaveThread::TargetUnwritable:
+            break;
+    }
+    const QFileInfo folder(saved.absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        notice->showNotice(tr("无法保存：文件夹不可写"), WindowNotice::Failure);
+    else
+        notice->showNotice(tr("无法保存：无法写入 %1").arg(saved.fileName()),
+                           WindowNotice::Failure);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "imageentity.h"
+#include "imagesavethread.h"
 
 #include <QFileInfo>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -12,6 +15,7 @@ class BlendScheduler;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
+class WindowNotice;
 
 // The one window: opens a photograph, shows its details and rendering, and carries the
 // measurement and save commands.
@@ -61,6 +65,9 @@ private:
     void refreshToolButtons();
     void toggleTool(int mode);
     void loadTranslation(int index);
+    void setCommandEnabled(QPushButton* button, bool enabled);
+    void endParse();
+    void showSaveOutcome(ImageSaveThread::Outcome outcome, const QString& target);
 
     Ui_Widget* ui;
     QString filePath;
@@ -72,4 +79,8 @@ private:
     // Runs one blend at a time, so a slider drag renders where the slider is rather than every
     // step it passed; the newest request always gives the shown image.
     BlendScheduler* blends = nullptr;
+    // What the last command came to; never part of the drawing surface, so no snapshot holds it.
+    WindowNotice* notice = nullptr;
+    // Saves still writing: closing the window waits for them, so a save is never cut short.
+    QList<QPointer<ImageSaveThread>> saves;
 };

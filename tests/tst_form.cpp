@@ -27,6 +27,18 @@ const QStringList translatedObjects = {
 // The open dialog's caption is translated in the same context although the form does not show it.
 const char selectFileSource[] = "选择文件";
 
+// So are the window's notices in its title bar, which the form does not show either.
+const char* const noticeSources[] = {
+    "不是辐射照片：%1",
+    "无法打开：%1",
+    "已保存 %1",
+    "无法保存：原照片 %1 已无法读取",
+    "无法保存：原照片 %1 的数据已损坏",
+    "无法保存：无法编码快照",
+    "无法保存：文件夹不可写",
+    "无法保存：无法写入 %1",
+};
+
 QStringList strings(std::initializer_list<const char*> texts)
 {
     QStringList list;
@@ -169,6 +181,8 @@ private slots:
     void resourcesHoldNineTranslations();
     void translatedTexts_data();
     void translatedTexts();
+    void noticeTranslations_data();
+    void noticeTranslations();
     void translationSources_data();
     void translationSources();
 
@@ -930,6 +944,49 @@ void TestForm::translatedTexts()
     QCOMPARE(QCoreApplication::translate("Widget", selectFileSource), selectFile);
 }
 
+void TestForm::noticeTranslations_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("notices");
+
+    QTest::newRow("the English file translates every notice")
+      << "english.qm"
+      << strings({ "Not a radiometric photograph: %1",
+                   "Could not open: %1",
+                   "Saved %1",
+                   "Could not save: the original photograph %1 can no longer be read",
+                   "Could not save: the data of the original photograph %1 is damaged",
+                   "Could not save: the snapshot could not be encoded",
+                   "Could not save: the folder is not writable",
+                   "Could not save: %1 could not be written" });
+    QTest::newRow("the German file translates every notice")
+      << "german.qm"
+      << strings({ "Keine radiometrische Aufnahme: %1",
+                   "Öffnen fehlgeschlagen: %1",
+                   "%1 gespeichert",
+                   "Speichern fehlgeschlagen: Die Originalaufnahme %1 ist nicht mehr lesbar",
+                   "Speichern fehlgeschlagen: Die Daten der Originalaufnahme %1 sind beschädigt",
+                   "Speichern fehlgeschlagen: Die Momentaufnahme konnte nicht kodiert werden",
+                   "Speichern fehlgeschlagen: Der Ordner ist nicht beschreibbar",
+                   "Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden" });
+}
+
+void TestForm::noticeTranslations()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, notices);
+
+    translator = std::make_unique<QTranslator>();
+    QVERIFY2(translator->load(QStringLiteral(":/language/res/language/") + file),
+             qPrintable(file + QStringLiteral(" is not among the resources")));
+    QVERIFY(QCoreApplication::installTranslator(translator.get()));
+
+    QStringList shown;
+    for (const char* source : noticeSources)
+        shown << QCoreApplication::translate("Widget", source);
+    QCOMPARE(shown, notices);
+}
+
 void TestForm::translationSources_data()
 {
     QTest::addColumn<QString>("file");
@@ -957,8 +1014,10 @@ void TestForm::translationSources()
     QVERIFY2(ts.error.isEmpty(), qPrintable(ts.error));
     QCOMPARE(ts.contexts, strings({ "Widget" }));
 
-    // Every text the untranslated form shows, plus the open dialog's caption.
+    // Every text the untranslated form shows, plus the open dialog's caption and the notices.
     QSet<QString> expected{ window->windowTitle(), QString::fromUtf8(selectFileSource) };
+    for (const char* source : noticeSources)
+        expected << QString::fromUtf8(source);
     for (QObject* child : window->findChildren<QObject*>()) {
         const QString text = shownText(child);
         if (!text.isEmpty())
@@ -985,6 +1044,10 @@ void TestForm::translationSources()
         QVERIFY2(message.type.isEmpty(),
                  qPrintable(message.source + QStringLiteral(" is ") + message.type));
         QVERIFY2(!message.translation.isEmpty(), qPrintable(message.source));
+        // A lost or doubled placeholder drops the file name or shows "%1" in the title bar.
+        QVERIFY2(message.translation.count(QLatin1String("%1")) ==
+                   message.source.count(QLatin1String("%1")),
+                 qPrintable(message.translation));
         if (message.source == QLatin1String("Widget"))
             QCOMPARE(message.translation, QStringLiteral("Korvex"));
         else if (languageNames.contains(message.source) || file == QLatin1String("chinese.ts"))

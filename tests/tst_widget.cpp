@@ -5,6 +5,7 @@
 #include "radiometricreader.h"
 #include "settingstools.h"
 #include "widget.h"
+#include "windowdriver.h"
 
 #include <QtTest>
 
@@ -21,86 +22,9 @@
 
 namespace {
 
-// Answers the next file dialog from inside its event loop.
-class DialogAnswer : public QObject
-{
-public:
-    // An empty path cancels the dialog.
-    explicit DialogAnswer(const QString& path)
-      : path(path)
-    {
-        timer.setInterval(50);
-        connect(&timer, &QTimer::timeout, this, &DialogAnswer::poll);
-        timer.start();
-    }
-
-    bool answered = false;
-    QString directory;
-    QString caption;
-    QString proposed;
-    QStringList filters;
-
-private:
-    void poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            // Only the save dialog asks, when the target exists: replace it.
-            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
-                QMetaObject::invokeMethod(yes, "click", Qt::QueuedConnection);
-            else
-                box->reject();
-            return;
-        }
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (!dialog)
-            return;
-        // The dialog may refuse an answer while its directory listing is still loading; it is
-        // answered again until it closes.
-        ++attempts;
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (!answered) {
-            directory = dialog->directory().absolutePath();
-            caption = dialog->windowTitle();
-            proposed = name ? name->text() : QString();
-            filters = dialog->nameFilters();
-        }
-        answered = true;
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        // Typed into the name field as a user would: selectFile() leaves a focused field alone.
-        if (!name)
-            return;
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        name->setText(QFileInfo(path).fileName());
-        // Queued, so that a question the dialog asks while accepting can be answered as well.
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-    }
-
-    QString path;
-    QTimer timer;
-    int attempts = 0;
-};
-
-template<typename T>
-T* child(QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QLatin1String(name));
-}
-
 QString samplePath(const QString& name)
 {
     return QStringLiteral(KORVEX_SAMPLES_DIR "/") + name;
-}
-
-QString writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
 }
 
 // A photograph with a 640 × 480 Screen image that the margin leaves whole.
@@ -114,22 +38,10 @@ QByteArray photograph(int palette, int unit, int emissivity)
     return file.bytes();
 }
 
-// The label's picture; the accessor changed its signature between Qt versions.
-QPixmap shownPixmap(const QLabel* label)
+bool readPhotograph(const QString& path, ImageEntity& entity)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(5, 15, 0)
-    return label->pixmap(Qt::ReturnByValue);
-#else
-    return label->pixmap() ? *label->pixmap() : QPixmap();
-#endif
-}
-
-void drag(QWidget* surface, const QPoint& from, const QPoint& to)
-{
-    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
-    QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(surface, &move);
-    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && RadiometricReader::read(file.readAll(), entity);
 }
 
 } // namespace
@@ -142,6 +54,8 @@ private slots:
     void initTestCase();
     void init();
     void initialState();
+    void startupStyleSheets_data();
+    void startupStyleSheets();
     void openShowsThePhotograph_data();
     void openShowsThePhotograph();
     void previewScalesIntoTheLabel();
@@ -154,12 +68,20 @@ private slots:
     void unitRewritesTheFields();
     void featureBoxBeforeAnyFile();
     void blendDragShowsTheLastValue();
+    void paletteCommand();
     void saveDialog();
     void saveRoundTrip_data();
     void saveRoundTrip();
+    void saveTakesThePhotographShown();
+    void closingWaitsForTheSave();
+    void closingWhileThreadsRun();
+    void startupLanguage_data();
+    void startupLanguage();
 
 private:
     bool open(Widget& window, const QString& path);
+    // Saves through the dialog; the save runs on when this returns.
+    void startSave(Widget& window, const QString& target);
 
     QTemporaryDir dir;
 };
@@ -180,17 +102,7 @@ void TestWidget::init()
 
 bool TestWidget::open(Widget& window, const QString& path)
 {
-    auto* name = child<QLabel>(window, "details_name");
-    const QString before = name->text();
-    DialogAnswer answer(path);
-    QTest::mouseClick(child<QPushButton>(window, "menu_open"), Qt::LeftButton);
-    if (!answer.answered)
-        return false;
-    // The parse runs on its own thread; wait for its result and the first blend.
-    return QTest::qWaitFor([&] {
-        return child<QPushButton>(window, "menu_open")->isEnabled() &&
-               !child<ImageDrawLabel>(window, "image_draw")->shownPixmap().isNull();
-    });
+    return openThroughDialog(window, path);
 }
 
 void TestWidget::initialState()
@@ -220,6 +132,56 @@ void TestWidget::initialState()
     QVERIFY(!child<QPushButton>(window, "menu_free")->isVisible());
 }
 
+void TestWidget::startupStyleSheets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("sheet");
+
+    const auto row = [](const char* name, const char* sheet) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(sheet);
+    };
+    row("Widget", "QWidget#Widget{background-color: #000000}");
+    row("title_icon", "QPushButton#title_icon{border:0px}");
+    row("title_text", "QLabel#title_text{font-size: 25px;color: #FFFFFF;font-weight: bold}");
+    row("title_version", "QLabel#title_version{color: #FFFFFF;font-weight: normal}");
+    row("title_language",
+        "QComboBox#title_language{background-color: #000000;color: #ffffff;border: 1px solid "
+        "#ffffff;}");
+    row("widget_menu_bar", "QWidget#widget_menu_bar{background-color: #404142}");
+    row("menu_open",
+        "QPushButton#menu_open{min-width: 200px;min-height: 32px;border-radius: "
+        "4px;background-color: #0099FF;color: #FFFFFF;font-size: "
+        "14px;}QPushButton#menu_open:hover{background-color: #00AAFF;}");
+    row("menu_save",
+        "QPushButton#menu_save{min-width: 200px;min-height: 32px;border-radius: "
+        "4px;background-color: #EEEEEE;color: #000000;font-size: "
+        "14px;}QPushButton#menu_save:hover{background-color: #E3E3E3;}");
+    row("menu_clear",
+        "QPushButton#menu_clear{border:0px;}QPushButton#menu_clear:hover{background-color: "
+        "#000000;}");
+    row("widget_content", "QWidget#widget_content{background-color: #000000;}");
+    row("palette_max", "QLabel#palette_max{color: #ffffff;}");
+    row("palette_min", "QLabel#palette_min{color: #ffffff;}");
+    row("content_palette", "QWidget#content_palette{background-color: #404142}");
+    row("content_operation", "QWidget#content_operation{background-color: #404142}");
+    row("operation_details", "QLabel{color: #ffffff;}");
+    row("details_feature", "color: rgb(255, 255, 255);");
+    row("image_label",
+        "QLabel#image_label{font-size: 20px;color: #FFFFFF;font-weight: "
+        "bold;background-color: #000000;}");
+}
+
+void TestWidget::startupStyleSheets()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, sheet);
+    Widget window;
+    window.show();
+    QWidget* widget = name == QLatin1String("Widget") ? &window : window.findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->styleSheet(), sheet);
+}
+
 void TestWidget::openShowsThePhotograph_data()
 {
     QTest::addColumn<int>("palette");
@@ -232,9 +194,9 @@ void TestWidget::openShowsThePhotograph_data()
       << 1 << 0 << 95 << QStringLiteral("0.95") << QStringLiteral("39.1℃");
     QTest::newRow("black hot, Fahrenheit")
       << 4 << 1 << 100 << QStringLiteral("1") << QStringLiteral("102.4℉");
-    // Unknown codes select the first entries; the temperatures cannot be shown in them.
+    // Unknown codes select the first entries, and the temperatures show in the unit selected.
     QTest::newRow("unknown palette and unit")
-      << 7 << 5 << 95 << QStringLiteral("0.95") << QStringLiteral("N.A");
+      << 7 << 5 << 95 << QStringLiteral("0.95") << QStringLiteral("39.1℃");
 }
 
 void TestWidget::openShowsThePhotograph()
@@ -292,13 +254,9 @@ void TestWidget::previewScalesIntoTheLabel()
     Widget window;
     window.show();
     auto* preview = child<QLabel>(window, "image_label");
+    preview->setFixedSize(280, 300);
     QVERIFY(open(window, path));
-    const QPixmap shown = shownPixmap(preview);
-    const double scale = qMin(preview->width() / 640.0, preview->height() / 480.0);
-    QCOMPARE(shown.size(), QSize(int(640 * scale), int(480 * scale)));
-    // The label as laid out in the window.
-    if (preview->size() == QSize(280, 300))
-        QCOMPARE(shown.size(), QSize(280, 210));
+    QCOMPARE(shownPixmap(preview).size(), QSize(280, 210));
 }
 
 void TestWidget::cancelledOpenChangesNothing()
@@ -318,18 +276,43 @@ void TestWidget::cancelledOpenChangesNothing()
 
 void TestWidget::failedOpenKeepsTheDisplay()
 {
+    SettingsTools::setLanguage(1);
     Widget window;
     window.show();
-    QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
-    const QString broken =
-      writeFile(dir.filePath(QStringLiteral("broken.jpg")), RadiometricFile::jpeg(QSize(20, 20)));
+    // Stored shapes and a Feature image: everything the open command could have reset.
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    auto* preview = child<QLabel>(window, "image_label");
+    const QString path =
+      writeFile(dir.filePath(QStringLiteral("holiday.jpg")), RadiometricFile::jpeg(QSize(20, 20)));
     LogCapture log;
-    DialogAnswer answer(broken);
+    DialogAnswer answer(path);
     QTest::mouseClick(child<QPushButton>(window, "menu_open"), Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return log.contains(QStringLiteral("图片文件解析失败")); }));
-    QCOMPARE(child<QLabel>(window, "details_name")->text(), QStringLiteral("coffee-mug.jpg"));
+    QCOMPARE(child<QLabel>(window, "details_name")->text(), QStringLiteral("fuse-box.jpg"));
     QVERIFY(child<QPushButton>(window, "menu_save")->isEnabled());
-    QVERIFY(!child<ImageDrawLabel>(window, "image_draw")->shownPixmap().isNull());
+    QVERIFY(!surface->shownPixmap().isNull());
+    QCOMPARE(surface->pathList().size(), 1);
+    auto* shownNotice = child<QLabel>(window, "title_notice");
+    QVERIFY(shownNotice->isVisible());
+    QCOMPARE(shownNotice->toolTip(), QStringLiteral("Not a radiometric photograph: holiday.jpg"));
+    // The notice lives in the title band, so a snapshot of the surface cannot hold it.
+    QVERIFY(!surface->isAncestorOf(shownNotice));
+
+    // A language switch refills the preview from the photograph still shown, which prefers its
+    // Feature image to its Screen image.
+    child<QComboBox>(window, "title_language")->setCurrentIndex(2);
+    ImageEntity fuseBox;
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("fuse-box.jpg")), fuseBox));
+    const QImage shown = shownPixmap(preview).toImage();
+    const auto scaled = [&](const QImage& image) {
+        return QPixmap::fromImage(image)
+          .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .toImage();
+    };
+    QCOMPARE(shown, scaled(fuseBox.featureImage));
+    QVERIFY(shown != scaled(fuseBox.screenImage));
+    QVERIFY(!shownNotice->isVisible());
 }
 
 void TestWidget::languages_data()
@@ -419,11 +402,14 @@ void TestWidget::toolButtons()
     QTest::mouseClick(line, Qt::LeftButton);
     QCOMPARE(line->styleSheet(), unselected.arg(QStringLiteral("menu_line")));
 
-    // A tool chosen before any photograph reaches the surface at the first click after loading.
+    // A tool chosen before any photograph draws on the first photograph loaded.
     auto* surface = child<ImageDrawLabel>(window, "image_draw");
     QTest::mouseClick(point, Qt::LeftButton);
-    QCOMPARE(surface->drawMode(), 4);
     QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+    QCOMPARE(surface->drawMode(), 0);
+    drag(surface, QPoint(40, 40), QPoint(40, 40));
+    QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == 1; }));
+    QCOMPARE(point->styleSheet(), selected.arg(QStringLiteral("menu_point")));
     QTest::mouseClick(child<QPushButton>(window, "menu_rect"), Qt::LeftButton);
     QCOMPARE(surface->drawMode(), 2);
     QTest::mouseClick(child<QPushButton>(window, "menu_rect"), Qt::LeftButton);
@@ -502,10 +488,8 @@ void TestWidget::blendDragShowsTheLastValue()
     QCOMPARE(log.linesStartingWith({ QStringLiteral("融合度变化事件：") }).size(), 60);
 
     QByteArray bytes;
-    QFile file(samplePath(QStringLiteral("coffee-mug.jpg")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
     ImageEntity photo;
-    QVERIFY(RadiometricReader::read(file.readAll(), photo));
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("coffee-mug.jpg")), photo));
     const QImage palette =
       ImageBlendThread::renderPaletteImage(photo.grayData, photo.grayWidth, photo.grayHeight, 1);
     const QImage expected = ImageBlendThread::blendImages(palette, photo.cameraImage, 0.6f);
@@ -514,6 +498,30 @@ void TestWidget::blendDragShowsTheLastValue()
     QVERIFY(QTest::qWaitFor([&] {
         return surface->shownPixmap().toImage().convertToFormat(expected.format()) == expected;
     }));
+}
+
+void TestWidget::paletteCommand()
+{
+    Widget window;
+    window.show();
+    QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+    child<QSlider>(window, "details_blend")->setValue(50);
+    child<QComboBox>(window, "details_palette")->setCurrentIndex(3);
+    QCOMPARE(shownPixmap(child<QLabel>(window, "palette_image")).toImage(),
+             QImage(QStringLiteral(":/icon/res/icon/ic_palette_whitehot.png")));
+
+    ImageEntity photo;
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("coffee-mug.jpg")), photo));
+    const QImage expected = ImageBlendThread::blendImages(
+      ImageBlendThread::renderPaletteImage(photo.grayData, photo.grayWidth, photo.grayHeight, 3),
+      photo.cameraImage,
+      0.5f);
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    QVERIFY2(QTest::qWaitFor([&] {
+                 return surface->shownPixmap().toImage().convertToFormat(expected.format()) ==
+                        expected;
+             }),
+             "the white hot rendering never showed");
 }
 
 void TestWidget::saveDialog()
@@ -607,10 +615,8 @@ void TestWidget::saveRoundTrip()
     QVERIFY(QTest::qWaitFor([&] { return log.contains(QStringLiteral("文件保存成功")); }, 10000));
     QCOMPARE(SettingsTools::getLastSavePath(), QFileInfo(target).path());
 
-    QFile saved(target);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
     ImageEntity back;
-    QVERIFY(RadiometricReader::read(saved.readAll(), back));
+    QVERIFY(readPhotograph(target, back));
     QCOMPARE(back.details.palette, 3);
     QCOMPARE(back.details.unit, 2);
     QCOMPARE(back.details.blend, 50);
@@ -648,6 +654,150 @@ void TestWidget::saveRoundTrip()
                 QCOMPARE(got.points[p].value, float(qint32(want.points[p].value * 10)) / 10.0f);
         }
     }
+}
+
+void TestWidget::startSave(Widget& window, const QString& target)
+{
+    DialogAnswer answer(target);
+    QTest::mouseClick(child<QPushButton>(window, "menu_save"), Qt::LeftButton);
+    QVERIFY(answer.answered);
+}
+
+void TestWidget::saveTakesThePhotographShown()
+{
+    SettingsTools::setLanguage(1);
+    Widget window;
+    window.show();
+    QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+    auto* openButton = child<QPushButton>(window, "menu_open");
+    auto* save = child<QPushButton>(window, "menu_save");
+    const QString broken =
+      writeFile(dir.filePath(QStringLiteral("plain.jpg")), RadiometricFile::jpeg(QSize(20, 20)));
+    LogCapture log;
+    {
+        DialogAnswer answer(broken);
+        QTest::mouseClick(openButton, Qt::LeftButton);
+        QVERIFY(answer.answered);
+    }
+    // While the parse runs neither command reacts, and both look it.
+    for (QPushButton* button : { openButton, save }) {
+        QVERIFY2(!button->isEnabled(), qPrintable(button->objectName()));
+        QVERIFY2(button->styleSheet().contains(QStringLiteral("background-color: #EEEEEE;")),
+                 qPrintable(button->objectName()));
+    }
+    QVERIFY(QTest::qWaitFor([&] { return log.contains(QStringLiteral("图片文件解析失败")); }));
+    QVERIFY(openButton->isEnabled() && save->isEnabled());
+
+    // The save writes the mug still on screen, not the file that failed to open.
+    const QString target = dir.filePath(QStringLiteral("mug-after-failure.jpg"));
+    QFile::remove(target);
+    startSave(window, target);
+    auto* notice = child<QLabel>(window, "title_notice");
+    QVERIFY(QTest::qWaitFor(
+      [&] { return notice->toolTip() == QStringLiteral("Saved mug-after-failure.jpg"); }, 10000));
+    ImageEntity back;
+    QVERIFY(readPhotograph(target, back));
+    ImageEntity original;
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("coffee-mug.jpg")), original));
+    QCOMPARE(back.temperatureData, original.temperatureData);
+    QCOMPARE(back.grayData, original.grayData);
+
+    // A source that has gone since it was opened says so, and nothing is written.
+    const QString copy = dir.filePath(QStringLiteral("mug-copy.jpg"));
+    QFile::remove(copy);
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("coffee-mug.jpg")), copy));
+    QVERIFY(open(window, copy));
+    QVERIFY(QFile::remove(copy));
+    const QString refused = dir.filePath(QStringLiteral("refused.jpg"));
+    startSave(window, refused);
+    QVERIFY(QTest::qWaitFor(
+      [&] {
+          return notice->toolTip() ==
+                 QStringLiteral(
+                   "Could not save: the original photograph mug-copy.jpg can no longer be read");
+      },
+      10000));
+    QVERIFY(!QFile::exists(refused));
+}
+
+void TestWidget::closingWaitsForTheSave()
+{
+    const QString target = dir.filePath(QStringLiteral("saved-while-closing.jpg"));
+    QFile::remove(target);
+    auto* window = new Widget;
+    window->show();
+    QVERIFY(open(*window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    startSave(*window, target);
+    delete window;
+    QFile saved(target);
+    QVERIFY2(saved.open(QIODevice::ReadOnly), "the window closed before its save was written");
+    ImageEntity back;
+    QVERIFY(RadiometricReader::read(saved.readAll(), back));
+    QCOMPARE(back.image_drawpaths.size(), 1);
+}
+
+void TestWidget::closingWhileThreadsRun()
+{
+    LogCapture log;
+    {
+        Widget window;
+        window.show();
+        QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+        // A blend and a parse still running when the window goes; their hand-overs come later.
+        child<QComboBox>(window, "details_palette")->setCurrentIndex(2);
+        DialogAnswer answer(samplePath(QStringLiteral("coffee-mug.jpg")));
+        QTest::mouseClick(child<QPushButton>(window, "menu_open"), Qt::LeftButton);
+        QVERIFY(answer.answered);
+    }
+    QVERIFY(QTest::qWaitFor([&] {
+        return log.contains(QStringLiteral("ParseImageThread析构")) &&
+               log.contains(QStringLiteral("~ImageBlendThread()"));
+    }));
+}
+
+void TestWidget::startupLanguage_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("open");
+
+    QTest::newRow("first run on a German system")
+      << QVariant() << QLocale(QLocale::German, QLocale::Germany) << 2
+      << QStringLiteral("Datei öffnen");
+    QTest::newRow("a restart comes back in the language chosen")
+      << QVariant(7) << QLocale(QLocale::German, QLocale::Germany) << 7
+      << QStringLiteral("Открыть файл");
+    // Nothing to load: the source texts show, and the title stays the program's name.
+    QTest::newRow("a stored language the program does not have")
+      << QVariant(12) << QLocale(QLocale::French, QLocale::France) << 12 << QStringLiteral("打开");
+}
+
+void TestWidget::startupLanguage()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QLocale, locale);
+    QFETCH(int, language);
+    QFETCH(QString, open);
+
+    {
+        // The same file as the program's own settings object; unsaved values are shared.
+        QSettings settings(QStringLiteral("./Korvex.ini"), QSettings::IniFormat);
+        if (stored.isValid())
+            settings.setValue(QStringLiteral("language/value"), stored);
+        else
+            settings.remove(QStringLiteral("language/value"));
+    }
+    QCOMPARE(SettingsTools::getLanguage(), stored.isValid() ? stored.toInt() : -1);
+    QLocale::setDefault(locale);
+    Widget window;
+    QLocale::setDefault(QLocale::c());
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Korvex"));
+    QCOMPARE(child<QPushButton>(window, "menu_open")->text(), open);
+    QCOMPARE(SettingsTools::getLanguage(), language);
+    if (language < SettingsTools::languageCount)
+        QCOMPARE(child<QComboBox>(window, "title_language")->currentIndex(), language);
 }
 
 QTEST_MAIN(TestWidget)

@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>选择文件</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>不是辐射照片：%1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>无法保存：原照片 %1 已无法读取</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>无法保存：原照片 %1 的数据已损坏</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>无法保存：无法编码快照</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>无法保存：文件夹不可写</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>无法保存：无法写入 %1</translation>
+    </message>
 </context>
 </TS>

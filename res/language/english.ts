@@ -135,5 +135,37 @@
         <source>选择文件</source>
         <translation>Select file</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>Not a radiometric photograph: %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>Could not open: %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>Could not save: the original photograph %1 can no longer be read</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>Could not save: the data of the original photograph %1 is damaged</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>Could not save: the snapshot could not be encoded</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>Could not save: the folder is not writable</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>Could not save: %1 could not be written</translation>
+    </message>
 </context>
 </TS>

@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>Choisissez le fichier</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>Photo non radiométrique : %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>Impossible d'ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>Impossible d'enregistrer : la photo d'origine %1 n'est plus lisible</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>Impossible d'enregistrer : les données de la photo d'origine %1 sont endommagées</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>Impossible d'enregistrer : l'instantané n'a pas pu être encodé</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>Impossible d'enregistrer : le dossier n'est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>Impossible d'enregistrer : %1 n'a pas pu être écrit</translation>
+    </message>
 </context>
 </TS>

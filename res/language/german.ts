@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>Datei aussuchen</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>Keine radiometrische Aufnahme: %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>Öffnen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>Speichern fehlgeschlagen: Die Originalaufnahme %1 ist nicht mehr lesbar</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>Speichern fehlgeschlagen: Die Daten der Originalaufnahme %1 sind beschädigt</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>Speichern fehlgeschlagen: Die Momentaufnahme konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>Speichern fehlgeschlagen: Der Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden</translation>
+    </message>
 </context>
 </TS>

@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>Seleziona il file</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>Foto non radiometrica: %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>Impossibile aprire: %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>%1 salvato</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>Impossibile salvare: la foto originale %1 non è più leggibile</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>Impossibile salvare: i dati della foto originale %1 sono danneggiati</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>Impossibile salvare: codifica dell'istantanea non riuscita</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>Impossibile salvare: la cartella non è scrivibile</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>Impossibile salvare: scrittura di %1 non riuscita</translation>
+    </message>
 </context>
 </TS>

@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>ファイルを選ぶ</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>ラジオメトリック画像ではありません：%1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>開けません：%1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>%1 を保存しました</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>保存できません：元の画像 %1 を読み込めなくなりました</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>保存できません：元の画像 %1 のデータが破損しています</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>保存できません：スナップショットをエンコードできません</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>保存できません：フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>保存できません：%1 を書き込めません</translation>
+    </message>
 </context>
 </TS>

@@ -99,5 +99,37 @@
         <source>选择文件</source>
         <translation>파일 선택</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>라디오메트릭 사진이 아님: %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>열기 실패: %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>%1 저장됨</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>저장 실패: 원본 사진 %1을(를) 더 이상 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>저장 실패: 원본 사진 %1의 데이터가 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>저장 실패: 스냅샷을 인코딩할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>저장 실패: 폴더에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>저장 실패: %1에 쓸 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>Выберите файл</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>Не радиометрический снимок: %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>Не удалось открыть: %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>Не удалось сохранить: исходный снимок %1 больше не читается</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>Не удалось сохранить: данные исходного снимка %1 повреждены</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>Не удалось сохранить: ошибка кодирования изображения</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>Не удалось сохранить: папка недоступна для записи</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>Не удалось сохранить: ошибка записи %1</translation>
+    </message>
 </context>
 </TS>

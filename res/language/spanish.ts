@@ -131,5 +131,37 @@
         <source>选择文件</source>
         <translation>Seleccione Archivo</translation>
     </message>
+    <message>
+        <source>不是辐射照片：%1</source>
+        <translation>No es una foto radiométrica: %1</translation>
+    </message>
+    <message>
+        <source>无法打开：%1</source>
+        <translation>No se pudo abrir: %1</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 已无法读取</source>
+        <translation>No se pudo guardar: la foto original %1 ya no se puede leer</translation>
+    </message>
+    <message>
+        <source>无法保存：原照片 %1 的数据已损坏</source>
+        <translation>No se pudo guardar: los datos de la foto original %1 están dañados</translation>
+    </message>
+    <message>
+        <source>无法保存：无法编码快照</source>
+        <translation>No se pudo guardar: error al codificar la instantánea</translation>
+    </message>
+    <message>
+        <source>无法保存：文件夹不可写</source>
+        <translation>No se pudo guardar: no se puede escribir en la carpeta</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1</source>
+        <translation>No se pudo guardar: error al escribir %1</translation>
+    </message>
 </context>
 </TS>
