@@ -2,7 +2,9 @@
 
 #include "blendscheduler.h"
 #include "imagesavethread.h"
+#include "noticetexts.h"
 #include "parseimagethread.h"
+#include "photographfiles.h"
 #include "settingstools.h"
 #include "ui_widget.h"
 #include "viewtools.h"
@@ -12,8 +14,14 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTranslator>
+
+#include <utility>
 
 namespace {
 
@@ -51,6 +59,25 @@ const ToolButton toolButtons[] = {
 
 constexpr int toolIconSize = 35;
 
+// Commands of the command bar that a key gives as well, and the tooltips that name both.
+struct CommandKey
+{
+    QPushButton* Ui_Widget::*button;
+    const char* keys;
+    const char* name;
+};
+
+const CommandKey commandKeys[] = {
+    { &Ui_Widget::menu_open, "Ctrl+O", QT_TRANSLATE_NOOP("Widget", "打开照片") },
+    { &Ui_Widget::menu_save, "Ctrl+S", QT_TRANSLATE_NOOP("Widget", "保存带标注的照片") },
+    { &Ui_Widget::menu_point, "P", QT_TRANSLATE_NOOP("Widget", "点测温") },
+    { &Ui_Widget::menu_line, "L", QT_TRANSLATE_NOOP("Widget", "线测温") },
+    { &Ui_Widget::menu_rect, "R", QT_TRANSLATE_NOOP("Widget", "矩形测温") },
+    { &Ui_Widget::menu_oval, "O", QT_TRANSLATE_NOOP("Widget", "椭圆测温") },
+    { &Ui_Widget::menu_back, "Ctrl+Z", QT_TRANSLATE_NOOP("Widget", "撤销上一个测量") },
+    { &Ui_Widget::menu_clear, "Ctrl+Shift+Del", QT_TRANSLATE_NOOP("Widget", "清除所有测量") },
+};
+
 } // namespace
 
 Widget::Widget(QWidget* parent)
@@ -69,6 +96,8 @@ Widget::Widget(QWidget* parent)
     initTitleBar();
     initMenuBar();
     initContent();
+    initShortcuts();
+    setAcceptDrops(true);
 }
 
 Widget::~Widget()
@@ -145,9 +174,75 @@ void Widget::initContent()
     ViewTools::setLabelStyleOnBlack(ui->image_label, 20, QStringLiteral("#FFFFFF"), true);
 }
 
+void Widget::initShortcuts()
+{
+    for (const CommandKey& command : commandKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(QLatin1String(command.keys)), this);
+        // click() does nothing for a disabled button: no save before a photograph, no open
+        // while a parse runs.
+        connect(shortcut, &QShortcut::activated, ui->*command.button, &QPushButton::click);
+    }
+    const auto add = [this](const char* keys, QWidget* parent, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), parent);
+        if (parent != this)
+            shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add("Esc", this, [this] { cancelDragOrTool(); });
+    add("F11", this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    add("PgDown", this, [this] { stepPhotograph(1); });
+    add("PgUp", this, [this] { stepPhotograph(-1); });
+    for (const auto& arrow : { std::make_pair("Right", 1), std::make_pair("Left", -1) }) {
+        const int step = arrow.second;
+        add(arrow.first, ui->image_draw, [this, step] {
+            if (!ui->image_draw->isDragging())
+                stepPhotograph(step);
+        });
+    }
+    refreshToolTips();
+}
+
+void Widget::refreshToolTips()
+{
+    for (const CommandKey& command : commandKeys) {
+        const QString keys =
+          QKeySequence(QLatin1String(command.keys)).toString(QKeySequence::NativeText);
+        (ui->*command.button)->setToolTip(QStringLiteral("%1 (%2)").arg(tr(command.name), keys));
+    }
+}
+
+void Widget::cancelDragOrTool()
+{
+    if (ui->image_draw->isDragging())
+        ui->image_draw->cancelDrag();
+    else if (drawMode != ImageDrawLabel::None)
+        toggleTool(drawMode);
+}
+
 void Widget::resizeEvent(QResizeEvent*)
 {
     ui->image_draw->refitImage();
+}
+
+void Widget::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event);
+}
+
+void Widget::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!parsing && !PhotographFiles::droppedPhotograph(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Widget::dropEvent(QDropEvent* event)
+{
+    if (openPhotograph(PhotographFiles::droppedPhotograph(event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void Widget::on_title_language_currentIndexChanged(int index)
@@ -167,6 +262,7 @@ void Widget::refreshTexts()
     setWindowTitle(QStringLiteral("Korvex"));
     ui->title_text->setText(QStringLiteral("Korvex"));
     ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
+    refreshToolTips();
     if (!entity.loaded)
         return;
     ui->details_name->setText(fileInfo.fileName());
@@ -183,7 +279,33 @@ void Widget::on_menu_open_clicked()
       this, tr("选择文件"), SettingsTools::getLastImagePath(), QStringLiteral("JPEG(*.jpg)"));
     if (path.isEmpty())
         return;
+    openPhotograph(path);
+}
+
+bool Widget::openPhotograph(const QString& path)
+{
+    if (parsing || path.isEmpty())
+        return false;
     notice->clearNotice();
+    stepping = 0;
+    startParse(path);
+    return true;
+}
+
+void Widget::stepPhotograph(int step)
+{
+    if (parsing || !entity.loaded)
+        return;
+    const QString next = PhotographFiles::neighbour(fileInfo.absoluteFilePath(), step);
+    if (next.isEmpty())
+        return;
+    notice->clearNotice();
+    stepping = step;
+    startParse(next);
+}
+
+void Widget::startParse(const QString& path)
+{
     filePath = path;
     SettingsTools::setLastImagePath(QFileInfo(path).path());
     // The shown photograph stays as it is until the new one has been read: the parse reads into
@@ -193,6 +315,7 @@ void Widget::on_menu_open_clicked()
     connect(thread, &ParseImageThread::parseSucceed, this, &Widget::onParseSucceed);
     // One parse at a time, and no save while it runs: a second photograph chosen meanwhile would
     // otherwise be overtaken by the first one finishing later, and a save would mix the two.
+    parsing = true;
     setCommandEnabled(ui->menu_open, false);
     setCommandEnabled(ui->menu_save, false);
     if (!thread->launch()) {
@@ -210,6 +333,7 @@ void Widget::setCommandEnabled(QPushButton* button, bool enabled)
 
 void Widget::endParse()
 {
+    parsing = false;
     setCommandEnabled(ui->menu_open, true);
     setCommandEnabled(ui->menu_save, entity.loaded);
 }
@@ -220,6 +344,7 @@ void Widget::onParseSucceed()
     fileInfo = QFileInfo(filePath);
     // Whatever is still being rendered belongs to the photograph just replaced.
     blends->discard();
+    stepping = 0;
     ui->image_draw->setEntity(&entity);
     ui->image_draw->setDrawMode(drawMode);
     endParse();
@@ -231,11 +356,16 @@ void Widget::onParseFailed()
 {
     qDebug() << "图片文件解析失败" << Qt::endl;
     endParse();
-    const QFileInfo chosen(filePath);
-    if (chosen.isFile() && chosen.isReadable())
-        notice->showNotice(tr("不是辐射照片：%1").arg(chosen.fileName()), WindowNotice::Failure);
-    else
-        notice->showNotice(tr("无法打开：%1").arg(chosen.fileName()), WindowNotice::Failure);
+    notice->showNotice(NoticeTexts::openFailure(filePath), WindowNotice::Failure);
+    // A step passes over what fails, and stops once it comes round to the photograph shown.
+    const int step = std::exchange(stepping, 0);
+    if (step == 0)
+        return;
+    const QString next = PhotographFiles::neighbour(filePath, step);
+    if (!next.isEmpty() && next != fileInfo.absoluteFilePath()) {
+        stepping = step;
+        startParse(next);
+    }
 }
 
 void Widget::showDetails()
@@ -317,21 +447,18 @@ void Widget::onBlendFailed()
 
 void Widget::on_details_blend_valueChanged(int value)
 {
-    notice->clearNotice();
     qDebug() << "融合度变化事件：" << value << Qt::endl;
     startBlend();
 }
 
 void Widget::on_details_palette_currentIndexChanged(int)
 {
-    notice->clearNotice();
     ui->palette_image->setPixmap(paletteBar(ui->details_palette->currentIndex()));
     startBlend();
 }
 
 void Widget::on_details_unit_currentIndexChanged(int index)
 {
-    notice->clearNotice();
     currentUnit = index;
     ui->image_draw->setDisplayUnit(index);
     if (entity.loaded)
@@ -340,7 +467,6 @@ void Widget::on_details_unit_currentIndexChanged(int index)
 
 void Widget::on_details_feature_stateChanged(int)
 {
-    notice->clearNotice();
     const bool shown = ui->details_feature->isChecked();
     qDebug() << "显示框状态变化：" << (shown ? "true" : "false") << Qt::endl;
     ui->image_draw->setFeatureVisible(shown);
@@ -422,44 +548,18 @@ void Widget::on_menu_save_clicked()
     ImageSaveThread* thread = ImageSaveThread::create(
       source, target, surface->pathList(), &entity, palette, unit, blend, feature, snapshot);
     if (thread) {
-        connect(
-          thread,
-          &ImageSaveThread::saveFinished,
-          this,
-          [this, target](ImageSaveThread::Outcome outcome) { showSaveOutcome(outcome, target); });
+        // The source is named as it is now: another photograph may be shown when the save ends.
+        connect(thread,
+                &ImageSaveThread::saveFinished,
+                this,
+                [this, target, source](ImageSaveThread::Outcome outcome) {
+                    notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source),
+                                       outcome == ImageSaveThread::Saved ? WindowNotice::Success
+                                                                         : WindowNotice::Failure);
+                });
         saves.removeAll(nullptr);
         saves.append(thread);
         thread->launch();
     }
     SettingsTools::setLastSavePath(QFileInfo(target).path());
-}
-
-void Widget::showSaveOutcome(ImageSaveThread::Outcome outcome, const QString& target)
-{
-    const QFileInfo saved(target);
-    const QString source = fileInfo.fileName();
-    switch (outcome) {
-        case ImageSaveThread::Saved:
-            notice->showNotice(tr("已保存 %1").arg(saved.fileName()), WindowNotice::Success);
-            return;
-        case ImageSaveThread::SourceUnreadable:
-            notice->showNotice(tr("无法保存：原照片 %1 已无法读取").arg(source),
-                               WindowNotice::Failure);
-            return;
-        case ImageSaveThread::SourceInvalid:
-            notice->showNotice(tr("无法保存：原照片 %1 的数据已损坏").arg(source),
-                               WindowNotice::Failure);
-            return;
-        case ImageSaveThread::SnapshotUnencodable:
-            notice->showNotice(tr("无法保存：无法编码快照"), WindowNotice::Failure);
-            return;
-        case ImageSaveThread::TargetUnwritable:
-            break;
-    }
-    const QFileInfo folder(saved.absolutePath());
-    if (!folder.isDir() || !folder.isWritable())
-        notice->showNotice(tr("无法保存：文件夹不可写"), WindowNotice::Failure);
-    else
-        notice->showNotice(tr("无法保存：无法写入 %1").arg(saved.fileName()),
-                           WindowNotice::Failure);
 }

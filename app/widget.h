@@ -26,6 +26,13 @@ public:
     explicit Widget(QWidget* parent = nullptr);
     ~Widget() override;
 
+    // Opens a photograph as the open command does, without the dialog. False, changing nothing,
+    // while another parse runs.
+    bool openPhotograph(const QString& path);
+    // Opens the next (1) or previous (-1) photograph of the shown one's folder, passing over
+    // files that fail to open.
+    void stepPhotograph(int step);
+
 private slots:
     void on_title_language_currentIndexChanged(int index);
     void on_menu_open_clicked();
@@ -48,6 +55,9 @@ private slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void initLanguage();
@@ -55,6 +65,10 @@ private:
     void initTitleBar();
     void initMenuBar();
     void initContent();
+    void initShortcuts();
+    void refreshToolTips();
+    void startParse(const QString& path);
+    void cancelDragOrTool();
     void showDetails();
     void showPalette();
     void showUnit();
@@ -67,7 +81,6 @@ private:
     void loadTranslation(int index);
     void setCommandEnabled(QPushButton* button, bool enabled);
     void endParse();
-    void showSaveOutcome(ImageSaveThread::Outcome outcome, const QString& target);
 
     Ui_Widget* ui;
     QString filePath;
@@ -83,4 +96,7 @@ private:
     WindowNotice* notice = nullptr;
     // Saves still writing: closing the window waits for them, so a save is never cut short.
     QList<QPointer<ImageSaveThread>> saves;
+    bool parsing = false;
+    // The direction of a step through the folder while its parse runs, else 0.
+    int stepping = 0;
 };

@@ -14,6 +14,8 @@
 ImageDrawLabel::ImageDrawLabel(QWidget* parent)
   : QLabel(parent)
 {
+    // Focus by a click, so that the arrow keys can step through photographs from here.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 ImageDrawLabel::~ImageDrawLabel()
@@ -128,11 +130,23 @@ void ImageDrawLabel::mousePressEvent(QMouseEvent* event)
     if (mode == None)
         return;
     pressPoint = event->pos();
+    dragging = true;
+    dragCancelled = false;
+}
+
+void ImageDrawLabel::cancelDrag()
+{
+    if (!dragging)
+        return;
+    dragging = false;
+    dragCancelled = true;
+    preview = QPainterPath();
+    update();
 }
 
 void ImageDrawLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    if (mode == Point || mode == None)
+    if (mode == Point || mode == None || dragCancelled)
         return;
     QPoint p = event->pos();
     preview = QPainterPath();
@@ -158,7 +172,10 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
     releasePoint =
       QPoint(p.x() <= 0 ? 0 : qMin(p.x(), width()), p.y() <= 0 ? 0 : qMin(p.y(), height()));
     preview = QPainterPath();
-    if (mode == None)
+    const bool cancelled = dragCancelled;
+    dragging = false;
+    dragCancelled = false;
+    if (mode == None || cancelled)
         return;
     const int labelWidth = width();
     const int labelHeight = height();

@@ -53,6 +53,10 @@ public:
     void clearPaths();
     QList<ImageDrawPath>& pathList() { return shapes; }
     const QPixmap& shownPixmap() const { return picture; }
+    // A press with a tool has been made and not yet released.
+    bool isDragging() const { return dragging; }
+    // The drag in progress makes no shape: its outline goes now, its release does nothing.
+    void cancelDrag();
 
 public slots:
     void onRegionFailed();
@@ -83,6 +87,8 @@ private:
     QPoint pressPoint;
     QPoint releasePoint;
     QPainterPath preview;
+    bool dragging = false;
+    bool dragCancelled = false;
     int markerSize = 32;
     int unit = 0;
     bool featureShown = true;

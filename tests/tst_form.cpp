@@ -39,6 +39,12 @@ const char* const noticeSources[] = {
     "无法保存：无法写入 %1",
 };
 
+// The command names in the tooltips of the command bar.
+const char* const toolTipSources[] = {
+    "打开照片", "保存带标注的照片", "点测温",         "线测温",
+    "矩形测温", "椭圆测温",         "撤销上一个测量", "清除所有测量",
+};
+
 QStringList strings(std::initializer_list<const char*> texts)
 {
     QStringList list;
@@ -1017,6 +1023,8 @@ void TestForm::translationSources()
     // Every text the untranslated form shows, plus the open dialog's caption and the notices.
     QSet<QString> expected{ window->windowTitle(), QString::fromUtf8(selectFileSource) };
     for (const char* source : noticeSources)
+        expected << QString::fromUtf8(source);
+    for (const char* source : toolTipSources)
         expected << QString::fromUtf8(source);
     for (QObject* child : window->findChildren<QObject*>()) {
         const QString text = shownText(child);

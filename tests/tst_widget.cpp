@@ -77,6 +77,16 @@ private slots:
     void closingWhileThreadsRun();
     void startupLanguage_data();
     void startupLanguage();
+    void commandLine_data();
+    void commandLine();
+    void openWithoutTheDialog_data();
+    void openWithoutTheDialog();
+    void drops_data();
+    void drops();
+    void stepThroughTheFolder();
+    void shortcuts();
+    void toolTips_data();
+    void toolTips();
 
 private:
     bool open(Widget& window, const QString& path);
@@ -798,6 +808,280 @@ void TestWidget::startupLanguage()
     QCOMPARE(SettingsTools::getLanguage(), language);
     if (language < SettingsTools::languageCount)
         QCOMPARE(child<QComboBox>(window, "title_language")->currentIndex(), language);
+}
+
+void TestWidget::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("the version") << QStringList{ QStringLiteral("--version") } << 0
+                                 << QStringLiteral("korvex 1.0.1.25");
+    QTest::newRow("the help names the photograph")
+      << QStringList{ QStringLiteral("--help") } << 0 << QStringLiteral("[photograph]");
+    QTest::newRow("two photographs are refused")
+      << QStringList{ QStringLiteral("a.jpg"), QStringLiteral("b.jpg") } << 1
+      << QStringLiteral("one photograph at a time");
+    // The window stays open; the parse's own log lines tell what the open came to.
+    QTest::newRow("a photograph opens at start")
+      << QStringList{ samplePath(QStringLiteral("fuse-box.jpg")) } << -1
+      << QStringLiteral("图片文件解析成功");
+    QTest::newRow("a missing photograph fails as from the dialog")
+      << QStringList{ QStringLiteral("no-such-photograph.jpg") } << -1
+      << QStringLiteral("图片文件解析失败");
+}
+
+void TestWidget::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+
+    QProcess program;
+    // Its own settings file, in a folder of its own.
+    program.setWorkingDirectory(dir.path());
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KORVEX_PROGRAM), arguments);
+    QVERIFY(program.waitForStarted());
+    QString text;
+    const bool seen = QTest::qWaitFor(
+      [&] {
+          program.waitForReadyRead(50);
+          text += QString::fromUtf8(program.readAll());
+          return text.contains(output) && (exitCode < 0 || program.state() == QProcess::NotRunning);
+      },
+      20000);
+    if (program.state() != QProcess::NotRunning) {
+        program.kill();
+        program.waitForFinished();
+    }
+    QVERIFY2(seen, qPrintable(text));
+    if (exitCode >= 0)
+        QCOMPARE(program.exitCode(), exitCode);
+}
+
+void TestWidget::openWithoutTheDialog_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("notice");
+
+    QTest::newRow("a photograph") << samplePath(QStringLiteral("radiator.jpg"))
+                                  << QStringLiteral("radiator.jpg") << QString();
+    QTest::newRow("a file that is not there")
+      << dir.filePath(QStringLiteral("gone.jpg")) << QString()
+      << QStringLiteral("Could not open: gone.jpg");
+    QTest::newRow("a file that is not a photograph")
+      << dir.filePath(QStringLiteral("notes.jpg")) << QString()
+      << QStringLiteral("Not a radiometric photograph: notes.jpg");
+}
+
+void TestWidget::openWithoutTheDialog()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QFETCH(QString, notice);
+    writeFile(dir.filePath(QStringLiteral("notes.jpg")), QByteArray("a note"));
+    SettingsTools::setLanguage(1);
+    SettingsTools::setLastImagePath(QString());
+    Widget window;
+    window.show();
+    LogCapture log;
+    QVERIFY(window.openPhotograph(path));
+    // One parse at a time.
+    QVERIFY(!window.openPhotograph(samplePath(QStringLiteral("coffee-mug.jpg"))));
+    QVERIFY(QTest::qWaitFor([&] {
+        return log.contains(QStringLiteral("图片文件解析成功")) ||
+               log.contains(QStringLiteral("图片文件解析失败"));
+    }));
+    QCOMPARE(child<QLabel>(window, "details_name")->text(), name);
+    QCOMPARE(child<QLabel>(window, "title_notice")->toolTip(), notice);
+    QCOMPARE(SettingsTools::getLastImagePath(), QFileInfo(path).path());
+}
+
+void TestWidget::drops_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("accepted");
+
+    const QString mug = samplePath(QStringLiteral("coffee-mug.jpg"));
+    QTest::newRow("a photograph") << QStringList{ mug } << true;
+    QTest::newRow("several files: the first photograph") << QStringList{
+        samplePath(QStringLiteral("../README.md")), mug, samplePath(QStringLiteral("radiator.jpg"))
+    } << true;
+    QTest::newRow("another kind of file")
+      << QStringList{ samplePath(QStringLiteral("../README.md")) } << false;
+}
+
+void TestWidget::drops()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, accepted);
+    Widget window;
+    window.show();
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    const QPoint over = surface->geometry().center();
+    QDragEnterEvent enter(over, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(over, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QCOMPARE(drop.isAccepted(), accepted);
+    if (!accepted) {
+        QTest::qWait(100);
+        QVERIFY(child<QLabel>(window, "details_name")->text().isEmpty());
+        return;
+    }
+    QVERIFY(QTest::qWaitFor([&] {
+        return child<QLabel>(window, "details_name")->text() == QStringLiteral("coffee-mug.jpg");
+    }));
+}
+
+void TestWidget::stepThroughTheFolder()
+{
+    const QString folder = dir.filePath(QStringLiteral("site"));
+    QVERIFY(QDir().mkpath(folder));
+    const QDir site(folder);
+    for (const auto& copy : { std::make_pair("IMG_2.jpg", "coffee-mug.jpg"),
+                              std::make_pair("IMG_10.jpg", "radiator.jpg"),
+                              std::make_pair("IMG_11.jpg", "fuse-box.jpg") }) {
+        QFile::remove(site.filePath(QLatin1String(copy.first)));
+        QVERIFY(QFile::copy(samplePath(QLatin1String(copy.second)),
+                            site.filePath(QLatin1String(copy.first))));
+    }
+    writeFile(site.filePath(QStringLiteral("IMG_9.jpg")), RadiometricFile::jpeg(QSize(20, 20)));
+    SettingsTools::setLanguage(1);
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* name = child<QLabel>(window, "details_name");
+    auto* notice = child<QLabel>(window, "title_notice");
+    QVERIFY(open(window, site.filePath(QStringLiteral("IMG_2.jpg"))));
+    const auto stepTo = [&](Qt::Key key, const QString& expected) {
+        QTest::keyClick(&window, key);
+        return QTest::qWaitFor([&] { return name->text() == expected; });
+    };
+    // The broken IMG_9 is passed over, and says so.
+    QVERIFY(stepTo(Qt::Key_PageDown, QStringLiteral("IMG_10.jpg")));
+    QCOMPARE(notice->toolTip(), QStringLiteral("Not a radiometric photograph: IMG_9.jpg"));
+    QVERIFY(stepTo(Qt::Key_PageDown, QStringLiteral("IMG_11.jpg")));
+    QVERIFY(notice->toolTip().isEmpty());
+    QVERIFY(stepTo(Qt::Key_PageDown, QStringLiteral("IMG_2.jpg")));
+    QVERIFY(stepTo(Qt::Key_PageUp, QStringLiteral("IMG_11.jpg")));
+
+    // The arrows step from the drawing surface, but not in the middle of a drag.
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    surface->setFocus();
+    QVERIFY(stepTo(Qt::Key_Left, QStringLiteral("IMG_10.jpg")));
+    QTest::mouseClick(child<QPushButton>(window, "menu_line"), Qt::LeftButton);
+    surface->setFocus();
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::keyClick(surface, Qt::Key_Right);
+    QTest::qWait(200);
+    QCOMPARE(name->text(), QStringLiteral("IMG_10.jpg"));
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QVERIFY(stepTo(Qt::Key_Right, QStringLiteral("IMG_11.jpg")));
+}
+
+void TestWidget::shortcuts()
+{
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    {
+        // Nothing to save before a photograph: no dialog comes.
+        DialogAnswer answer{ QString() };
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QTest::qWait(200);
+        QVERIFY(!answer.answered);
+    }
+    {
+        DialogAnswer answer(samplePath(QStringLiteral("coffee-mug.jpg")));
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(answer.answered);
+    }
+    QVERIFY(QTest::qWaitFor([&] { return !surface->shownPixmap().isNull(); }));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    const std::pair<Qt::Key, int> tools[] = {
+        { Qt::Key_P, 0 }, { Qt::Key_L, 1 }, { Qt::Key_R, 2 }, { Qt::Key_O, 3 }, { Qt::Key_O, 4 }
+    };
+    for (const auto& tool : tools) {
+        QTest::keyClick(&window, tool.first);
+        QCOMPARE(surface->drawMode(), tool.second);
+    }
+    QTest::keyClick(&window, Qt::Key_L);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QCOMPARE(surface->drawMode(), 4);
+
+    // Escape in a drag drops the shape, and keeps the tool.
+    QTest::keyClick(&window, Qt::Key_L);
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    QTest::qWait(200);
+    QVERIFY(surface->pathList().isEmpty());
+    QCOMPARE(surface->drawMode(), 1);
+
+    for (int i = 0; i < 2; ++i) {
+        drag(surface, QPoint(20 + 30 * i, 20), QPoint(300, 200));
+        QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == i + 1; }));
+    }
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(surface->pathList().size(), 1);
+    QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(surface->pathList().isEmpty());
+
+    {
+        DialogAnswer answer{ QString() };
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(answer.answered);
+    }
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(window.windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(&window, Qt::Key_F11);
+    QVERIFY(!(window.windowState() & Qt::WindowFullScreen));
+}
+
+void TestWidget::toolTips_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("point");
+    QTest::addColumn<QString>("clear");
+
+    QTest::newRow("English") << 1 << QStringLiteral("Point measurement (P)")
+                             << QStringLiteral("Clear all measurements (Ctrl+Shift+Del)");
+    QTest::newRow("Deutsch") << 2 << QStringLiteral("Punktmessung (P)")
+                             << QStringLiteral("Alle Messungen löschen (Ctrl+Shift+Del)");
+}
+
+void TestWidget::toolTips()
+{
+    QFETCH(int, language);
+    QFETCH(QString, point);
+    QFETCH(QString, clear);
+    // Set at start and after a switch of language.
+    SettingsTools::setLanguage(language == 1 ? 2 : 1);
+    Widget window;
+    child<QComboBox>(window, "title_language")->setCurrentIndex(language);
+    QCOMPARE(child<QPushButton>(window, "menu_point")->toolTip(), point);
+    QCOMPARE(child<QPushButton>(window, "menu_clear")->toolTip(), clear);
+    for (const char* name :
+         { "menu_open", "menu_save", "menu_line", "menu_rect", "menu_oval", "menu_back" })
+        QVERIFY2(!child<QPushButton>(window, name)->toolTip().isEmpty(), name);
 }
 
 QTEST_MAIN(TestWidget)

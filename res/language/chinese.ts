@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>无法保存：无法写入 %1</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>打开照片</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>保存带标注的照片</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>点测温</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>线测温</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>矩形测温</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>椭圆测温</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>撤销上一个测量</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>清除所有测量</translation>
+    </message>
 </context>
 </TS>

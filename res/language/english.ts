@@ -167,5 +167,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>Could not save: %1 could not be written</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>Open a photograph</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>Save the annotated photograph</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>Point measurement</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>Line measurement</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>Rectangle measurement</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>Oval measurement</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>Undo the last measurement</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>Clear all measurements</translation>
+    </message>
 </context>
 </TS>

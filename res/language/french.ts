@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>Impossible d'enregistrer : %1 n'a pas pu être écrit</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>Ouvrir une photo</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>Enregistrer la photo annotée</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>Mesure ponctuelle</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>Mesure sur une ligne</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>Mesure dans un rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>Mesure dans un ovale</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>Annuler la dernière mesure</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>Effacer toutes les mesures</translation>
+    </message>
 </context>
 </TS>

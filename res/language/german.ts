@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>Aufnahme öffnen</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>Aufnahme mit Messungen speichern</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>Punktmessung</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>Linienmessung</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>Rechteckmessung</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>Ovalmessung</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>Letzte Messung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>Alle Messungen löschen</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>Impossibile salvare: scrittura di %1 non riuscita</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>Apri una foto</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>Salva la foto annotata</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>Misura puntuale</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>Misura lungo una linea</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>Misura in un rettangolo</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>Misura in un ovale</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>Annulla l'ultima misura</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>Cancella tutte le misure</translation>
+    </message>
 </context>
 </TS>

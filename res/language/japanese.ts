@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>保存できません：%1 を書き込めません</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>画像を開く</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>注釈付き画像を保存</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>スポット測定</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>ライン測定</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>矩形測定</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>楕円測定</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>最後の測定を取り消す</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>すべての測定を消去</translation>
+    </message>
 </context>
 </TS>

@@ -131,5 +131,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>저장 실패: %1에 쓸 수 없습니다</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>사진 열기</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>주석이 달린 사진 저장</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>점 측정</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>선 측정</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>사각형 측정</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>타원 측정</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>마지막 측정 취소</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>모든 측정 지우기</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>Не удалось сохранить: ошибка записи %1</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>Открыть снимок</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>Сохранить снимок с измерениями</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>Измерение в точке</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>Измерение по линии</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>Измерение в прямоугольнике</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>Измерение в овале</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>Отменить последнее измерение</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>Удалить все измерения</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,37 @@
         <source>无法保存：无法写入 %1</source>
         <translation>No se pudo guardar: error al escribir %1</translation>
     </message>
+    <message>
+        <source>打开照片</source>
+        <translation>Abrir una foto</translation>
+    </message>
+    <message>
+        <source>保存带标注的照片</source>
+        <translation>Guardar la foto anotada</translation>
+    </message>
+    <message>
+        <source>点测温</source>
+        <translation>Medición puntual</translation>
+    </message>
+    <message>
+        <source>线测温</source>
+        <translation>Medición en línea</translation>
+    </message>
+    <message>
+        <source>矩形测温</source>
+        <translation>Medición en rectángulo</translation>
+    </message>
+    <message>
+        <source>椭圆测温</source>
+        <translation>Medición en óvalo</translation>
+    </message>
+    <message>
+        <source>撤销上一个测量</source>
+        <translation>Deshacer la última medición</translation>
+    </message>
+    <message>
+        <source>清除所有测量</source>
+        <translation>Borrar todas las mediciones</translation>
+    </message>
 </context>
 </TS>

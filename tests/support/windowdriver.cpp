@@ -86,6 +86,8 @@ bool openThroughDialog(QWidget& window, const QString& path)
     QTest::mouseClick(child<QPushButton>(window, "menu_open"), Qt::LeftButton);
     if (!answer.answered)
         return false;
+    // The window manager gives the focus back when the dialog closes; offscreen, nothing does.
+    window.activateWindow();
     // The parse runs on its own thread; wait for its result and the first blend.
     return QTest::qWaitFor([&] {
         return child<QPushButton>(window, "menu_open")->isEnabled() &&

@@ -1,0 +1,45 @@
+#include "noticetexts.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("Widget", source);
+}
+
+} // namespace
+
+QString NoticeTexts::openFailure(const QString& path)
+{
+    const QFileInfo chosen(path);
+    if (chosen.isFile() && chosen.isReadable())
+        return translated("不是辐射照片：%1").arg(chosen.fileName());
+    return translated("无法打开：%1").arg(chosen.fileName());
+}
+
+QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
+                                 const QString& target,
+                                 const QString& source)
+{
+    const QFileInfo saved(target);
+    const QString sourceName = QFileInfo(source).fileName();
+    switch (outcome) {
+        case ImageSaveThread::Saved:
+            return translated("已保存 %1").arg(saved.fileName());
+        case ImageSaveThread::SourceUnreadable:
+            return translated("无法保存：原照片 %1 已无法读取").arg(sourceName);
+        case ImageSaveThread::SourceInvalid:
+            return translated("无法保存：原照片 %1 的数据已损坏").arg(sourceName);
+        case ImageSaveThread::SnapshotUnencodable:
+            return translated("无法保存：无法编码快照");
+        case ImageSaveThread::TargetUnwritable:
+            break;
+    }
+    const QFileInfo folder(saved.absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return translated("无法保存：文件夹不可写");
+    return translated("无法保存：无法写入 %1").arg(saved.fileName());
+}

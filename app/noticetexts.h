@@ -1,0 +1,22 @@
+#pragma once
+
+#include "imagesavethread.h"
+
+#include <QObject>
+#include <QString>
+
+// The window's notices, translated in the window's context. File names are shown without their
+// folders.
+class NoticeTexts : public QObject
+{
+    Q_OBJECT
+public:
+    NoticeTexts() = delete;
+
+    // Why the photograph at path did not open, as far as the file itself tells.
+    static QString openFailure(const QString& path);
+    // What a save of source (the photograph shown) into target came to.
+    static QString saveOutcome(ImageSaveThread::Outcome outcome,
+                               const QString& target,
+                               const QString& source);
+};
