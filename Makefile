@@ -11,7 +11,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: build run test test-plain test-sanitize test-debug test-fuzz bench clean
+.PHONY: build run test test-plain test-sanitize test-debug test-fuzz bench package clean
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -53,5 +53,12 @@ bench: build
 		./build/bench/$$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; \
 	done
 
+# A Release build installed under /usr, packed into build-package/korvex_<version>_<arch>.deb.
+package:
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DKORVEX_BENCH=OFF
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+
 clean:
-	rm -rf build build-sanitize build-debug build-fuzz
+	rm -rf build build-sanitize build-debug build-fuzz build-package

@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev
     libbenchmark-dev
     fonts-wqy-microhei
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

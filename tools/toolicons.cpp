@@ -1,5 +1,6 @@
 // Draws the title icon and the command bar icons: toolicons <folder>. The committed pictures
-// under res/icon/ come from this program.
+// under res/icon/ come from this program. toolicons --application <folder> draws the title icon
+// again at the sizes the desktop's icon theme takes, the committed res/desktop/icon-*.png.
 //
 // The command icons are white line drawings on a transparent ground, made to be read on the dark
 // gray command bar and on the black of a selected button; the orange marks the spot a tool
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int commandSize = 35;
 constexpr int titleSize = 40;
+constexpr int applicationSizes[] = { 48, 128, 256 };
 constexpr qreal stroke = 2.0;
 
 const QColor lineColor(0xF2, 0xF3, 0xF5);
@@ -186,6 +188,13 @@ void drawTitle(QPainter& painter)
         painter.drawLine(QPointF(25.5, y), QPointF(28.5, y));
 }
 
+// The title icon's drawing, made for 40 pixels, scaled as a drawing so that every size is sharp.
+void drawApplication(QPainter& painter, int size)
+{
+    painter.scale(size / qreal(titleSize), size / qreal(titleSize));
+    drawTitle(painter);
+}
+
 QImage iconImage(int size, const std::function<void(QPainter&)>& draw)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -211,9 +220,23 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QTextStream errors(stderr);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 2) {
-        errors << "usage: toolicons <folder>\n";
+    const bool applicationIcons =
+      arguments.size() == 3 && arguments.at(1) == QLatin1String("--application");
+    if (arguments.size() != 2 && !applicationIcons) {
+        errors << "usage: toolicons <folder>\n       toolicons --application <folder>\n";
         return 2;
+    }
+    if (applicationIcons) {
+        const QDir folder(arguments.at(2));
+        for (const int size : applicationSizes) {
+            const QString path = folder.filePath(QStringLiteral("icon-%1.png").arg(size));
+            const auto draw = [size](QPainter& painter) { drawApplication(painter, size); };
+            if (!iconImage(size, draw).save(path, "PNG")) {
+                errors << "cannot write " << path << '\n';
+                return 1;
+            }
+        }
+        return 0;
     }
     const std::vector<Icon> icons = {
         { "title_icon", titleSize, drawTitle }, { "menu_point", commandSize, drawPoint },
