@@ -4,15 +4,75 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace {
-
-struct Cubic
+// One curve of the outline, with its arc length tabulated so that the parameter at a given length
+// is found by a table search instead of repeated subdivision.
+class OvalOutline::Curve
 {
-    QPointF p0, p1, p2, p3;
+public:
+    Curve(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3)
+      : p0(p0)
+      , p1(p1)
+      , p2(p2)
+      , p3(p3)
+    {
+        QPainterPath single(p0);
+        single.cubicTo(p1, p2, p3);
+        pathLength = single.length();
+        static const double nodes[] = {
+            -0.8611363115940526, -0.3399810435848563, 0.3399810435848563, 0.8611363115940526
+        };
+        static const double weights[] = {
+            0.3478548451374538, 0.6521451548625461, 0.6521451548625461, 0.3478548451374538
+        };
+        lengths.resize(segments + 1);
+        lengths[0] = 0;
+        for (int i = 0; i < segments; ++i) {
+            const double a = double(i) / segments;
+            const double h = 1.0 / segments;
+            double piece = 0;
+            for (int k = 0; k < 4; ++k)
+                piece += weights[k] * speedAt(a + h * (nodes[k] + 1) * 0.5);
+            lengths[i + 1] = lengths[i] + piece * h * 0.5;
+        }
+        // The walk measures lengths as the path itself does; scale the exact table to agree
+        // with it at the curve's end.
+        const double scale = lengths[segments] > 0 ? pathLength / lengths[segments] : 0;
+        for (double& l : lengths)
+            l *= scale;
+    }
 
+    qreal length() const { return pathLength; }
+
+    double margin() const
+    {
+        auto span = [](const QPointF& d) { return std::hypot(d.x(), d.y()); };
+        const double excess = span(p1 - p0) + span(p2 - p1) + span(p3 - p2) - span(p3 - p0);
+        const double pieces = std::cbrt(qMax(0.0, excess) / pathTolerance);
+        // The table's arc length is linear between its nodes; it is off by at most an eighth of
+        // the bend times the squared node spacing, the bend bounding the speed's change.
+        const double bend = 6 * qMax(span(p2 - 2 * p1 + p0), span(p3 - 2 * p2 + p1));
+        const double interpolation = bend / (8.0 * segments * segments);
+        return pathTolerance + 0.5 * (1 - 0.25) * pathTolerance * pieces + interpolation;
+    }
+
+    QPointF pointAtLength(double l) const
+    {
+        if (l <= 0)
+            return p0;
+        if (l >= lengths[segments])
+            return p3;
+        const auto it = std::upper_bound(lengths.cbegin(), lengths.cend(), l);
+        const int i = int(it - lengths.cbegin()) - 1;
+        const double span = lengths[i + 1] - lengths[i];
+        const double fraction = span > 0 ? (l - lengths[i]) / span : 0;
+        return pointAt((i + fraction) / segments);
+    }
+
+private:
     QPointF pointAt(double u) const
     {
         const double m = 1.0 - u;
@@ -33,59 +93,40 @@ struct Cubic
         const QPointF d = 3 * m * m * (p1 - p0) + 6 * m * u * (p2 - p1) + 3 * u * u * (p3 - p2);
         return std::hypot(d.x(), d.y());
     }
-};
 
-// Arc length along one curve, tabulated so that the parameter at a given length is found by a
-// table search instead of repeated subdivision.
-class ArcTable
-{
-public:
-    ArcTable(const Cubic& curve, double length)
-      : curve(curve)
-    {
-        static const double nodes[] = {
-            -0.8611363115940526, -0.3399810435848563, 0.3399810435848563, 0.8611363115940526
-        };
-        static const double weights[] = {
-            0.3478548451374538, 0.6521451548625461, 0.6521451548625461, 0.3478548451374538
-        };
-        lengths.resize(segments + 1);
-        lengths[0] = 0;
-        for (int i = 0; i < segments; ++i) {
-            const double a = double(i) / segments;
-            const double h = 1.0 / segments;
-            double piece = 0;
-            for (int k = 0; k < 4; ++k)
-                piece += weights[k] * curve.speedAt(a + h * (nodes[k] + 1) * 0.5);
-            lengths[i + 1] = lengths[i] + piece * h * 0.5;
-        }
-        // The walk measures lengths as the path itself does; scale the exact table to agree
-        // with it at the curve's end.
-        const double scale = lengths[segments] > 0 ? length / lengths[segments] : 0;
-        for (double& l : lengths)
-            l *= scale;
-    }
-
-    QPointF pointAtLength(double l) const
-    {
-        if (l <= 0)
-            return curve.p0;
-        if (l >= lengths[segments])
-            return curve.p3;
-        const auto it = std::upper_bound(lengths.cbegin(), lengths.cend(), l);
-        const int i = int(it - lengths.cbegin()) - 1;
-        const double span = lengths[i + 1] - lengths[i];
-        const double fraction = span > 0 ? (l - lengths[i]) / span : 0;
-        return curve.pointAt((i + fraction) / segments);
-    }
-
-private:
     static constexpr int segments = 512;
-    Cubic curve;
-    QVector<double> lengths;
+    // QPainterPath's tolerance both in finding a length and in measuring a curve.
+    static constexpr double pathTolerance = 0.01;
+    QPointF p0, p1, p2, p3;
+    qreal pathLength;
+    std::vector<double> lengths;
 };
 
-} // namespace
+OvalOutline::OvalOutline(const QPainterPath& oval)
+{
+    for (int i = 1; i + 2 < oval.elementCount(); ++i) {
+        if (oval.elementAt(i).type != QPainterPath::CurveToElement)
+            continue;
+        curves.emplace_back(
+          oval.elementAt(i - 1), oval.elementAt(i), oval.elementAt(i + 1), oval.elementAt(i + 2));
+        total += curves.back().length();
+        bound = qMax(bound, curves.back().margin());
+        ends.push_back(total);
+        i += 2;
+    }
+}
+
+OvalOutline::~OvalOutline() = default;
+
+QPointF OvalOutline::pointAtLength(double t) const
+{
+    if (curves.empty())
+        return QPointF();
+    const auto it = std::lower_bound(ends.cbegin(), ends.cend() - 1, t);
+    const int current = int(it - ends.cbegin());
+    const double start = current > 0 ? ends[current - 1] : 0;
+    return curves[current].pointAtLength(t - start);
+}
 
 RegionMeasure::RegionMeasure(const ImageEntity& photo, int labelWidth, int labelHeight)
   : photo(photo)
@@ -271,49 +312,29 @@ void RegionMeasure::walkOutline(const QPainterPath& path, int type, Extremes& ex
     }
 }
 
-// The path finds a point at a length by bisecting its curves anew for every step, which for an
-// oval costs far more than all the rest of the measurement. The walk follows tabulated curves
-// instead, which land within a few hundredths of a pixel of the path's own points. Only where
-// that could round to another pixel, and that pixel's sample could change the hottest or
-// coldest, is the path itself asked, so the result is the one its own walk gives.
+// The walk follows the tabulated outline, which lands within about a tenth of a pixel of the
+// path's own points. Only where that could round to another pixel, and that pixel's sample could
+// change the hottest or coldest, is the path itself asked, so the result is the one its own walk
+// gives.
 void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) const
 {
     const qreal length = path.length();
     if (length <= 0)
         return;
-    QVector<ArcTable> curves;
-    QVector<double> ends;
-    double end = 0;
-    for (int i = 1; i + 2 < path.elementCount(); ++i) {
-        if (path.elementAt(i).type != QPainterPath::CurveToElement)
-            continue;
-        const Cubic curve{
-            path.elementAt(i - 1), path.elementAt(i), path.elementAt(i + 1), path.elementAt(i + 2)
-        };
-        QPainterPath single(curve.p0);
-        single.cubicTo(curve.p1, curve.p2, curve.p3);
-        const qreal curveLength = single.length();
-        curves.append(ArcTable(curve, curveLength));
-        end += curveLength;
-        ends.append(end);
-        i += 2;
-    }
-    if (curves.isEmpty())
+    const OvalOutline outline(path);
+    if (outline.length() <= 0)
         return;
+    const double margin = outline.margin();
     auto changes = [&](const QPoint& pixel) {
         const float value = reading(cellOf(pixel.x(), pixel.y()));
         return !extremes.maxSeen || !extremes.minSeen || value >= extremes.maxValue ||
                extremes.minValue > value;
     };
-    int current = 0;
     for (double t = 0; t < length; t += walkStep) {
-        while (current + 1 < curves.size() && ends[current] < t)
-            ++current;
-        const double start = current > 0 ? ends[current - 1] : 0;
-        const QPointF near = curves[current].pointAtLength(t - start);
+        const QPointF near = outline.pointAtLength(t);
         QPoint pixel = near.toPoint();
-        const QPoint low = (near - QPointF(roundingMargin, roundingMargin)).toPoint();
-        const QPoint high = (near + QPointF(roundingMargin, roundingMargin)).toPoint();
+        const QPoint low = (near - QPointF(margin, margin)).toPoint();
+        const QPoint high = (near + QPointF(margin, margin)).toPoint();
         if (low != high) {
             bool decisive = false;
             for (int x : { low.x(), high.x() }) {

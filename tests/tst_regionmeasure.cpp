@@ -74,8 +74,6 @@ QString describe(const ImageDrawPath& shape, const QSize& label)
       .arg(label.height());
 }
 
-
-
 // A random drag of a kind on a label, as long as the drawing surface accepts. Some end on the
 // label's right or bottom border, some are thin, some very short.
 ImageDrawPath randomDrag(QRandomGenerator& random, int type, const QSize& label, int longest)
@@ -136,6 +134,8 @@ private slots:
     void shapeWithoutSamples();
     void agreesWithReference_data();
     void agreesWithReference();
+    void ovalOutlineKeepsToThePath_data();
+    void ovalOutlineKeepsToThePath();
 };
 
 void TestRegionMeasure::temperatureAtCutsTheWindow_data()
@@ -450,6 +450,8 @@ void TestRegionMeasure::agreesWithReference_data()
     // The direct oval walk is slow: many small ovals, and a few large ones on a full matrix.
     QTest::newRow("ovals") << 3 << 200 << QSize(160, 120) << 160 << 240 << 40;
     QTest::newRow("large ovals") << 3 << 12 << QSize(640, 480) << 400 << 700 << 160;
+    QTest::newRow("ovals on a 2500 px label") << 3 << 3 << QSize(640, 480) << 2500 << 2500 << 250;
+    QTest::newRow("ovals on a 4000 px label") << 3 << 3 << QSize(640, 480) << 4000 << 4000 << 250;
 }
 
 void TestRegionMeasure::agreesWithReference()
@@ -505,6 +507,46 @@ void TestRegionMeasure::agreesWithReference()
           exact,
           count);
     QVERIFY2(exact > count * 9 / 10, "most random shapes yield samples");
+}
+
+void TestRegionMeasure::ovalOutlineKeepsToThePath_data()
+{
+    QTest::addColumn<QRect>("oval");
+
+    QTest::newRow("a 40 px circle") << QRect(3, 3, 40, 40);
+    QTest::newRow("an oval filling a 1000 x 750 label") << QRect(0, 0, 1000, 750);
+    QTest::newRow("a 2290 px circle, just past where the path halves its curves once more")
+      << QRect(5, 3, 2290, 2290);
+    QTest::newRow("a circle filling a 2500 px label") << QRect(0, 0, 2500, 2500);
+    QTest::newRow("an oval filling a 4000 x 3000 label") << QRect(0, 0, 4000, 3000);
+    QTest::newRow("a thin oval across a 4000 px label") << QRect(0, 1000, 4000, 12);
+}
+
+// Whole large ovals are too slow for the direct measurement; where the measurement trusts the
+// tabulated outline is checked against the path's own points instead, at every 61st step.
+void TestRegionMeasure::ovalOutlineKeepsToThePath()
+{
+    QFETCH(QRect, oval);
+    QPainterPath path;
+    path.addEllipse(QRectF(oval));
+    const OvalOutline outline(path);
+    QCOMPARE(outline.length(), path.length());
+    double worst = 0;
+    double worstAt = 0;
+    for (double t = 0; t < path.length(); t += 61 * RegionMeasure::walkStep) {
+        const QPointF stray =
+          outline.pointAtLength(t) - path.pointAtPercent(path.percentAtLength(t));
+        const double d = qMax(std::abs(stray.x()), std::abs(stray.y()));
+        if (d > worst) {
+            worst = d;
+            worstAt = t;
+        }
+    }
+    QVERIFY2(worst <= outline.margin(),
+             qPrintable(QStringLiteral("%1 px from the path at length %2, margin %3")
+                          .arg(worst)
+                          .arg(worstAt)
+                          .arg(outline.margin())));
 }
 
 QTEST_APPLESS_MAIN(TestRegionMeasure)
