@@ -10,6 +10,12 @@ QString translated(const char* source)
     return QCoreApplication::translate("Widget", source);
 }
 
+bool folderIsWritable(const QFileInfo& file)
+{
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
+
 } // namespace
 
 QString NoticeTexts::openFailure(const QString& path)
@@ -18,6 +24,16 @@ QString NoticeTexts::openFailure(const QString& path)
     if (chosen.isFile() && chosen.isReadable())
         return translated("不是辐射照片：%1").arg(chosen.fileName());
     return translated("无法打开：%1").arg(chosen.fileName());
+}
+
+QString NoticeTexts::exportOutcome(bool written, const QString& target)
+{
+    const QFileInfo exported(target);
+    if (written)
+        return translated("已导出 %1").arg(exported.fileName());
+    if (!folderIsWritable(exported))
+        return translated("无法导出：文件夹不可写");
+    return translated("无法导出：无法写入 %1").arg(exported.fileName());
 }
 
 QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
@@ -38,8 +54,7 @@ QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
         case ImageSaveThread::TargetUnwritable:
             break;
     }
-    const QFileInfo folder(saved.absolutePath());
-    if (!folder.isDir() || !folder.isWritable())
+    if (!folderIsWritable(saved))
         return translated("无法保存：文件夹不可写");
     return translated("无法保存：无法写入 %1").arg(saved.fileName());
 }

@@ -19,4 +19,6 @@ public:
     static QString saveOutcome(ImageSaveThread::Outcome outcome,
                                const QString& target,
                                const QString& source);
+    // What an export into target came to.
+    static QString exportOutcome(bool written, const QString& target);
 };

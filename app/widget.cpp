@@ -6,6 +6,7 @@
 #include "parseimagethread.h"
 #include "photographfiles.h"
 #include "settingstools.h"
+#include "surfacemenu.h"
 #include "ui_widget.h"
 #include "viewtools.h"
 #include "windownotice.h"
@@ -98,6 +99,7 @@ Widget::Widget(QWidget* parent)
     initContent();
     initShortcuts();
     setAcceptDrops(true);
+    new SurfaceMenu(ui->image_draw, notice, [this] { return fileInfo.filePath(); });
 }
 
 Widget::~Widget()
@@ -540,7 +542,7 @@ void Widget::on_menu_save_clicked()
         return;
     notice->clearNotice();
     ImageDrawLabel* surface = ui->image_draw;
-    const QPixmap snapshot = surface->grab(QRect(0, 0, surface->width(), surface->height()));
+    const QPixmap snapshot = surface->snapshot();
     const bool feature = ui->details_feature->isChecked();
     const int blend = ui->details_blend->value();
     const int unit = ui->details_unit->currentIndex();

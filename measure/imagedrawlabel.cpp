@@ -3,6 +3,7 @@
 #include "calculatetools.h"
 #include "imageentity.h"
 #include "imageregionthread.h"
+#include "pointerreadout.h"
 
 #include <QDebug>
 #include <QFontMetrics>
@@ -16,6 +17,9 @@ ImageDrawLabel::ImageDrawLabel(QWidget* parent)
 {
     // Focus by a click, so that the arrow keys can step through photographs from here.
     setFocusPolicy(Qt::ClickFocus);
+    // Moves without a button pressed feed the readout; drawing still needs a press.
+    setMouseTracking(true);
+    readout = new PointerReadout(this);
 }
 
 ImageDrawLabel::~ImageDrawLabel()
@@ -33,7 +37,58 @@ void ImageDrawLabel::setDisplayUnit(int unit)
     if (unit == this->unit)
         return;
     this->unit = unit;
+    if (readout->isVisible())
+        showReadout(lastPointer);
     update();
+}
+
+bool ImageDrawLabel::cellAt(const QPoint& pixel, QPoint& cell) const
+{
+    if (!entity || !entity->loaded || picture.isNull() || !rect().contains(pixel))
+        return false;
+    const int columns = entity->temperatureWidth;
+    const int rows = entity->temperatureHeight;
+    if (columns <= 0 || rows <= 0)
+        return false;
+    const QPoint mapped =
+      CalculateTools::mapPointBetweenSizes(pixel.x(), pixel.y(), width(), height(), columns, rows);
+    cell = QPoint(qBound(0, mapped.x(), columns - 1), qBound(0, mapped.y(), rows - 1));
+    return true;
+}
+
+QString ImageDrawLabel::temperatureTextAt(const QPoint& pixel) const
+{
+    QPoint cell;
+    if (!cellAt(pixel, cell))
+        return QString();
+    return ImageEntity::temperatureText(entity->temperatureAt(cell.x(), cell.y()), 0, unit);
+}
+
+void ImageDrawLabel::showReadout(const QPoint& pointer)
+{
+    lastPointer = pointer;
+    QPoint cell;
+    if (!cellAt(pointer, cell)) {
+        readout->hide();
+        return;
+    }
+    readout->showReading(temperatureTextAt(pointer), cell, pointer);
+}
+
+QPixmap ImageDrawLabel::snapshot()
+{
+    const bool shown = readout->isVisible();
+    readout->hide();
+    const QPixmap painted = grab(QRect(0, 0, width(), height()));
+    if (shown)
+        readout->show();
+    return painted;
+}
+
+void ImageDrawLabel::leaveEvent(QEvent* event)
+{
+    readout->hide();
+    QLabel::leaveEvent(event);
 }
 
 void ImageDrawLabel::setFeatureVisible(bool visible)
@@ -53,6 +108,7 @@ void ImageDrawLabel::setImage(const QImage& image)
 
 void ImageDrawLabel::refitImage()
 {
+    readout->hide();
     if (picture.isNull())
         return;
     fitToImage(picture.size());
@@ -82,6 +138,7 @@ void ImageDrawLabel::setEntity(ImageEntity* entity)
 {
     if (!entity || !entity->loaded)
         return;
+    readout->hide();
     this->entity = entity;
     if (!shapes.isEmpty()) {
         shapes.clear();
@@ -127,7 +184,9 @@ void ImageDrawLabel::onRegionSucceed(ImageDrawPath shape)
 
 void ImageDrawLabel::mousePressEvent(QMouseEvent* event)
 {
-    if (mode == None)
+    // The right button opens the surface's menu instead.
+    readout->hide();
+    if (mode == None || event->button() == Qt::RightButton)
         return;
     pressPoint = event->pos();
     dragging = true;
@@ -146,6 +205,14 @@ void ImageDrawLabel::cancelDrag()
 
 void ImageDrawLabel::mouseMoveEvent(QMouseEvent* event)
 {
+    if (!dragging) {
+        // A pressed button, drawing or not, hides the readout until it is let go.
+        if (event->buttons() == Qt::NoButton)
+            showReadout(event->pos());
+        else
+            readout->hide();
+        return;
+    }
     if (mode == Point || mode == None || dragCancelled)
         return;
     QPoint p = event->pos();
@@ -168,6 +235,9 @@ void ImageDrawLabel::mouseMoveEvent(QMouseEvent* event)
 
 void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
 {
+    // The right button belongs to the menu, at its press and at its release.
+    if (event->button() == Qt::RightButton)
+        return;
     const QPoint p = event->pos();
     releasePoint =
       QPoint(p.x() <= 0 ? 0 : qMin(p.x(), width()), p.y() <= 0 ? 0 : qMin(p.y(), height()));

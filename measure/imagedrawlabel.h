@@ -9,6 +9,7 @@
 
 class ImageEntity;
 class PathPoint;
+class PointerReadout;
 
 // The drawing surface: shows the rendered photograph fitted into its parent, turns mouse drags
 // into measurement shapes, has each measured on a worker thread, and paints the photograph's
@@ -57,6 +58,15 @@ public:
     bool isDragging() const { return dragging; }
     // The drag in progress makes no shape: its outline goes now, its release does nothing.
     void cancelDrag();
+    // The matrix cell under a surface pixel, found as the statistics find it; false off the
+    // image or without a photograph.
+    bool cellAt(const QPoint& pixel, QPoint& cell) const;
+    // The reading of that cell in the display unit; empty where cellAt() is false.
+    QString temperatureTextAt(const QPoint& pixel) const;
+    const PointerReadout* pointerReadout() const { return readout; }
+    const ImageEntity* photograph() const { return entity; }
+    // The surface as painted, without the pointer's readout: what a save keeps.
+    QPixmap snapshot();
 
 public slots:
     void onRegionFailed();
@@ -66,9 +76,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showReadout(const QPoint& pointer);
     // Only the picture's size is needed, so a resize does not copy the shown pixmap.
     void fitToImage(const QSize& image);
     void preparePainter(QPainter& painter) const;
@@ -89,6 +101,8 @@ private:
     QPainterPath preview;
     bool dragging = false;
     bool dragCancelled = false;
+    PointerReadout* readout = nullptr;
+    QPoint lastPointer;
     int markerSize = 32;
     int unit = 0;
     bool featureShown = true;

@@ -37,12 +37,16 @@ const char* const noticeSources[] = {
     "无法保存：无法编码快照",
     "无法保存：文件夹不可写",
     "无法保存：无法写入 %1",
+    "已导出 %1",
+    "无法导出：文件夹不可写",
+    "无法导出：无法写入 %1",
 };
 
-// The command names in the tooltips of the command bar.
+// The command names in the tooltips of the command bar, and the drawing surface's menu.
 const char* const toolTipSources[] = {
-    "打开照片", "保存带标注的照片", "点测温",         "线测温",
-    "矩形测温", "椭圆测温",         "撤销上一个测量", "清除所有测量",
+    "复制温度", "复制图像", "导出温度为 CSV…",  "导出测量为 CSV…", "导出温度",
+    "导出测量", "打开照片", "保存带标注的照片", "点测温",          "线测温",
+    "矩形测温", "椭圆测温", "撤销上一个测量",   "清除所有测量",
 };
 
 QStringList strings(std::initializer_list<const char*> texts)
@@ -964,7 +968,10 @@ void TestForm::noticeTranslations_data()
                    "Could not save: the data of the original photograph %1 is damaged",
                    "Could not save: the snapshot could not be encoded",
                    "Could not save: the folder is not writable",
-                   "Could not save: %1 could not be written" });
+                   "Could not save: %1 could not be written",
+                   "Exported %1",
+                   "Could not export: the folder is not writable",
+                   "Could not export: %1 could not be written" });
     QTest::newRow("the German file translates every notice")
       << "german.qm"
       << strings({ "Keine radiometrische Aufnahme: %1",
@@ -974,7 +981,10 @@ void TestForm::noticeTranslations_data()
                    "Speichern fehlgeschlagen: Die Daten der Originalaufnahme %1 sind beschädigt",
                    "Speichern fehlgeschlagen: Die Momentaufnahme konnte nicht kodiert werden",
                    "Speichern fehlgeschlagen: Der Ordner ist nicht beschreibbar",
-                   "Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden" });
+                   "Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden",
+                   "%1 exportiert",
+                   "Export fehlgeschlagen: Der Ordner ist nicht beschreibbar",
+                   "Export fehlgeschlagen: %1 konnte nicht geschrieben werden" });
 }
 
 void TestForm::noticeTranslations()

@@ -2,6 +2,7 @@
 #include "imagedrawlabel.h"
 #include "logcapture.h"
 #include "measurescene.h"
+#include "pointerreadout.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -79,6 +80,11 @@ struct Surface
         release(to);
     }
     QImage shot() { return label->grab().toImage(); }
+    void hover(const QPoint& point)
+    {
+        QMouseEvent event(QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &event);
+    }
 
     QWidget parent;
     ImageDrawLabel* label;
@@ -181,6 +187,10 @@ private slots:
     void featureMarkers();
     void valueLabelBox_data();
     void valueLabelBox();
+    void readout_data();
+    void readout();
+    void readoutShowsAShapesMaximum();
+    void snapshotLeavesTheReadoutOut();
 };
 
 void TestImageDrawLabel::cleanup()
@@ -680,6 +690,92 @@ void TestImageDrawLabel::valueLabelBox()
             inked = qRed(shot.pixel(xx, yy)) > 200 && qGreen(shot.pixel(xx, yy)) > 200;
     }
     QVERIFY2(inked, "the text is written in the yellow of a point marker");
+}
+
+void TestImageDrawLabel::readout_data()
+{
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QPoint>("cell");
+
+    // The surface is 500 × 375 pixels over a 160 × 120 matrix.
+    QTest::newRow("inside the image") << QPoint(250, 100) << 0 << QPoint(80, 32);
+    QTest::newRow("the first pixel") << QPoint(0, 0) << 0 << QPoint(0, 0);
+    QTest::newRow("the last pixel, the readout turned inwards")
+      << QPoint(499, 374) << 0 << QPoint(159, 119);
+    QTest::newRow("in Fahrenheit") << QPoint(17, 300) << 1 << QPoint(5, 96);
+    QTest::newRow("an unknown unit") << QPoint(17, 300) << 7 << QPoint(5, 96);
+    // Off the surface is the black margin around the photograph.
+    QTest::newRow("off the image") << QPoint(-3, 100) << 0 << QPoint(-1, -1);
+}
+
+void TestImageDrawLabel::readout()
+{
+    QFETCH(QPoint, pointer);
+    QFETCH(int, unit);
+    QFETCH(QPoint, cell);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 5, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    ImageDrawLabel* label = surface.label;
+    label->setEntity(&photo);
+    label->setDisplayUnit(unit);
+    const PointerReadout* readout = label->pointerReadout();
+    surface.hover(pointer);
+    if (cell.x() < 0) {
+        QVERIFY(!readout->isVisible());
+        return;
+    }
+    QVERIFY(readout->isVisible());
+    QCOMPARE(readout->cell(), cell);
+    const float celsius = photo.temperatureAt(cell.x(), cell.y());
+    QCOMPARE(readout->temperature(), ImageEntity::temperatureText(celsius, 0, unit));
+    QVERIFY2(label->rect().contains(readout->geometry()), "the readout leaves the surface");
+    QVERIFY(!readout->geometry().contains(pointer));
+
+    // A change of unit rewrites it; leaving the image and starting a drag take it away.
+    label->setDisplayUnit(2);
+    QCOMPARE(readout->temperature(), ImageEntity::temperatureText(celsius, 0, 2));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(label, &leave);
+    QVERIFY(!readout->isVisible());
+    surface.hover(pointer);
+    QVERIFY(readout->isVisible());
+    label->setDrawMode(1);
+    surface.press(pointer);
+    QVERIFY(!readout->isVisible());
+    surface.move(pointer + QPoint(1, 1));
+    QVERIFY(!readout->isVisible());
+    label->setDrawMode(4);
+    surface.release(pointer);
+}
+
+void TestImageDrawLabel::readoutShowsAShapesMaximum()
+{
+    ImageEntity photo = MeasureScene::landscape(160, 120, 9, QSize(700, 525));
+    Surface surface(QSize(700, 525));
+    ImageDrawLabel* label = surface.label;
+    label->setEntity(&photo);
+    surface.drag(1, QPoint(30, 40), QPoint(650, 480));
+    QVERIFY(QTest::qWaitFor([&] { return label->pathList().size() == 1; }));
+    const PathPoint maximum = label->pathList().first().points[3];
+    // The marker stands at the cell's top-left corner; the first whole pixel inside the cell.
+    const QPoint marker(int(std::ceil(maximum.x * 700)), int(std::ceil(maximum.y * 525)));
+    surface.hover(marker);
+    QCOMPARE(label->pointerReadout()->temperature(),
+             ImageEntity::temperatureText(maximum.value, 0, 0));
+}
+
+void TestImageDrawLabel::snapshotLeavesTheReadoutOut()
+{
+    ImageEntity photo = MeasureScene::landscape(160, 120, 5, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    const QImage before = surface.label->snapshot().toImage();
+    surface.hover(QPoint(200, 150));
+    QVERIFY(surface.label->pointerReadout()->isVisible());
+    QVERIFY2(surface.shot() != before, "the readout is not painted at all");
+    QCOMPARE(surface.label->snapshot().toImage(), before);
+    QVERIFY(surface.label->pointerReadout()->isVisible());
 }
 
 QTEST_MAIN(TestImageDrawLabel)

@@ -1,3 +1,4 @@
+#include "csvexport.h"
 #include "imageblendthread.h"
 #include "imagedrawlabel.h"
 #include "logcapture.h"
@@ -10,10 +11,12 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -87,6 +90,8 @@ private slots:
     void shortcuts();
     void toolTips_data();
     void toolTips();
+    void surfaceMenu();
+    void exportIntoALockedFolder();
 
 private:
     bool open(Widget& window, const QString& path);
@@ -1082,6 +1087,95 @@ void TestWidget::toolTips()
     for (const char* name :
          { "menu_open", "menu_save", "menu_line", "menu_rect", "menu_oval", "menu_back" })
         QVERIFY2(!child<QPushButton>(window, name)->toolTip().isEmpty(), name);
+}
+
+void TestWidget::surfaceMenu()
+{
+    SettingsTools::setLanguage(1);
+    const QString folder = dir.filePath(QStringLiteral("exports"));
+    QVERIFY(QDir().mkpath(folder));
+    SettingsTools::setLastSavePath(folder);
+    Widget window;
+    window.show();
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    // What the platform sends on a right-click.
+    const auto rightClick = [surface](const QPoint& point) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, surface->mapToGlobal(point));
+        QApplication::sendEvent(surface, &event);
+    };
+    // Nothing to offer before a photograph.
+    rightClick(QPoint(5, 5));
+    QVERIFY(!window.findChild<QMenu*>(QStringLiteral("surface_menu")));
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    child<QComboBox>(window, "details_unit")->setCurrentIndex(1);
+    ImageEntity fuseBox;
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("fuse-box.jpg")), fuseBox));
+    const QPoint at(surface->width() / 3, surface->height() / 2);
+    const auto choose = [&](const char* name) {
+        rightClick(at);
+        QPointer<QMenu> menu = window.findChild<QMenu*>(QStringLiteral("surface_menu"));
+        QAction* action = menu ? menu->findChild<QAction*>(QLatin1String(name)) : nullptr;
+        if (!action || !action->isEnabled())
+            return false;
+        action->trigger();
+        // A dialog closes the menu as it opens.
+        if (menu)
+            menu->close();
+        QTest::qWait(20);
+        return true;
+    };
+
+    QVERIFY(choose("copy_temperature"));
+    QCOMPARE(QApplication::clipboard()->text(), surface->temperatureTextAt(at));
+    QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("℉")));
+    QVERIFY(choose("copy_image"));
+    QCOMPARE(QApplication::clipboard()->image().size(), surface->size());
+
+    const auto exported = [&](const char* action, const QString& name, QByteArray& text) {
+        DialogAnswer answer(QDir(folder).filePath(name));
+        if (!choose(action) || !answer.answered)
+            return QString();
+        QFile file(QDir(folder).filePath(name));
+        text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return answer.proposed;
+    };
+    QByteArray text;
+    QCOMPARE(exported("export_temperatures", QStringLiteral("matrix.csv"), text),
+             QStringLiteral("fuse-box.csv"));
+    QCOMPARE(text, CsvExport::temperatures(fuseBox, 1));
+    QCOMPARE(child<QLabel>(window, "title_notice")->toolTip(),
+             QStringLiteral("Exported matrix.csv"));
+    QCOMPARE(exported("export_shapes", QStringLiteral("shapes.csv"), text),
+             QStringLiteral("fuse-box-shapes.csv"));
+    QCOMPARE(text,
+             CsvExport::shapes(
+               fuseBox.image_drawpaths, fuseBox.temperatureWidth, fuseBox.temperatureHeight, 1));
+    QVERIFY(text.contains("rectangle,"));
+}
+
+void TestWidget::exportIntoALockedFolder()
+{
+    SettingsTools::setLanguage(1);
+    Widget window;
+    window.show();
+    QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    const QString locked = dir.filePath(QStringLiteral("locked-exports"));
+    QVERIFY(QDir().mkpath(locked));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (QFileInfo(locked).isWritable())
+        QSKIP("The folder stays writable: the tests run with rights that ignore permissions.");
+    DialogAnswer refused(QDir(locked).filePath(QStringLiteral("refused.csv")));
+    QContextMenuEvent click(
+      QContextMenuEvent::Mouse, QPoint(10, 10), surface->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(surface, &click);
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("surface_menu"));
+    QVERIFY(menu);
+    menu->findChild<QAction*>(QStringLiteral("export_temperatures"))->trigger();
+    QVERIFY(refused.answered);
+    QCOMPARE(child<QLabel>(window, "title_notice")->toolTip(),
+             QStringLiteral("Could not export: the folder is not writable"));
+    QVERIFY(QDir(locked).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 QTEST_MAIN(TestWidget)

@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>清除所有测量</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>复制温度</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>复制图像</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>导出温度为 CSV…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>导出测量为 CSV…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>导出温度</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>导出测量</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>已导出 %1</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>无法导出：文件夹不可写</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>无法导出：无法写入 %1</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,41 @@
         <source>清除所有测量</source>
         <translation>Clear all measurements</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>Copy temperature</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Copy image</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>Export temperatures as CSV…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>Export shapes as CSV…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>Export temperatures</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>Export shapes</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>Exported %1</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>Could not export: the folder is not writable</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>Could not export: %1 could not be written</translation>
+    </message>
 </context>
 </TS>

@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>Effacer toutes les mesures</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>Copier la température</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Copier l'image</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>Exporter les températures en CSV…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>Exporter les mesures en CSV…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>Exporter les températures</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>Exporter les mesures</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>%1 exporté</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>Impossible d'exporter : le dossier n'est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>Impossible d'exporter : %1 n'a pas pu être écrit</translation>
+    </message>
 </context>
 </TS>

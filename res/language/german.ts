@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>Alle Messungen löschen</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>Temperatur kopieren</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>Temperaturen als CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>Messungen als CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>Temperaturen exportieren</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>Messungen exportieren</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>%1 exportiert</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>Export fehlgeschlagen: Der Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>Export fehlgeschlagen: %1 konnte nicht geschrieben werden</translation>
+    </message>
 </context>
 </TS>

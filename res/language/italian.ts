@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>Cancella tutte le misure</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>Copia la temperatura</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Copia l'immagine</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>Esporta le temperature in CSV…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>Esporta le misure in CSV…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>Esporta le temperature</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>Esporta le misure</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>%1 esportato</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>Impossibile esportare: la cartella non è scrivibile</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>Impossibile esportare: scrittura di %1 non riuscita</translation>
+    </message>
 </context>
 </TS>

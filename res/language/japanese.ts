@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>すべての測定を消去</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>温度をコピー</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>温度を CSV にエクスポート…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>測定を CSV にエクスポート…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>温度のエクスポート</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>測定のエクスポート</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>%1 をエクスポートしました</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>エクスポートできません：フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>エクスポートできません：%1 を書き込めません</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,41 @@
         <source>清除所有测量</source>
         <translation>모든 측정 지우기</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>온도 복사</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>이미지 복사</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>온도를 CSV로 내보내기…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>측정을 CSV로 내보내기…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>온도 내보내기</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>측정 내보내기</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>%1 내보냄</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>내보내기 실패: 폴더에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>내보내기 실패: %1에 쓸 수 없습니다</translation>
+    </message>
 </context>
 </TS>

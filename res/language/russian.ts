@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>Удалить все измерения</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>Копировать температуру</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Копировать изображение</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>Экспорт температур в CSV…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>Экспорт измерений в CSV…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>Экспорт температур</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>Экспорт измерений</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>Экспортировано: %1</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>Не удалось экспортировать: папка недоступна для записи</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>Не удалось экспортировать: ошибка записи %1</translation>
+    </message>
 </context>
 </TS>

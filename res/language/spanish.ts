@@ -195,5 +195,41 @@
         <source>清除所有测量</source>
         <translation>Borrar todas las mediciones</translation>
     </message>
+    <message>
+        <source>复制温度</source>
+        <translation>Copiar la temperatura</translation>
+    </message>
+    <message>
+        <source>复制图像</source>
+        <translation>Copiar la imagen</translation>
+    </message>
+    <message>
+        <source>导出温度为 CSV…</source>
+        <translation>Exportar las temperaturas como CSV…</translation>
+    </message>
+    <message>
+        <source>导出测量为 CSV…</source>
+        <translation>Exportar las mediciones como CSV…</translation>
+    </message>
+    <message>
+        <source>导出温度</source>
+        <translation>Exportar las temperaturas</translation>
+    </message>
+    <message>
+        <source>导出测量</source>
+        <translation>Exportar las mediciones</translation>
+    </message>
+    <message>
+        <source>已导出 %1</source>
+        <translation>%1 exportado</translation>
+    </message>
+    <message>
+        <source>无法导出：文件夹不可写</source>
+        <translation>No se pudo exportar: no se puede escribir en la carpeta</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1</source>
+        <translation>No se pudo exportar: error al escribir %1</translation>
+    </message>
 </context>
 </TS>
