@@ -21,16 +21,13 @@ constexpr int shortDeviceLength = 104;
 class FieldReader
 {
 public:
-    FieldReader(const QByteArray &bytes, qint64 begin, qint64 length)
-        : data(reinterpret_cast<const uchar *>(bytes.constData()) + begin)
-        , length(length)
+    FieldReader(const QByteArray& bytes, qint64 begin, qint64 length)
+      : data(reinterpret_cast<const uchar*>(bytes.constData()) + begin)
+      , length(length)
     {
     }
 
-    uchar byteAt(qint64 offset) const
-    {
-        return offset >= 0 && offset < length ? data[offset] : 0;
-    }
+    uchar byteAt(qint64 offset) const { return offset >= 0 && offset < length ? data[offset] : 0; }
     quint16 u16(qint64 offset) const { return quint16(byteAt(offset) | (byteAt(offset + 1) << 8)); }
     qint32 i32(qint64 offset) const
     {
@@ -45,75 +42,154 @@ public:
     }
 
 private:
-    const uchar *data;
+    const uchar* data;
     qint64 length;
 };
 
-QImage decodeImage(const QByteArray &bytes, const QPoint &range)
+QImage decodeImage(const QByteArray& bytes, const QPoint& range)
 {
     const QByteArray encoded =
-        QByteArray::fromRawData(bytes.constData() + range.x(), range.y() - range.x() + 1);
+      QByteArray::fromRawData(bytes.constData() + range.x(), range.y() - range.x() + 1);
     QBuffer buffer;
     buffer.setData(encoded);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > RadiometricReader::maximumImagePixels)
+    if (size.isValid() &&
+        qint64(size.width()) * size.height() > RadiometricReader::maximumImagePixels)
         return QImage();
     return reader.read();
 }
 
-int rangeLength(const QPoint &range)
+// Width and height from the frame header, found by walking the segments in front of it. Only the
+// frame kinds the decoder takes count; anything malformed gives an empty size, as the decoder
+// would give no picture.
+QSize frameSize(const uchar* data, qint64 length)
+{
+    if (length < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return QSize();
+    qint64 at = 2;
+    for (;;) {
+        if (length - at < 2 || data[at] != 0xFF)
+            return QSize();
+        // Any number of fill bytes may stand before a marker.
+        while (length - at >= 2 && data[at + 1] == 0xFF)
+            ++at;
+        if (length - at < 2)
+            return QSize();
+        const uchar marker = data[at + 1];
+        at += 2;
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+            continue;
+        // A scan or an end before any frame header, or a stuffed byte here, is no image.
+        if (marker == 0x00 || marker == 0xD8 || marker == 0xD9 || marker == 0xDA)
+            return QSize();
+        if (length - at < 2)
+            return QSize();
+        const qint64 segment = (qint64(data[at]) << 8) | data[at + 1];
+        if (segment < 2 || segment > length - at)
+            return QSize();
+        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+            if (segment < 8)
+                return QSize();
+            const int height = (data[at + 3] << 8) | data[at + 4];
+            const int width = (data[at + 5] << 8) | data[at + 6];
+            return width > 0 && height > 0 ? QSize(width, height) : QSize();
+        }
+        // Lossless, hierarchical and arithmetic-coded frames.
+        const bool otherFrame =
+          (marker & 0xF0) == 0xC0 && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (otherFrame)
+            return QSize();
+        at += segment;
+    }
+}
+
+int rangeLength(const QPoint& range)
 {
     return range.y() - range.x() + 1;
 }
 
-void decodeScreen(const QByteArray &bytes, const QPoint &range, ImageEntity &entity)
+// One JPEG as the entity takes it: decoded, or in Skip mode only the size decoding would give.
+struct Picture
+{
+    QImage image;
+    QSize size;
+};
+
+Picture takePicture(const QByteArray& bytes, const QPoint& range, RadiometricReader::Images images)
+{
+    Picture picture;
+    if (images == RadiometricReader::Images::Decode) {
+        picture.image = decodeImage(bytes, range);
+        picture.size = picture.image.size();
+        return picture;
+    }
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + range.x();
+    const QSize size = frameSize(data, rangeLength(range));
+    const bool decodable = !size.isEmpty() && qint64(size.width()) * size.height() <=
+                                                RadiometricReader::maximumImagePixels;
+    picture.size = decodable ? size : QSize(0, 0);
+    return picture;
+}
+
+void decodeScreen(const QByteArray& bytes,
+                  const QPoint& range,
+                  RadiometricReader::Images images,
+                  ImageEntity& entity)
 {
     entity.screenLength = rangeLength(range);
-    entity.screenImage = decodeImage(bytes, range);
-    entity.screenWidth = entity.screenImage.width();
-    entity.screenHeight = entity.screenImage.height();
+    const Picture screen = takePicture(bytes, range, images);
+    entity.screenImage = screen.image;
+    entity.screenWidth = screen.size.width();
+    entity.screenHeight = screen.size.height();
     qDebug() << "Screen范围：" << range << "长度：" << entity.screenLength << Qt::endl;
 }
 
-void decodeCamera(const QByteArray &bytes, const QPoint &range, ImageEntity &entity)
+QSize decodeCamera(const QByteArray& bytes,
+                   const QPoint& range,
+                   RadiometricReader::Images images,
+                   ImageEntity& entity)
 {
     entity.cameraLength = rangeLength(range);
-    entity.cameraImage = decodeImage(bytes, range);
+    const Picture camera = takePicture(bytes, range, images);
+    entity.cameraImage = camera.image;
+    return camera.size;
 }
 
-void decodeImages(const QByteArray &bytes, const QVector<QPoint> &jpegs, ImageEntity &entity)
+void decodeImages(const QByteArray& bytes,
+                  const QVector<QPoint>& jpegs,
+                  RadiometricReader::Images images,
+                  ImageEntity& entity)
 {
     if (jpegs.size() == 1) {
         qDebug() << "只有Screen图像数据" << Qt::endl;
-        decodeScreen(bytes, jpegs[0], entity);
+        decodeScreen(bytes, jpegs[0], images, entity);
     } else if (jpegs.size() == 2) {
         qDebug() << "Screen图像数据 + Camera图像数据" << Qt::endl;
-        decodeScreen(bytes, jpegs[0], entity);
-        decodeCamera(bytes, jpegs[1], entity);
-        qDebug() << "Camera宽：" << entity.cameraImage.width() << ", 高："
-                 << entity.cameraImage.height() << Qt::endl;
+        decodeScreen(bytes, jpegs[0], images, entity);
+        const QSize camera = decodeCamera(bytes, jpegs[1], images, entity);
+        qDebug() << "Camera宽：" << camera.width() << ", 高：" << camera.height() << Qt::endl;
         qDebug() << "Camera范围：" << jpegs[1] << "长度：" << entity.cameraLength << Qt::endl;
     } else if (jpegs.size() == 3) {
         qDebug() << "Feature图像数据 + Screen图像数据 + Camera图像数据" << Qt::endl;
         entity.featureLength = rangeLength(jpegs[0]);
-        entity.featureImage = decodeImage(bytes, jpegs[0]);
+        entity.featureImage = takePicture(bytes, jpegs[0], images).image;
         qDebug() << "Feature范围：" << jpegs[0] << "长度：" << entity.featureLength << Qt::endl;
-        decodeScreen(bytes, jpegs[1], entity);
-        decodeCamera(bytes, jpegs[2], entity);
+        decodeScreen(bytes, jpegs[1], images, entity);
+        decodeCamera(bytes, jpegs[2], images, entity);
         qDebug() << "Camera范围：" << jpegs[2] << "长度：" << entity.cameraLength << Qt::endl;
     }
 }
 
-void readFeaturePoint(const FieldReader &block, qint64 offset, FeaturePoint &point)
+void readFeaturePoint(const FieldReader& block, qint64 offset, FeaturePoint& point)
 {
     point.x = block.u16(offset);
     point.y = block.u16(offset + 2);
     point.temperature = float(block.i32(offset + 4)) / 10.0f;
 }
 
-void readDevice(const QByteArray &bytes, const RadiometricLayout &layout, ImageDetails &details)
+void readDevice(const QByteArray& bytes, const RadiometricLayout& layout, ImageDetails& details)
 {
     const FieldReader block(bytes, layout.deviceOffset, layout.deviceLength);
     details.infoLength = layout.deviceLength;
@@ -142,9 +218,9 @@ void readDevice(const QByteArray &bytes, const RadiometricLayout &layout, ImageD
     }
 }
 
-void cropScreen(ImageEntity &entity)
+void cropScreen(ImageEntity& entity)
 {
-    const ImageMargin &margin = entity.details.margin;
+    const ImageMargin& margin = entity.details.margin;
     if (entity.screenImage.isNull() || entity.screenImage.sizeInBytes() <= 0)
         return;
     const int width = entity.screenImage.width() - margin.left - margin.right;
@@ -155,12 +231,12 @@ void cropScreen(ImageEntity &entity)
     entity.screenImage = entity.screenImage.copy(QRect(margin.left, margin.top, width, height));
 }
 
-ImageDrawPath shapeFromRecord(const FieldReader &payload, qint64 offset, int type)
+ImageDrawPath shapeFromRecord(const FieldReader& payload, qint64 offset, int type)
 {
     ImageDrawPath shape;
     shape.type = type;
     auto readPoint = [&](int index, qint64 at, bool withValue) {
-        PathPoint &point = shape.points[index];
+        PathPoint& point = shape.points[index];
         point.x = float(payload.u16(offset + at)) / 10000.0f;
         point.y = float(payload.u16(offset + at + 2)) / 10000.0f;
         if (withValue)
@@ -176,11 +252,14 @@ ImageDrawPath shapeFromRecord(const FieldReader &payload, qint64 offset, int typ
     return shape;
 }
 
-void readShapes(const QByteArray &bytes, qint64 payloadOffset, qint64 payloadLength,
-                QList<ImageDrawPath> &shapes)
+void readShapes(const QByteArray& bytes,
+                qint64 payloadOffset,
+                qint64 payloadLength,
+                QList<ImageDrawPath>& shapes)
 {
-    static const char *const countLines[] = {"携带点个数：", "携带线条个数：", "携带矩形个数：",
-                                             "携带椭圆个数："};
+    static const char* const countLines[] = {
+        "携带点个数：", "携带线条个数：", "携带矩形个数：", "携带椭圆个数："
+    };
     const FieldReader payload(bytes, payloadOffset, payloadLength);
     qint64 offset = 0;
     for (int type = 0; type < 4; ++type) {
@@ -189,15 +268,17 @@ void readShapes(const QByteArray &bytes, qint64 payloadOffset, qint64 payloadLen
         qDebug() << countLines[type] << count << Qt::endl;
         // Records are only taken from inside the payload, so a count that promises more than
         // the block holds cannot conjure up empty shapes.
-        const qint64 fitting = qMax<qint64>(0, (payloadLength - offset) / RadiometricReader::shapeRecordSize);
+        const qint64 fitting =
+          qMax<qint64>(0, (payloadLength - offset) / RadiometricReader::shapeRecordSize);
         const qint64 taken = qMin<qint64>(count, fitting);
         for (qint64 i = 0; i < taken; ++i)
-            shapes.append(shapeFromRecord(payload, offset + i * RadiometricReader::shapeRecordSize, type));
+            shapes.append(
+              shapeFromRecord(payload, offset + i * RadiometricReader::shapeRecordSize, type));
         offset += qint64(count) * RadiometricReader::shapeRecordSize;
     }
 }
 
-void readTrailer(const QByteArray &bytes, const RadiometricLayout &layout, ImageEntity &entity)
+void readTrailer(const QByteArray& bytes, const RadiometricLayout& layout, ImageEntity& entity)
 {
     const qint64 size = bytes.size();
     const qint64 offset = layout.trailerOffset;
@@ -218,25 +299,38 @@ void readTrailer(const QByteArray &bytes, const RadiometricLayout &layout, Image
     }
 }
 
+bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
 } // namespace
 
-bool RadiometricReader::read(const QByteArray &bytes, ImageEntity &entity)
+bool RadiometricReader::read(const QByteArray& bytes,
+                             ImageEntity& entity,
+                             QString* error,
+                             Images images)
 {
+    if (error)
+        error->clear();
     using Failure = RadiometricLayout::Failure;
     const RadiometricLayout layout = RadiometricLayout::locate(bytes);
-    for (const QPoint &range : layout.jpegs)
+    for (const QPoint& range : layout.jpegs)
         qDebug() << "查找到一张JPG：" << range << Qt::endl;
     if (layout.jpegs.isEmpty()) {
         qDebug() << "图像解析失败长度为0，解析失败" << Qt::endl;
-        return false;
+        return fail(error, QStringLiteral("no JPEG image found"));
     }
     qDebug() << "找到图片数据个数：" << layout.jpegs.size() << Qt::endl;
-    decodeImages(bytes, layout.jpegs, entity);
+    decodeImages(bytes, layout.jpegs, images, entity);
 
     qDebug() << "温度数据宽高开始下标：" << layout.temperatureOffset << Qt::endl;
     if (layout.failure == Failure::TemperatureHeader) {
         qDebug() << "温度数据长宽错误，解析失败" << Qt::endl;
-        return false;
+        return fail(error,
+                    QStringLiteral("the file ends before the size of the temperature matrix"));
     }
     entity.temperatureWidth = layout.temperatureWidth;
     entity.temperatureHeight = layout.temperatureHeight;
@@ -247,14 +341,14 @@ bool RadiometricReader::read(const QByteArray &bytes, ImageEntity &entity)
              << Qt::endl;
     if (layout.failure == Failure::TemperatureMatrix) {
         qDebug() << "温度数据长宽错误，解析失败" << Qt::endl;
-        return false;
+        return fail(error, QStringLiteral("the temperature matrix does not fit in the file"));
     }
     entity.temperatureData = bytes.mid(int(temperatureStart), int(layout.temperatureLength));
 
     qDebug() << "灰度数据宽高开始下标：" << layout.grayOffset << Qt::endl;
     if (layout.failure == Failure::GrayHeader) {
         qDebug() << "灰度数据长宽错误，解析失败" << Qt::endl;
-        return false;
+        return fail(error, QStringLiteral("the file ends before the size of the gray matrix"));
     }
     entity.grayWidth = layout.grayWidth;
     entity.grayHeight = layout.grayHeight;
@@ -262,18 +356,18 @@ bool RadiometricReader::read(const QByteArray &bytes, ImageEntity &entity)
     qDebug() << "灰度数据开始下标：" << grayStart << "，长度：" << layout.grayLength << Qt::endl;
     if (layout.failure == Failure::GrayMatrix) {
         qDebug() << "灰度数据读取错误，解析失败" << Qt::endl;
-        return false;
+        return fail(error, QStringLiteral("the gray matrix does not fit in the file"));
     }
     entity.grayData = bytes.mid(int(grayStart), int(layout.grayLength));
 
     qDebug() << "设备信息开始下标：" << layout.deviceOffset << Qt::endl;
     if (layout.failure == Failure::DeviceLength) {
         qDebug() << "设备信息长度错误，解析失败" << Qt::endl;
-        return false;
+        return fail(error, QStringLiteral("the device information is missing"));
     }
     if (layout.failure == Failure::DeviceBlock) {
         qDebug() << "设备信息读取错误，解析失败" << Qt::endl;
-        return false;
+        return fail(error, QStringLiteral("the device information has an impossible length"));
     }
     readDevice(bytes, layout, entity.details);
     cropScreen(entity);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class ImageEntity;
 
@@ -16,5 +17,20 @@ public:
     static constexpr qint64 maximumImagePixels = qint64(64) << 20;
     static constexpr int shapeRecordSize = 32;
 
-    static bool read(const QByteArray &bytes, ImageEntity &entity);
+    // Skip is for readers that want the numbers only: the JPEG decoder never runs and the QImage
+    // members stay null. The picture sizes the entity keeps then come from the JPEG frame headers,
+    // so a JPEG whose header is sound but whose picture data is damaged has its header's size
+    // rather than the empty size decoding gives.
+    enum class Images
+    {
+        Decode,
+        Skip,
+    };
+
+    // On failure, error (when given) is a short English sentence naming the missing or damaged
+    // section; it is emptied on success.
+    static bool read(const QByteArray& bytes,
+                     ImageEntity& entity,
+                     QString* error = nullptr,
+                     Images images = Images::Decode);
 };

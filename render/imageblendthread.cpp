@@ -97,10 +97,12 @@ void ImageBlendThread::run()
 {
     qDebug() << "ImageBlendThread::run()" << Qt::endl;
     paletteImage = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
-    result = blendResult();
+    result = compose(paletteImage, cameraImage, blend);
 }
 
-QImage ImageBlendThread::blendResult() const
+QImage ImageBlendThread::compose(const QImage& paletteImage,
+                                 const QImage& cameraImage,
+                                 float blend)
 {
     const bool hasCamera = !isEmpty(cameraImage);
     const bool hasPalette = !isEmpty(paletteImage);

@@ -35,6 +35,9 @@ public:
     // Camera weighted by 1 - blend plus palette weighted by blend, at the size of the larger
     // image (in bytes); null when either image is null.
     static QImage blendImages(const QImage& paletteImage, const QImage& cameraImage, float blend);
+    // What a blend shows: the Camera image alone at degree 0, the palette image alone at 1 or
+    // without a Camera image, else the two mixed; null when both are missing.
+    static QImage compose(const QImage& paletteImage, const QImage& cameraImage, float blend);
 
 signals:
     void blendFailed();
@@ -45,7 +48,6 @@ protected:
 
 private:
     ImageBlendThread(ImageEntity* entity, unsigned palette, float blend);
-    QImage blendResult() const;
     void handOver();
 
     // Null once the entity is gone: a window closed while its blend runs.
