@@ -46,7 +46,7 @@ test-fuzz:
 	$(SANITIZER_OPTIONS) ./build-fuzz/fuzz/fuzz_radiometricreader -max_total_time=$(FUZZ_SECONDS) \
 		-rss_limit_mb=2048 -timeout=10 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 
-BENCHMARKS = bench_parse bench_render bench_measure bench_save bench_pointer
+BENCHMARKS = bench_parse bench_render bench_measure bench_save bench_pointer bench_report
 
 bench: build
 	for b in $(BENCHMARKS); do \

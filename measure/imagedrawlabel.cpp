@@ -1,12 +1,12 @@
 #include "imagedrawlabel.h"
 
+#include "annotationpainter.h"
 #include "calculatetools.h"
 #include "imageentity.h"
 #include "imageregionthread.h"
 #include "pointerreadout.h"
 
 #include <QDebug>
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -280,177 +280,14 @@ void ImageDrawLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (!picture.isNull())
         painter.drawPixmap(QRectF(0, 0, width(), height()), picture, QRectF());
-    preparePainter(painter);
-    if (entity && featureShown)
-        drawFeatureMarkers(painter);
-    if (preview.length() > 0) {
-        const QPen previous = painter.pen();
-        QPen pen = previous;
-        pen.setColor(Qt::green);
-        painter.setPen(pen);
-        painter.drawPath(preview);
-        painter.setPen(previous);
-    }
-    if (!shapes.isEmpty()) {
-        const QPen saved = painter.pen();
-        for (const ImageDrawPath& shape : qAsConst(shapes)) {
-            QPen pen = painter.pen();
-            pen.setColor(Qt::green);
-            painter.setPen(pen);
-            drawShape(painter, shape);
-        }
-        painter.setPen(saved);
-    }
-}
-
-void ImageDrawLabel::preparePainter(QPainter& painter) const
-{
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(Qt::green);
-    pen.setStyle(Qt::SolidLine);
-    pen.setWidth(pen.width() + 2);
-    painter.setPen(pen);
-    QFont font = painter.font();
-    font.setPointSize(font.pointSize() + 5);
-    painter.setFont(font);
-}
-
-void ImageDrawLabel::drawFeatureMarkers(QPainter& painter) const
-{
-    const ImageFeature& feature = entity->details.feature;
-    // Without a decoded Screen image there is no space the feature points can be placed in.
-    if (entity->screenWidth > 0 && entity->screenHeight > 0) {
-        const float width = float(entity->screenWidth);
-        const float height = float(entity->screenHeight);
-        drawMarkedPoint(painter,
-                        PathPoint(feature.maxPoint.x / width,
-                                  feature.maxPoint.y / height,
-                                  feature.maxPoint.temperature,
-                                  0),
-                        HighestMarker);
-        drawMarkedPoint(painter,
-                        PathPoint(feature.minPoint.x / width,
-                                  feature.minPoint.y / height,
-                                  feature.minPoint.temperature,
-                                  0),
-                        LowestMarker);
-    }
-    drawMarkedPoint(
-      painter, PathPoint(0.5f, 0.5f, feature.centrePoint.temperature, 0), CentreMarker);
-}
-
-void ImageDrawLabel::drawShape(QPainter& painter, ImageDrawPath shape) const
-{
-    if (shape.type == 0) {
-        drawMarkedPoint(painter, shape.points[3], PointMarker);
-        return;
-    }
-    const int lw = width();
-    const int lh = height();
-    const QPoint a(int(lw * shape.points[0].x), int(lh * shape.points[0].y));
-    const QPoint b(int(lw * shape.points[1].x), int(lh * shape.points[1].y));
-    QPainterPath path;
-    if (shape.type == 1) {
-        path.moveTo(a);
-        path.lineTo(b);
-    } else {
-        const QRectF r = CalculateTools::rectFromCorners(a.x(), a.y(), b.x(), b.y());
-        if (shape.type == 2)
-            path.addRect(r);
-        else
-            path.addEllipse(r);
-    }
-    painter.drawPath(path);
-    drawMarkedPoint(painter, shape.points[3], MaximumMarker);
-    drawMarkedPoint(painter, shape.points[4], MinimumMarker);
-}
-
-void ImageDrawLabel::drawMarkedPoint(QPainter& painter, const PathPoint& point, int kind) const
-{
-    QPen pen = painter.pen();
-    switch (kind) {
-        case CentreMarker:
-            pen.setColor(Qt::white);
-            break;
-        case HighestMarker:
-        case MaximumMarker:
-            pen.setColor(Qt::red);
-            break;
-        case LowestMarker:
-        case MinimumMarker:
-            pen.setColor(Qt::green);
-            break;
-        case PointMarker:
-            pen.setColor(Qt::yellow);
-            break;
-        default:
-            break;
-    }
-    painter.setPen(pen);
-    drawMarker(painter, point, kind);
-    drawValueLabel(painter, point, kind);
-}
-
-void ImageDrawLabel::drawMarker(QPainter& painter, const PathPoint& point, int kind) const
-{
-    const int cx = int(width() * point.x);
-    const int cy = int(height() * point.y);
-    const double fcx = cx;
-    const double fcy = cy;
-    const double s = markerSize;
-    const double h = s * 0.5;
-    const double arm = s / 3;
-    const int a = int(fcx - h);
-    const int c = int(fcx + h);
-    const int b = int(fcy - h);
-    const int e = int(fcy + h);
-    const QLine arms[] = {
-        QLine(a, b, int(a + arm), b), QLine(a, b, a, int(b + arm)), QLine(c, b, int(c - arm), b),
-        QLine(c, b, c, int(b + arm)), QLine(a, e, a, int(e - arm)), QLine(a, e, int(a + arm), e),
-        QLine(c, e, c, int(e - arm)), QLine(c, e, int(c - arm), e),
-    };
-    for (const QLine& line : arms)
-        painter.drawLine(line);
-    if (kind == CentreMarker || kind == HighestMarker || kind == LowestMarker) {
-        const QBrush previous = painter.brush();
-        painter.setBrush(Qt::SolidPattern);
-        painter.drawEllipse(QRect(QPoint(cx - 1, cy - 1), QPoint(cx, cy)));
-        painter.setBrush(previous);
-        return;
-    }
-    painter.drawLine(QLine(int(fcx - s / 6), cy, int(fcx + s / 6), cy));
-    painter.drawLine(QLine(cx, int(fcy - s / 6), cx, int(fcy + s / 6)));
-}
-
-void ImageDrawLabel::drawValueLabel(QPainter& painter, const PathPoint& point, int) const
-{
-    const QString text = ImageEntity::temperatureText(point.value, point.unit, unit);
-    const QFontMetrics metrics(painter.font());
-    const int w = metrics.horizontalAdvance(text);
-    const int hx = metrics.height();
-    const double fcx = int(width() * point.x);
-    const double fcy = int(height() * point.y);
-    const double s = markerSize;
-    int x = int(fcx - w * 0.5);
-    if (x < 0)
-        x = 0;
-    if (x + w > width())
-        x = width() - w;
-    int y = int(fcy + s * 0.5 + 5);
-    if (y + hx > height())
-        y = int(fcy - s * 0.5 - hx - 5);
-    const QRectF box(x, y, w, hx);
-    fillLabelBackground(painter, box);
-    painter.drawText(box, Qt::AlignCenter, text);
-}
-
-void ImageDrawLabel::fillLabelBackground(QPainter& painter, const QRectF& rect) const
-{
-    const QBrush brush = painter.brush();
-    const QPen pen = painter.pen();
-    painter.setBrush(QColor(QStringLiteral("#aa000000")));
-    painter.setPen(QColor(Qt::transparent));
-    painter.drawRects(&rect, 1);
-    painter.setBrush(brush);
-    painter.setPen(pen);
+    // Shapes can be drawn before any photograph; there are no feature markers then.
+    static const ImageEntity noPhotograph;
+    const AnnotationPainter annotations(entity ? *entity : noPhotograph,
+                                        shapes,
+                                        size(),
+                                        unit,
+                                        entity && featureShown,
+                                        markerSize,
+                                        font());
+    annotations.paint(painter, preview);
 }

@@ -8,7 +8,6 @@
 #include <QPixmap>
 
 class ImageEntity;
-class PathPoint;
 class PointerReadout;
 
 // The drawing surface: shows the rendered photograph fitted into its parent, turns mouse drags
@@ -26,15 +25,6 @@ public:
         Rectangle = 2,
         Oval = 3,
         None = 4,
-    };
-    enum MarkerKind
-    {
-        CentreMarker = 0,
-        HighestMarker = 1,
-        LowestMarker = 2,
-        PointMarker = 3,
-        MaximumMarker = 4,
-        MinimumMarker = 5,
     };
     static constexpr double minimumDragRatio = 0.03;
 
@@ -83,13 +73,6 @@ private:
     void showReadout(const QPoint& pointer);
     // Only the picture's size is needed, so a resize does not copy the shown pixmap.
     void fitToImage(const QSize& image);
-    void preparePainter(QPainter& painter) const;
-    void drawFeatureMarkers(QPainter& painter) const;
-    void drawShape(QPainter& painter, ImageDrawPath shape) const;
-    void drawMarkedPoint(QPainter& painter, const PathPoint& point, int kind) const;
-    void drawMarker(QPainter& painter, const PathPoint& point, int kind) const;
-    void drawValueLabel(QPainter& painter, const PathPoint& point, int kind) const;
-    void fillLabelBackground(QPainter& painter, const QRectF& rect) const;
 
     ImageEntity* entity = nullptr;
     int fittedWidth = -1;

@@ -21,6 +21,7 @@ fail() {
 }
 
 [ -x "$root/usr/bin/korvex" ] || fail "usr/bin/korvex is missing or not executable"
+[ -x "$root/usr/bin/korvex-cli" ] || fail "usr/bin/korvex-cli is missing or not executable"
 desktop=$share/applications/$id.desktop
 metainfo=$share/metainfo/$id.metainfo.xml
 [ -f "$desktop" ] || fail "${desktop#"$root"/} is missing"

@@ -1,3 +1,4 @@
+#include "annotationpainter.h"
 #include "calculatetools.h"
 #include "imagedrawlabel.h"
 #include "logcapture.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -157,6 +159,52 @@ enum class Action
     FeatureSwitch,
 };
 
+// A photograph whose feature markers and shapes of every kind reach all four borders, painted
+// in a font of its own.
+struct AnnotatedScene
+{
+    AnnotatedScene()
+      : surface(QSize(701, 500), QSize(640, 480))
+      , photo(MeasureScene::uniform(160, 120, 250))
+    {
+        photo.screenWidth = 1280;
+        photo.screenHeight = 960;
+        FeaturePoint& hottest = photo.details.feature.maxPoint;
+        hottest.x = 1275;
+        hottest.y = 8;
+        hottest.temperature = 41.5f;
+        FeaturePoint& coldest = photo.details.feature.minPoint;
+        coldest.x = 4;
+        coldest.y = 950;
+        coldest.temperature = -3.25f;
+        photo.details.feature.centrePoint.temperature = 22.75f;
+        ImageDrawLabel* label = surface.label;
+        QFont font = label->font();
+        font.setPointSize(15);
+        font.setBold(true);
+        label->setFont(font);
+        label->setEntity(&photo);
+
+        ImageDrawPath point = shapeOf(0, QPointF(0.01, 0.5), QPointF(0.01, 0.5));
+        point.points[3] = PathPoint(0.01f, 0.5f, 30.5f, 0);
+        ImageDrawPath corner = shapeOf(0, QPointF(1, 1), QPointF(1, 1));
+        corner.points[3] = PathPoint(1, 1, 98.6f, 1);
+        ImageDrawPath line = shapeOf(1, QPointF(0.1, 0.05), QPointF(0.9, 0.2));
+        line.points[3] = PathPoint(0.9f, 0.2f, 45.25f, 0);
+        line.points[4] = PathPoint(0.1f, 0.05f, 12, 0);
+        ImageDrawPath rectangle = shapeOf(2, QPointF(0.6, 0.95), QPointF(0.2, 0.6));
+        rectangle.points[3] = PathPoint(0.55f, 0.97f, 38, 0);
+        rectangle.points[4] = PathPoint(0.25f, 0.65f, 50, 1);
+        ImageDrawPath oval = shapeOf(3, QPointF(0.7, 0.4), QPointF(0.98, 0.8));
+        oval.points[3] = PathPoint(0.99f, 0.6f, 27, 0);
+        oval.points[4] = PathPoint(0.8f, 0.45f, -7.5f, 0);
+        label->pathList() << point << corner << line << rectangle << oval;
+    }
+
+    Surface surface;
+    ImageEntity photo;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
@@ -191,6 +239,8 @@ private slots:
     void readout();
     void readoutShowsAShapesMaximum();
     void snapshotLeavesTheReadoutOut();
+    void annotationsPaintAsTheWindowDoes_data();
+    void annotationsPaintAsTheWindowDoes();
 };
 
 void TestImageDrawLabel::cleanup()
@@ -776,6 +826,41 @@ void TestImageDrawLabel::snapshotLeavesTheReadoutOut()
     QVERIFY2(surface.shot() != before, "the readout is not painted at all");
     QCOMPARE(surface.label->snapshot().toImage(), before);
     QVERIFY(surface.label->pointerReadout()->isVisible());
+}
+
+void TestImageDrawLabel::annotationsPaintAsTheWindowDoes_data()
+{
+    QTest::addColumn<bool>("features");
+    QTest::addColumn<int>("unit");
+
+    QTest::newRow("with feature markers, in Celsius") << true << 0;
+    QTest::newRow("without feature markers, in Kelvin") << false << 2;
+}
+
+void TestImageDrawLabel::annotationsPaintAsTheWindowDoes()
+{
+    QFETCH(bool, features);
+    QFETCH(int, unit);
+    AnnotatedScene scene;
+    ImageDrawLabel* label = scene.surface.label;
+    label->setFeatureVisible(features);
+    label->setDisplayUnit(unit);
+    const QImage shot = scene.surface.shot().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+
+    QImage rendered(label->size(), QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    // Text takes its pixel size from the device's DPI, and an image's default is not the screen's.
+    rendered.setDotsPerMeterX(qRound(label->logicalDpiX() / 0.0254));
+    rendered.setDotsPerMeterY(qRound(label->logicalDpiY() / 0.0254));
+    QPainter painter(&rendered);
+    painter.drawPixmap(QRectF(QPointF(), QSizeF(label->size())), label->shownPixmap(), QRectF());
+    const QImage picture = rendered.copy();
+    const AnnotationPainter annotations(
+      scene.photo, label->pathList(), label->size(), unit, features, 32, label->font());
+    annotations.paint(painter);
+    painter.end();
+    QVERIFY2(rendered != picture, "nothing was annotated");
+    QCOMPARE(rendered, shot);
 }
 
 QTEST_MAIN(TestImageDrawLabel)

@@ -1,0 +1,320 @@
+// korvex-cli: the photographs of a site visit read in bulk, without the window.
+
+#include "csvexport.h"
+#include "photographrender.h"
+#include "photographreport.h"
+#include "photographsummary.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QJsonDocument>
+#include <QThread>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+enum ExitCode
+{
+    AllRead = 0,
+    SomeFailed = 1,
+    BadUsage = 2,
+};
+
+const char* const usage = "Usage: korvex-cli info|csv|render|report [options] FILE...\n"
+                          "Try 'korvex-cli COMMAND --help' for the options of a command.\n";
+
+bool verbose = false;
+
+// The libraries explain themselves in debug lines meant for their developers.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (!verbose && type != QtFatalMsg && type != QtCriticalMsg)
+        return;
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+void print(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int fail(const QString& message, int code = BadUsage)
+{
+    print(stderr, QStringLiteral("korvex-cli: ") + message + QLatin1Char('\n'));
+    return code;
+}
+
+bool unitCode(const QString& name, int& unit)
+{
+    const QString lower = name.toLower();
+    const QStringList names{ QStringLiteral("c"), QStringLiteral("f"), QStringLiteral("k") };
+    unit = int(names.indexOf(lower));
+    return unit >= 0;
+}
+
+bool writeOutput(const QString& path, const QByteArray& bytes)
+{
+    if (path.isEmpty()) {
+        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
+               size_t(bytes.size());
+    }
+    return CsvExport::write(path, bytes);
+}
+
+QString timeText(double seconds)
+{
+    const int whole = int(seconds + 0.5);
+    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+struct Command
+{
+    QCommandLineParser parser;
+    QCommandLineOption unit{ QStringLiteral("unit"),
+                             QStringLiteral("Temperatures in c (Celsius), f or k."),
+                             QStringLiteral("c|f|k") };
+    QCommandLineOption output{ { QStringLiteral("o"), QStringLiteral("output") },
+                               QStringLiteral("Write to this file instead of standard output."),
+                               QStringLiteral("file") };
+    QCommandLineOption verboseOption{ QStringLiteral("verbose"),
+                                      QStringLiteral("Let the libraries' debug lines through.") };
+
+    explicit Command(const QString& description)
+    {
+        parser.setApplicationDescription(description);
+        parser.addHelpOption();
+        parser.addOption(verboseOption);
+    }
+
+    // False with the message written when the command line is wrong.
+    bool parse(const QStringList& arguments, int& unitValue)
+    {
+        if (!parser.parse(arguments)) {
+            fail(parser.errorText());
+            return false;
+        }
+        if (parser.isSet(QStringLiteral("help"))) {
+            print(stdout, parser.helpText());
+            std::exit(AllRead);
+        }
+        verbose = parser.isSet(verboseOption);
+        // Only the commands that take --unit get past parse() with it.
+        if (parser.optionNames().contains(unit.names().first()) &&
+            !unitCode(parser.value(unit), unitValue)) {
+            fail(QStringLiteral("--unit takes c, f or k"));
+            return false;
+        }
+        return true;
+    }
+};
+
+int info(const QStringList& arguments)
+{
+    Command command(QStringLiteral("What each photograph holds."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("One JSON object a line."));
+    command.parser.addOption(json);
+    command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photographs."));
+    int unit = 0;
+    if (!command.parse(arguments, unit))
+        return BadUsage;
+    const QStringList files = command.parser.positionalArguments().mid(1);
+    if (files.isEmpty())
+        return fail(QStringLiteral("info needs at least one file"));
+    int code = AllRead;
+    for (const QString& file : files) {
+        const PhotographSummary summary = PhotographSummary::read(file);
+        if (!summary.ok)
+            code = SomeFailed;
+        if (command.parser.isSet(json))
+            print(stdout,
+                  QString::fromUtf8(QJsonDocument(summary.json()).toJson(QJsonDocument::Compact)) +
+                    QLatin1Char('\n'));
+        else
+            print(stdout, summary.text());
+        if (!summary.ok && !command.parser.isSet(json))
+            print(stderr, QStringLiteral("korvex-cli: %1: %2\n").arg(file, summary.error));
+    }
+    return code;
+}
+
+int csv(const QStringList& arguments)
+{
+    Command command(QStringLiteral("The temperature matrix of a photograph as CSV."));
+    command.parser.addOption(command.unit);
+    command.parser.addOption(command.output);
+    command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A photograph."));
+    int unit = 0;
+    if (!command.parse(arguments, unit))
+        return BadUsage;
+    const QStringList files = command.parser.positionalArguments().mid(1);
+    if (files.size() != 1)
+        return fail(QStringLiteral("csv takes one file"));
+    const PhotographSummary summary = PhotographSummary::read(files.first());
+    if (!summary.ok)
+        return fail(files.first() + QStringLiteral(": ") + summary.error, SomeFailed);
+    const QString out = command.parser.value(command.output);
+    if (!writeOutput(out, CsvExport::temperatures(summary.entity, unit)))
+        return fail(out + QStringLiteral(": cannot be written"), SomeFailed);
+    return AllRead;
+}
+
+int render(const QStringList& arguments)
+{
+    Command command(QStringLiteral("The photograph as the window renders it."));
+    const QCommandLineOption palette(QStringLiteral("palette"),
+                                     QStringLiteral("spectrum, iron, cool, whitehot or blackhot."),
+                                     QStringLiteral("name"));
+    const QCommandLineOption blend(QStringLiteral("blend"),
+                                   QStringLiteral("0 (visible) to 100 (thermal)."),
+                                   QStringLiteral("0..100"));
+    const QCommandLineOption shapes(QStringLiteral("shapes"),
+                                    QStringLiteral("Paint the stored shapes and feature markers."));
+    command.parser.addOptions({ palette, blend, shapes, command.unit, command.output });
+    command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A photograph."));
+    int unit = -1;
+    if (!command.parse(arguments, unit))
+        return BadUsage;
+    const QStringList files = command.parser.positionalArguments().mid(1);
+    if (files.size() != 1)
+        return fail(QStringLiteral("render takes one file"));
+    const QString out = command.parser.value(command.output);
+    const QByteArray format = QFileInfo(out).suffix().toLower().toLatin1();
+    if (out.isEmpty() || (format != "png" && format != "jpg" && format != "jpeg"))
+        return fail(QStringLiteral("render needs -o OUT.png or OUT.jpg"));
+    const PhotographSummary summary =
+      PhotographSummary::read(files.first(), PhotographSummary::Images::Decode);
+    if (!summary.ok)
+        return fail(files.first() + QStringLiteral(": ") + summary.error, SomeFailed);
+    const ImageDetails& details = summary.entity.details;
+    int paletteCode = details.palette;
+    if (command.parser.isSet(palette)) {
+        paletteCode = PhotographRender::paletteCode(command.parser.value(palette));
+        if (paletteCode < 0)
+            return fail(
+              QStringLiteral("--palette takes spectrum, iron, cool, whitehot or blackhot"));
+    }
+    int blendValue = details.blend;
+    if (command.parser.isSet(blend)) {
+        bool number = false;
+        blendValue = command.parser.value(blend).toInt(&number);
+        if (!number || blendValue < 0 || blendValue > 100)
+            return fail(QStringLiteral("--blend takes a whole number from 0 to 100"));
+    }
+    const QImage image = PhotographRender::render(summary.entity,
+                                                  paletteCode,
+                                                  blendValue,
+                                                  command.parser.isSet(shapes),
+                                                  unit < 0 ? details.unit : unit);
+    if (image.isNull())
+        return fail(files.first() + QStringLiteral(": nothing to render with that palette"),
+                    SomeFailed);
+    QImageWriter writer(out, format == "png" ? "png" : "jpg");
+    if (!writer.write(image))
+        return fail(out + QStringLiteral(": ") + writer.errorString(), SomeFailed);
+    return AllRead;
+}
+
+int report(const QStringList& arguments)
+{
+    Command command(QStringLiteral("One CSV row per photograph of folders and files."));
+    const QCommandLineOption recursive(QStringLiteral("recursive"),
+                                       QStringLiteral("Look into the folders' folders too."));
+    const QCommandLineOption jobs(QStringLiteral("jobs"),
+                                  QStringLiteral("Threads to read with (default: every core)."),
+                                  QStringLiteral("N"));
+    command.parser.addOptions({ recursive, jobs, command.unit, command.output });
+    command.parser.addPositionalArgument(QStringLiteral("PATH"),
+                                         QStringLiteral("Folders and photographs."));
+    int unit = 0;
+    if (!command.parse(arguments, unit))
+        return BadUsage;
+    const QStringList paths = command.parser.positionalArguments().mid(1);
+    if (paths.isEmpty())
+        return fail(QStringLiteral("report needs a folder or a file"));
+    int threads = QThread::idealThreadCount();
+    if (command.parser.isSet(jobs)) {
+        bool number = false;
+        threads = command.parser.value(jobs).toInt(&number);
+        if (!number || threads < 1)
+            return fail(QStringLiteral("--jobs takes a whole number of 1 or more"));
+    }
+    const QStringList files = PhotographReport::collect(paths, command.parser.isSet(recursive));
+    QElapsedTimer clock;
+    clock.start();
+    std::function<void(int, int)> progress;
+    if (isatty(STDERR_FILENO)) {
+        progress = [&clock](int done, int total) {
+            const double seconds = clock.elapsed() / 1000.0;
+            const double rate = seconds > 0 ? done / seconds : 0;
+            const int width = 30;
+            const int filled = total > 0 ? width * done / total : width;
+            const QString left =
+              rate > 0 ? timeText((total - done) / rate) : QStringLiteral("-:--");
+            print(
+              stderr,
+              QStringLiteral("\r[%1%2] %3/%4  %5/s  %6 left ")
+                .arg(QString(filled, QLatin1Char('#')), QString(width - filled, QLatin1Char('.')))
+                .arg(done)
+                .arg(total)
+                .arg(rate, 0, 'f', 1)
+                .arg(left));
+            if (done == total)
+                print(stderr, QStringLiteral("\n"));
+        };
+    }
+    int failed = 0;
+    const QByteArray text = PhotographReport::csv(files, unit, threads, &failed, progress);
+    const QString out = command.parser.value(command.output);
+    if (!writeOutput(out, text))
+        return fail(out + QStringLiteral(": cannot be written"), SomeFailed);
+    return failed > 0 ? SomeFailed : AllRead;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qInstallMessageHandler(quietHandler);
+    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // Only painting needs the GUI module's fonts; it needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (command == QLatin1String("render")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        print(stdout,
+              QStringLiteral("korvex-cli ") + QCoreApplication::applicationVersion() +
+                QLatin1Char('\n'));
+        return AllRead;
+    }
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        print(stdout, QString::fromLatin1(usage));
+        return AllRead;
+    }
+    if (command == QLatin1String("info"))
+        return info(arguments);
+    if (command == QLatin1String("csv"))
+        return csv(arguments);
+    if (command == QLatin1String("render"))
+        return render(arguments);
+    if (command == QLatin1String("report"))
+        return report(arguments);
+    std::fputs(usage, stderr);
+    return BadUsage;
+}

@@ -1,0 +1,127 @@
+#include "photographreport.h"
+
+#include "csvexport.h"
+#include "photographsummary.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+
+namespace {
+
+struct Row
+{
+    QByteArray text;
+    bool ok = false;
+};
+
+Row rowOf(const QString& file, int unit)
+{
+    const PhotographSummary summary = PhotographSummary::read(file);
+    const ImageDetails& details = summary.entity.details;
+    const auto temperature = [&](float celsius, bool known) {
+        return known ? CsvExport::number(celsius, unit) : QByteArray();
+    };
+    const bool ok = summary.ok;
+    const QList<QByteArray> fields{
+        PhotographReport::field(file),
+        ok ? PhotographReport::field(details.captureTime) : QByteArray(),
+        ok ? QByteArray::number(double(details.emissivity) / 100.0, 'g', 6) : QByteArray(),
+        temperature(details.feature.maxPoint.temperature, ok),
+        temperature(details.feature.minPoint.temperature, ok),
+        temperature(details.feature.centrePoint.temperature, ok),
+        temperature(summary.matrixMax, summary.hasMatrix),
+        temperature(summary.matrixMin, summary.hasMatrix),
+        temperature(summary.matrixMean, summary.hasMatrix),
+        ok ? QByteArray::number(summary.entity.image_drawpaths.size()) : QByteArray(),
+        PhotographReport::field(ok ? QStringLiteral("ok") : summary.error),
+    };
+    QByteArray text;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += fields[i];
+    }
+    return Row{ text + '\n', ok };
+}
+
+// Qt 5's mapped() learns the result's type from the functor.
+struct ReadRow
+{
+    using result_type = Row;
+    int unit;
+    Row operator()(const QString& file) const { return rowOf(file, unit); }
+};
+
+} // namespace
+
+QStringList PhotographReport::collect(const QStringList& paths, bool recursive)
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.isDir()) {
+            files << path;
+            continue;
+        }
+        QDirIterator entries(path,
+                             { QStringLiteral("*.jpg") },
+                             QDir::Files,
+                             recursive ? QDirIterator::Subdirectories
+                                       : QDirIterator::NoIteratorFlags);
+        while (entries.hasNext())
+            files << QDir::cleanPath(entries.next());
+    }
+    std::sort(files.begin(), files.end());
+    files.erase(std::unique(files.begin(), files.end()), files.end());
+    return files;
+}
+
+QByteArray PhotographReport::field(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r')) {
+        bytes.replace('"', "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+QByteArray PhotographReport::csv(const QStringList& files,
+                                 int unit,
+                                 int jobs,
+                                 int* failed,
+                                 const std::function<void(int, int)>& progress)
+{
+    // The command line owns the global pool; mapped() takes no other one in Qt 5.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int threads = pool->maxThreadCount();
+    pool->setMaxThreadCount(qMax(1, jobs));
+    // The mapped results keep the order of the files, however the threads share them out.
+    QFuture<Row> rows = QtConcurrent::mapped(files, ReadRow{ unit });
+    if (progress) {
+        while (!rows.isFinished()) {
+            progress(rows.progressValue(), files.size());
+            QThread::msleep(50);
+        }
+        progress(files.size(), files.size());
+    }
+    rows.waitForFinished();
+    pool->setMaxThreadCount(threads);
+    QByteArray text("file,capture_time,emissivity,max,min,centre,matrix_max,matrix_min,"
+                    "matrix_mean,shapes,status\n");
+    int failures = 0;
+    for (const Row& row : rows.results()) {
+        text += row.text;
+        failures += row.ok ? 0 : 1;
+    }
+    if (failed)
+        *failed = failures;
+    return text;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <functional>
+
+// A table of many photographs, one CSV row each, read on several threads.
+class PhotographReport
+{
+public:
+    PhotographReport() = delete;
+
+    // The *.jpg files (any letter case) of the folders and the files named, sorted by path.
+    static QStringList collect(const QStringList& paths, bool recursive);
+    // The report of the files in the order given: the same bytes whatever the number of jobs.
+    // progress is called on the calling thread with the count done so far. failed counts the
+    // files that could not be read.
+    static QByteArray csv(const QStringList& files,
+                          int unit,
+                          int jobs,
+                          int* failed = nullptr,
+                          const std::function<void(int done, int total)>& progress = {});
+    // A field quoted as RFC 4180 asks where it holds a comma, a quote or a line break.
+    static QByteArray field(const QString& text);
+};

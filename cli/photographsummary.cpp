@@ -1,0 +1,193 @@
+#include "photographsummary.h"
+
+#include "csvexport.h"
+#include "radiometriclayout.h"
+#include "radiometricreader.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+
+double oneDecimal(float value)
+{
+    return std::round(double(value) * 10.0) / 10.0;
+}
+
+// Positions are stored as fractions × 10000; four decimals give them back as stored.
+double storedFraction(float value)
+{
+    return std::round(double(value) * 10000.0) / 10000.0;
+}
+
+QJsonObject featureJson(const FeaturePoint& point)
+{
+    return QJsonObject{ { QStringLiteral("x"), int(point.x) },
+                        { QStringLiteral("y"), int(point.y) },
+                        { QStringLiteral("celsius"), oneDecimal(point.temperature) } };
+}
+
+QJsonObject sampleJson(const PathPoint& point)
+{
+    return QJsonObject{ { QStringLiteral("x"), storedFraction(point.x) },
+                        { QStringLiteral("y"), storedFraction(point.y) },
+                        { QStringLiteral("celsius"), oneDecimal(point.value) } };
+}
+
+QJsonArray pair(const PathPoint& point)
+{
+    return QJsonArray{ storedFraction(point.x), storedFraction(point.y) };
+}
+
+bool readBytes(const QString& path, QByteArray& bytes, QString& error)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        error = QStringLiteral("the file does not exist");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("the file cannot be read: ") + file.errorString();
+        return false;
+    }
+    if (file.size() > RadiometricReader::maximumFileSize) {
+        error = QStringLiteral("the file is too large to be a photograph");
+        return false;
+    }
+    bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        error = QStringLiteral("the file cannot be read: ") + file.errorString();
+        return false;
+    }
+    if (bytes.size() < 3 || uchar(bytes[0]) != 0xFF || uchar(bytes[1]) != 0xD8 ||
+        uchar(bytes[2]) != 0xFF) {
+        error = QStringLiteral("not a JPEG file");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+PhotographSummary PhotographSummary::read(const QString& path, Images images)
+{
+    PhotographSummary summary;
+    summary.file = path;
+    QByteArray bytes;
+    if (!readBytes(path, bytes, summary.error))
+        return summary;
+    ImageEntity& photo = summary.entity;
+    const RadiometricReader::Images mode = images == Images::Decode
+                                             ? RadiometricReader::Images::Decode
+                                             : RadiometricReader::Images::Skip;
+    if (!RadiometricReader::read(bytes, photo, &summary.error, mode)) {
+        if (summary.error.isEmpty())
+            summary.error = QStringLiteral("not a radiometric photograph");
+        return summary;
+    }
+    summary.ok = true;
+    summary.jpegs = RadiometricLayout::findJpegs(bytes).size();
+    bytes.clear();
+    const qint64 cells = qint64(photo.temperatureWidth) * photo.temperatureHeight;
+    if (cells > 0 && photo.temperatureData.size() >= 2 * cells) {
+        const auto* data = reinterpret_cast<const uchar*>(photo.temperatureData.constData());
+        qint16 highest = qFromLittleEndian<qint16>(data);
+        qint16 lowest = highest;
+        qint64 sum = 0;
+        for (qint64 i = 0; i < cells; ++i) {
+            const qint16 tenths = qFromLittleEndian<qint16>(data + 2 * i);
+            highest = qMax(highest, tenths);
+            lowest = qMin(lowest, tenths);
+            sum += tenths;
+        }
+        summary.hasMatrix = true;
+        summary.matrixMax = float(highest) / 10.0f;
+        summary.matrixMin = float(lowest) / 10.0f;
+        summary.matrixMean = float(double(sum) / double(cells) / 10.0);
+    }
+    return summary;
+}
+
+QJsonObject PhotographSummary::json() const
+{
+    QJsonObject object{ { QStringLiteral("file"), file },
+                        { QStringLiteral("ok"), ok },
+                        { QStringLiteral("error"),
+                          ok ? QJsonValue(QJsonValue::Null) : QJsonValue(error) } };
+    if (!ok)
+        return object;
+    const ImageDetails& details = entity.details;
+    const auto matrixValue = [this](float value) {
+        return hasMatrix ? QJsonValue(oneDecimal(value)) : QJsonValue(QJsonValue::Null);
+    };
+    QJsonArray shapes;
+    for (const ImageDrawPath& shape : entity.image_drawpaths) {
+        shapes.append(QJsonObject{
+          { QStringLiteral("kind"), QString::fromLatin1(CsvExport::kindName(shape.type)) },
+          { QStringLiteral("start"), pair(shape.points[0]) },
+          { QStringLiteral("end"), pair(shape.points[1]) },
+          { QStringLiteral("max"), sampleJson(shape.points[3]) },
+          { QStringLiteral("min"), sampleJson(shape.points[4]) } });
+    }
+    object.insert(QStringLiteral("jpegs"), jpegs);
+    object.insert(QStringLiteral("capture_time"), details.captureTime);
+    object.insert(QStringLiteral("emissivity"), double(details.emissivity) / 100.0);
+    object.insert(QStringLiteral("palette"), details.palette);
+    object.insert(QStringLiteral("unit"), details.unit);
+    object.insert(QStringLiteral("blend"), details.blend);
+    object.insert(QStringLiteral("matrix"),
+                  QJsonObject{ { QStringLiteral("width"), entity.temperatureWidth },
+                               { QStringLiteral("height"), entity.temperatureHeight } });
+    object.insert(QStringLiteral("max"), featureJson(details.feature.maxPoint));
+    object.insert(QStringLiteral("min"), featureJson(details.feature.minPoint));
+    object.insert(QStringLiteral("centre"), featureJson(details.feature.centrePoint));
+    object.insert(QStringLiteral("matrix_max"), matrixValue(matrixMax));
+    object.insert(QStringLiteral("matrix_min"), matrixValue(matrixMin));
+    object.insert(QStringLiteral("matrix_mean"), matrixValue(matrixMean));
+    object.insert(QStringLiteral("shapes"), shapes);
+    return object;
+}
+
+QString PhotographSummary::text() const
+{
+    QString block = file + QLatin1Char('\n');
+    if (!ok)
+        return block + QStringLiteral("  error: ") + error + QLatin1Char('\n');
+    const ImageDetails& details = entity.details;
+    const auto celsius = [](float value) {
+        return QString::number(double(value), 'f', 1) + QStringLiteral(" °C");
+    };
+    const auto feature = [&](const FeaturePoint& point) {
+        return celsius(point.temperature) + QStringLiteral(" at %1, %2").arg(point.x).arg(point.y);
+    };
+    const auto line = [&block](const char* name, const QString& value) {
+        block += QStringLiteral("  %1 %2\n").arg(QLatin1String(name), -14).arg(value);
+    };
+    line("images:", QString::number(jpegs));
+    line("captured:", details.captureTime);
+    line("emissivity:", QString::number(double(details.emissivity) / 100.0, 'g', 6));
+    line("palette:", QString::number(details.palette));
+    line("unit:", QString::number(details.unit));
+    line("blend:", QString::number(details.blend));
+    line("matrix:",
+         QStringLiteral("%1 × %2").arg(entity.temperatureWidth).arg(entity.temperatureHeight));
+    line("hottest:", feature(details.feature.maxPoint));
+    line("coldest:", feature(details.feature.minPoint));
+    line("centre:", feature(details.feature.centrePoint));
+    if (hasMatrix)
+        line("matrix range:",
+             QStringLiteral("%1 to %2, mean %3")
+               .arg(celsius(matrixMin), celsius(matrixMax), celsius(matrixMean)));
+    line("shapes:", QString::number(entity.image_drawpaths.size()));
+    for (const ImageDrawPath& shape : entity.image_drawpaths) {
+        QString measured = QString::fromLatin1(CsvExport::kindName(shape.type)) +
+                           QStringLiteral(": max ") + celsius(shape.points[3].value);
+        if (shape.type != 0)
+            measured += QStringLiteral(", min ") + celsius(shape.points[4].value);
+        block += QStringLiteral("    ") + measured + QLatin1Char('\n');
+    }
+    return block;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "imageentity.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+// What one photograph file holds, read for the command line: the reader's entity and figures
+// worked out from its temperature matrix. Reading leaves the JPEG images undecoded unless asked.
+class PhotographSummary
+{
+public:
+    enum class Images
+    {
+        Skip,
+        Decode,
+    };
+
+    static PhotographSummary read(const QString& path, Images images = Images::Skip);
+
+    QString file;
+    bool ok = false;
+    // Why the file could not be read, in plain English; empty when ok.
+    QString error;
+    ImageEntity entity;
+    int jpegs = 0;
+    // The matrix's own extremes and mean in ℃; valid only when hasMatrix.
+    bool hasMatrix = false;
+    float matrixMax = 0;
+    float matrixMin = 0;
+    float matrixMean = 0;
+
+    QJsonObject json() const;
+    QString text() const;
+};

@@ -1,0 +1,333 @@
+#include "csvexport.h"
+#include "imageblendthread.h"
+#include "imagedrawlabel.h"
+#include "photographrender.h"
+#include "photographreport.h"
+#include "photographsummary.h"
+#include "radiometricfile.h"
+#include "radiometricreader.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QString samplePath(const char* name)
+{
+    return QStringLiteral(KORVEX_SAMPLES_DIR "/") + QLatin1String(name);
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList& arguments)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(KORVEX_CLI), arguments);
+    Run run;
+    if (!cli.waitForFinished(60000))
+        return run;
+    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void commands_data();
+    void commands();
+    void jsonAgreesWithTheModel();
+    void csvReadsBack();
+    void reportIsTheSameForEveryJobCount();
+    void progressOnlyOnATerminal();
+    void renderPaintsAsTheWindow_data();
+    void renderPaintsAsTheWindow();
+
+private:
+    QTemporaryDir dir;
+    QString broken;
+    QString plain;
+};
+
+void TestCli::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    // A photograph cut off inside its temperature matrix, and a JPEG without any data behind it.
+    QFile fuseBox(samplePath("fuse-box.jpg"));
+    QVERIFY(fuseBox.open(QIODevice::ReadOnly));
+    const QByteArray whole = fuseBox.readAll();
+    broken = dir.filePath(QStringLiteral("broken.jpg"));
+    QVERIFY(writeFile(broken, whole.left(whole.size() / 2)));
+    plain = dir.filePath(QStringLiteral("plain.jpg"));
+    QVERIFY(writeFile(plain, RadiometricFile::jpeg(QSize(32, 24))));
+}
+
+void TestCli::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QString mug = samplePath("coffee-mug.jpg");
+    QTest::newRow("the version") << QStringList{ QStringLiteral("--version") } << 0
+                                 << QStringLiteral("korvex-cli 1.0.1.25") << QString();
+    QTest::newRow("info on a photograph")
+      << QStringList{ QStringLiteral("info"), samplePath("fuse-box.jpg") } << 0
+      << QStringLiteral("shapes:        1") << QString();
+    QTest::newRow("info goes on past a file that fails")
+      << QStringList{ QStringLiteral("info"), QStringLiteral("--json"), broken, mug } << 1
+      << QStringLiteral("\"file\":\"") + mug << QString();
+    QTest::newRow("a missing file")
+      << QStringList{ QStringLiteral("csv"), QStringLiteral("gone.jpg") } << 1 << QString()
+      << QStringLiteral("the file does not exist");
+    QTest::newRow("a JPEG without temperatures")
+      << QStringList{ QStringLiteral("csv"), plain } << 1 << QString()
+      << QStringLiteral("korvex-cli: ") + plain + QStringLiteral(": ");
+    QTest::newRow("no command") << QStringList{} << 2 << QString() << QStringLiteral("Usage:");
+    QTest::newRow("an unknown command")
+      << QStringList{ QStringLiteral("scan") } << 2 << QString() << QStringLiteral("Usage:");
+    QTest::newRow("an unknown unit")
+      << QStringList{ QStringLiteral("csv"), QStringLiteral("--unit"), QStringLiteral("r"), mug }
+      << 2 << QString() << QStringLiteral("--unit takes c, f or k");
+    QTest::newRow("render without an output") << QStringList{ QStringLiteral("render"), mug } << 2
+                                              << QString() << QStringLiteral("render needs -o");
+    QTest::newRow("a report of nothing") << QStringList{ QStringLiteral("report") } << 2
+                                         << QString() << QStringLiteral("needs a folder");
+}
+
+void TestCli::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.out.contains(out), qPrintable(run.out));
+    QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    // The libraries' debug lines stay out of the terminal.
+    QVERIFY2(!run.err.contains(QStringLiteral("解析")), qPrintable(run.err));
+}
+
+void TestCli::jsonAgreesWithTheModel()
+{
+    const Run run = runCli(
+      { QStringLiteral("info"), QStringLiteral("--json"), samplePath("fuse-box.jpg"), broken });
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject sound = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+    const QJsonObject failed = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+    QStringList keys;
+    for (const char* key : { "file",
+                             "ok",
+                             "error",
+                             "jpegs",
+                             "capture_time",
+                             "emissivity",
+                             "palette",
+                             "unit",
+                             "blend",
+                             "matrix",
+                             "max",
+                             "min",
+                             "centre",
+                             "matrix_max",
+                             "matrix_min",
+                             "matrix_mean",
+                             "shapes" })
+        keys << QLatin1String(key);
+    keys.sort();
+    QCOMPARE(sound.keys(), keys);
+    QCOMPARE(failed.value(QStringLiteral("ok")).toBool(), false);
+    QVERIFY(!failed.value(QStringLiteral("error")).toString().isEmpty());
+
+    QFile file(samplePath("fuse-box.jpg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ImageEntity photo;
+    QVERIFY(RadiometricReader::read(file.readAll(), photo));
+    QCOMPARE(sound.value(QStringLiteral("jpegs")).toInt(), 3);
+    QVERIFY(sound.value(QStringLiteral("error")).isNull());
+    QCOMPARE(sound.value(QStringLiteral("capture_time")).toString(), photo.details.captureTime);
+    QCOMPARE(sound.value(QStringLiteral("emissivity")).toDouble(),
+             photo.details.emissivity / 100.0);
+    QCOMPARE(sound.value(QStringLiteral("blend")).toInt(), photo.details.blend);
+    const QJsonObject matrix = sound.value(QStringLiteral("matrix")).toObject();
+    QCOMPARE(matrix.value(QStringLiteral("width")).toInt(), photo.temperatureWidth);
+    const QJsonObject highest = sound.value(QStringLiteral("max")).toObject();
+    QCOMPARE(highest.value(QStringLiteral("x")).toInt(), int(photo.details.feature.maxPoint.x));
+    QCOMPARE(highest.value(QStringLiteral("celsius")).toDouble(),
+             std::round(photo.details.feature.maxPoint.temperature * 10.0) / 10.0);
+    qint16 hottest = std::numeric_limits<qint16>::min();
+    for (int i = 0; i < photo.temperatureWidth * photo.temperatureHeight; ++i)
+        hottest =
+          qMax(hottest, qFromLittleEndian<qint16>(photo.temperatureData.constData() + 2 * i));
+    QCOMPARE(sound.value(QStringLiteral("matrix_max")).toDouble(), hottest / 10.0);
+    const QJsonArray shapes = sound.value(QStringLiteral("shapes")).toArray();
+    QCOMPARE(shapes.size(), photo.image_drawpaths.size());
+    const QJsonObject shape = shapes.first().toObject();
+    QCOMPARE(shape.value(QStringLiteral("kind")).toString(), QStringLiteral("rectangle"));
+    const ImageDrawPath& stored = photo.image_drawpaths.first();
+    QCOMPARE(shape.value(QStringLiteral("start")).toArray().at(0).toDouble(),
+             std::round(stored.points[0].x * 10000.0) / 10000.0);
+    QCOMPARE(
+      shape.value(QStringLiteral("min")).toObject().value(QStringLiteral("celsius")).toDouble(),
+      std::round(stored.points[4].value * 10.0) / 10.0);
+}
+
+void TestCli::csvReadsBack()
+{
+    const QString out = dir.filePath(QStringLiteral("mug.csv"));
+    const Run run = runCli({ QStringLiteral("csv"),
+                             samplePath("coffee-mug.jpg"),
+                             QStringLiteral("-o"),
+                             out,
+                             QStringLiteral("--unit"),
+                             QStringLiteral("F") });
+    QCOMPARE(run.exitCode, 0);
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QFile file(samplePath("coffee-mug.jpg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ImageEntity photo;
+    QVERIFY(RadiometricReader::read(file.readAll(), photo));
+    QCOMPARE(written.readAll(), CsvExport::temperatures(photo, 1));
+    // Without -o the same text goes to standard output.
+    const Run toStdout = runCli({ QStringLiteral("csv"), samplePath("coffee-mug.jpg") });
+    QCOMPARE(toStdout.out.toUtf8(), CsvExport::temperatures(photo, 0));
+}
+
+void TestCli::reportIsTheSameForEveryJobCount()
+{
+    const QString site = dir.filePath(QStringLiteral("site"));
+    QVERIFY(QDir().mkpath(site + QStringLiteral("/roof")));
+    for (const char* name : { "coffee-mug.jpg", "radiator.jpg", "fuse-box.jpg" })
+        QFile::copy(samplePath(name), site + QLatin1Char('/') + QLatin1String(name));
+    QFile::copy(samplePath("radiator.jpg"), site + QStringLiteral("/roof/attic, north.JPG"));
+    QFile::copy(broken, site + QStringLiteral("/roof/broken.jpg"));
+    writeFile(site + QStringLiteral("/notes.txt"), "not a photograph");
+
+    const QStringList flat = PhotographReport::collect({ site }, false);
+    QCOMPARE(flat.size(), 3);
+    const QStringList files = PhotographReport::collect({ site }, true);
+    QCOMPARE(files.size(), 5);
+    int failed = 0;
+    const QByteArray one = PhotographReport::csv(files, 2, 1, &failed);
+    QCOMPARE(failed, 1);
+    QCOMPARE(PhotographReport::csv(files, 2, 2), one);
+    const QList<QByteArray> lines = one.trimmed().split('\n');
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines[0],
+             QByteArray("file,capture_time,emissivity,max,min,centre,matrix_max,"
+                        "matrix_min,matrix_mean,shapes,status"));
+    // Sorted by path; a name with a comma is quoted.
+    QVERIFY(
+      lines[4].startsWith('"' + (site + QStringLiteral("/roof/attic, north.JPG")).toUtf8() + '"'));
+    QVERIFY(lines[5].startsWith((site + QStringLiteral("/roof/broken.jpg,")).toUtf8()));
+    QVERIFY(!lines[5].endsWith(",ok"));
+    QVERIFY(lines[1].endsWith(",ok"));
+
+    const Run run = runCli({ QStringLiteral("report"),
+                             site,
+                             QStringLiteral("--recursive"),
+                             QStringLiteral("--unit"),
+                             QStringLiteral("k"),
+                             QStringLiteral("--jobs"),
+                             QStringLiteral("2") });
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out.toUtf8(), one);
+}
+
+void TestCli::progressOnlyOnATerminal()
+{
+    const QStringList report{ QStringLiteral("report"),
+                              samplePath("coffee-mug.jpg"),
+                              samplePath("radiator.jpg") };
+    const Run piped = runCli(report);
+    QCOMPARE(piped.exitCode, 0);
+    QVERIFY2(piped.err.isEmpty(), qPrintable(piped.err));
+    // script(1) gives the program a terminal; its standard output goes to our pipe.
+    QProcess terminal;
+    terminal.start(QStringLiteral("script"),
+                   { QStringLiteral("-qec"),
+                     QStringLiteral("%1 %2 -o %3")
+                       .arg(QStringLiteral(KORVEX_CLI),
+                            report.join(QLatin1Char(' ')),
+                            dir.filePath(QStringLiteral("report.csv"))),
+                     QStringLiteral("/dev/null") });
+    if (!terminal.waitForStarted())
+        QSKIP("script(1) is not available to give the program a terminal");
+    QVERIFY(terminal.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(terminal.readAll());
+    QVERIFY2(shown.contains(QStringLiteral("] 2/2")), qPrintable(shown));
+}
+
+void TestCli::renderPaintsAsTheWindow_data()
+{
+    QTest::addColumn<bool>("shapes");
+    QTest::newRow("the rendering alone") << false;
+    QTest::newRow("with the stored shapes and markers") << true;
+}
+
+void TestCli::renderPaintsAsTheWindow()
+{
+    QFETCH(bool, shapes);
+    QFile file(samplePath("fuse-box.jpg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ImageEntity photo;
+    QVERIFY(RadiometricReader::read(file.readAll(), photo));
+    const QImage rendered = PhotographRender::render(photo, 3, 40, shapes, 1);
+    QVERIFY(!rendered.isNull());
+
+    // The window's surface, fitted to exactly the rendered size.
+    QWidget area;
+    area.resize(rendered.size());
+    auto* surface = new ImageDrawLabel(&area);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    surface->setDisplayUnit(1);
+    surface->setFeatureVisible(shapes);
+    if (shapes)
+        surface->setEntity(&photo);
+    const QImage paletteImage =
+      ImageBlendThread::renderPaletteImage(photo.grayData, photo.grayWidth, photo.grayHeight, 3);
+    surface->setImage(ImageBlendThread::compose(paletteImage, photo.cameraImage, 0.4f));
+    QCOMPARE(surface->size(), rendered.size());
+    const QImage shown = surface->snapshot().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32), shown);
+
+    const QString out = dir.filePath(QStringLiteral("fuse-box.png"));
+    QStringList arguments{ QStringLiteral("render"),    samplePath("fuse-box.jpg"),
+                           QStringLiteral("-o"),        out,
+                           QStringLiteral("--palette"), QStringLiteral("whitehot"),
+                           QStringLiteral("--blend"),   QStringLiteral("40"),
+                           QStringLiteral("--unit"),    QStringLiteral("f") };
+    if (shapes)
+        arguments << QStringLiteral("--shapes");
+    QCOMPARE(runCli(arguments).exitCode, 0);
+    QCOMPARE(QImage(out).convertToFormat(QImage::Format_RGB32), shown);
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
