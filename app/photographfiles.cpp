@@ -74,15 +74,15 @@ bool PhotographFiles::naturalLess(const QString& left, const QString& right)
 
 QStringList PhotographFiles::folderPhotographs(const QString& folder)
 {
-    QDir dir(folder);
+    QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Readable);
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return naturalLess(a.fileName(), b.fileName());
+    });
     QStringList paths;
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Readable)) {
+    for (const QFileInfo& entry : qAsConst(entries)) {
         if (isPhotographName(entry.fileName()))
             paths << entry.absoluteFilePath();
     }
-    std::sort(paths.begin(), paths.end(), [](const QString& a, const QString& b) {
-        return naturalLess(QFileInfo(a).fileName(), QFileInfo(b).fileName());
-    });
     return paths;
 }
 

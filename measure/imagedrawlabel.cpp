@@ -72,7 +72,10 @@ void ImageDrawLabel::showReadout(const QPoint& pointer)
         readout->hide();
         return;
     }
-    readout->showReading(temperatureTextAt(pointer), cell, pointer);
+    readout->showReading(
+      ImageEntity::temperatureText(entity->temperatureAt(cell.x(), cell.y()), 0, unit),
+      cell,
+      pointer);
 }
 
 QPixmap ImageDrawLabel::snapshot()
