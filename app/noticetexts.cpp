@@ -49,6 +49,8 @@ QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
             return translated("无法保存：原照片 %1 已无法读取").arg(sourceName);
         case ImageSaveThread::SourceInvalid:
             return translated("无法保存：原照片 %1 的数据已损坏").arg(sourceName);
+        case ImageSaveThread::SourceChanged:
+            return translated("无法保存：原照片 %1 在打开后已被改动").arg(sourceName);
         case ImageSaveThread::SnapshotUnencodable:
             return translated("无法保存：无法编码快照");
         case ImageSaveThread::TargetUnwritable:

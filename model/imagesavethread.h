@@ -23,6 +23,8 @@ public:
         Saved,
         SourceUnreadable,
         SourceInvalid,
+        // The file at the source path is no longer the photograph the entity was read from.
+        SourceChanged,
         SnapshotUnencodable,
         TargetUnwritable,
     };
