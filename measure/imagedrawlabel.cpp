@@ -260,6 +260,7 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
         if (ratio < minimumDragRatio) {
             qDebug() << "放弃拾取选区" << Qt::endl;
             update();
+            emit shapeDiscarded();
             return;
         }
     }

@@ -58,6 +58,10 @@ public:
     // The surface as painted, without the pointer's readout: what a save keeps.
     QPixmap snapshot();
 
+signals:
+    // A drag ended in a shape too small to measure; nothing was added.
+    void shapeDiscarded();
+
 public slots:
     void onRegionFailed();
     void onRegionSucceed(ImageDrawPath shape);
