@@ -89,7 +89,7 @@ PhotographSummary PhotographSummary::read(const QString& path, Images images)
         return summary;
     }
     summary.ok = true;
-    summary.jpegs = RadiometricLayout::findJpegs(bytes).size();
+    RadiometricLayout::findJpegs(bytes, &summary.jpegs);
     bytes.clear();
     const qint64 cells = qint64(photo.temperatureWidth) * photo.temperatureHeight;
     if (cells > 0 && photo.temperatureData.size() >= 2 * cells) {

@@ -80,6 +80,20 @@ ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
                                          bool feature,
                                          const QPixmap& snapshot)
 {
+    return create(
+      sourcePath, targetPath, shapes, entity, palette, unit, blend, feature, snapshot.toImage());
+}
+
+ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
+                                         const QString& targetPath,
+                                         const QList<ImageDrawPath>& shapes,
+                                         ImageEntity* entity,
+                                         int palette,
+                                         int unit,
+                                         int blend,
+                                         bool feature,
+                                         const QImage& snapshot)
+{
     if (sourcePath.isEmpty() || targetPath.isEmpty() || !entity)
         return nullptr;
     qRegisterMetaType<ImageSaveThread::Outcome>("ImageSaveThread::Outcome");
@@ -92,7 +106,7 @@ ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
     thread->unit = unit;
     thread->blendCode = blendCodeFor(blend);
     thread->featureFlag = feature ? 1 : 0;
-    thread->snapshot = snapshot.toImage();
+    thread->snapshot = snapshot;
     return thread;
 }
 
@@ -173,20 +187,32 @@ bool ImageSaveThread::save()
     if (!readSource(source))
         return fail(SourceUnreadable);
     QByteArray kept;
-    if (!keepSource(source, kept))
-        return fail(SourceInvalid);
+    const Outcome keeping = keepSource(source, kept);
+    if (keeping != Saved)
+        return fail(keeping);
     // The whole source is in memory from here on, so the target may be the source itself.
     source.clear();
 
     const QByteArray payload = shapePayload(shapes);
-    QByteArray jpeg;
-    if (!encodeSnapshot(jpeg))
-        return fail(SnapshotUnencodable);
+    QSaveFile file(targetPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qDebug() << "文件打开错误，保存失败" << Qt::endl;
+        qDebug() << "文件打开错误原因：" << file.errorString() << Qt::endl;
+        return fail(TargetUnwritable);
+    }
     qDebug() << "src_array.length = " << kept.size() << Qt::endl;
     qDebug() << "region_array.length = " << payload.size() << Qt::endl;
 
+    // Without a Camera image the snapshot is left out (see the class comment).
+    const bool withSnapshot = entity.cameraLength > 0;
+    QByteArray jpeg;
+    if (withSnapshot && !encodeSnapshot(jpeg)) {
+        file.cancelWriting();
+        return fail(SnapshotUnencodable);
+    }
     const QByteArray feature(1, char(featureFlag));
-    if (!writeTarget({ jpeg,
+    if (!writeTarget(file,
+                     { jpeg,
                        kept,
                        QByteArray(RadiometricLayout::regionTag),
                        payload,
@@ -228,23 +254,28 @@ bool ImageSaveThread::readSource(QByteArray& bytes) const
 // The kept bytes run from the Screen JPEG to the end of the device information, found exactly as
 // the reader finds them. An old Feature JPEG in front goes, since the snapshot takes its place;
 // whatever follows the device block goes too, since the new blocks must come right after it.
-bool ImageSaveThread::keepSource(const QByteArray& source, QByteArray& kept) const
+ImageSaveThread::Outcome ImageSaveThread::keepSource(const QByteArray& source,
+                                                     QByteArray& kept) const
 {
     const RadiometricLayout layout = RadiometricLayout::locate(source);
-    if (!layout.isComplete()) {
+    if (!RadiometricLayout::beginsAsImage(source) || !layout.isComplete()) {
         qDebug() << "源文件数据格式错误，保存失败" << Qt::endl;
-        return false;
+        return SourceInvalid;
     }
-    const int count = layout.jpegs.size();
+    const int count = layout.jpegCount;
     // Beside the snapshot a file holds at most a Screen and a Camera JPEG; with four or more the
     // reader could not tell which is which.
     if (count > 3) {
         qDebug() << "源文件图片数量错误，保存失败" << count << Qt::endl;
-        return false;
+        return SourceInvalid;
     }
     if (layout.deviceLength < patchedFieldsEnd) {
         qDebug() << "设备信息长度不足，保存失败" << layout.deviceLength << Qt::endl;
-        return false;
+        return SourceInvalid;
+    }
+    if (!isEntityLayout(layout)) {
+        qDebug() << "源文件与打开的照片不符，保存失败" << Qt::endl;
+        return SourceChanged;
     }
     const int screen = count == 3 ? 1 : 0;
     if (count == 3)
@@ -270,7 +301,31 @@ bool ImageSaveThread::keepSource(const QByteArray& source, QByteArray& kept) con
     patchI32(kept, device + unitOffset, unit);
     qDebug() << "irBlend.hex = " << kept.mid(int(device + blendOffset), 4).toHex() << Qt::endl;
     patchI32(kept, device + blendOffset, blendCode);
-    return true;
+    return Saved;
+}
+
+// The sizes the entity was read with, section by section; a file rewritten or replaced since
+// the photograph was opened differs in at least one of them.
+bool ImageSaveThread::isEntityLayout(const RadiometricLayout& layout) const
+{
+    QVector<int> lengths;
+    if (entity.featureLength > 0)
+        lengths.append(entity.featureLength);
+    lengths.append(entity.screenLength);
+    if (entity.cameraLength > 0)
+        lengths.append(entity.cameraLength);
+    if (layout.jpegs.size() != lengths.size())
+        return false;
+    for (int i = 0; i < lengths.size(); ++i) {
+        if (jpegLength(layout.jpegs[i]) != lengths[i])
+            return false;
+    }
+    return layout.temperatureWidth == entity.temperatureWidth &&
+           layout.temperatureHeight == entity.temperatureHeight &&
+           layout.temperatureLength == entity.temperatureData.size() &&
+           layout.grayWidth == entity.grayWidth && layout.grayHeight == entity.grayHeight &&
+           layout.grayLength == entity.grayData.size() &&
+           layout.deviceLength == entity.details.infoLength;
 }
 
 bool ImageSaveThread::encodeSnapshot(QByteArray& jpeg) const
@@ -290,13 +345,8 @@ bool ImageSaveThread::encodeSnapshot(QByteArray& jpeg) const
     return true;
 }
 
-bool ImageSaveThread::writeTarget(const QList<QByteArray>& pieces) const
+bool ImageSaveThread::writeTarget(QSaveFile& file, const QList<QByteArray>& pieces) const
 {
-    QSaveFile file(targetPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "文件打开错误，保存失败" << file.errorString() << Qt::endl;
-        return false;
-    }
     bool written = true;
     for (const QByteArray& piece : pieces)
         written = written && file.write(piece) == piece.size();

@@ -10,10 +10,19 @@
 #include <QString>
 #include <QThread>
 
+class QSaveFile;
+class RadiometricLayout;
+
 // Writes an annotated copy of a photograph: a JPEG of the drawing surface as shown, then the
 // source's Screen and Camera JPEGs, matrices and device information with the display settings
 // patched in, then the shapes and the feature setting. The target is replaced only once all of it
 // has been written, so a failed save leaves an existing file, even the source itself, untouched.
+//
+// The source must still be the photograph the entity was read from: a file that the reader would
+// refuse, or whose pictures, matrices or device block differ from the entity's, is not saved.
+// A photograph with its Screen image alone is written without the snapshot in front: two
+// pictures would read back as a Screen and a Camera image, the snapshot taking the thermal
+// picture's place. Its Screen image stays the first picture, with the shapes behind it.
 class ImageSaveThread : public QThread
 {
     Q_OBJECT
@@ -39,6 +48,15 @@ public:
                                    int blend,
                                    bool feature,
                                    const QPixmap& snapshot);
+    static ImageSaveThread* create(const QString& sourcePath,
+                                   const QString& targetPath,
+                                   const QList<ImageDrawPath>& shapes,
+                                   ImageEntity* entity,
+                                   int palette,
+                                   int unit,
+                                   int blend,
+                                   bool feature,
+                                   const QImage& snapshot);
     ~ImageSaveThread() override;
 
     void launch();
@@ -63,9 +81,10 @@ protected:
 private:
     ImageSaveThread() = default;
     bool readSource(QByteArray& bytes) const;
-    bool keepSource(const QByteArray& source, QByteArray& kept) const;
+    Outcome keepSource(const QByteArray& source, QByteArray& kept) const;
+    bool isEntityLayout(const RadiometricLayout& layout) const;
     bool encodeSnapshot(QByteArray& jpeg) const;
-    bool writeTarget(const QList<QByteArray>& pieces) const;
+    bool writeTarget(QSaveFile& file, const QList<QByteArray>& pieces) const;
     bool fail(Outcome outcome);
 
     ImageEntity entity;

@@ -1,19 +1,20 @@
 #include "parseimagethread.h"
 
+#include "radiometriclayout.h"
 #include "radiometricreader.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
-ParseImageThread *ParseImageThread::create(const QString &filePath, ImageEntity *entity)
+ParseImageThread* ParseImageThread::create(const QString& filePath, ImageEntity* entity)
 {
     return new ParseImageThread(filePath, entity);
 }
 
-ParseImageThread::ParseImageThread(const QString &filePath, ImageEntity *entity)
-    : filePath(filePath)
-    , entity(entity)
+ParseImageThread::ParseImageThread(const QString& filePath, ImageEntity* entity)
+  : filePath(filePath)
+  , entity(entity)
 {
     qRegisterMetaType<ImageEntity>("ImageEntity");
     // Queued to this object's thread, the creator's, and connected before anyone else can
@@ -60,8 +61,7 @@ bool ParseImageThread::isImageFile() const
     }
     const QByteArray head = file.read(3);
     file.close();
-    return head.size() == 3 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8
-           && uchar(head[2]) == 0xFF;
+    return RadiometricLayout::beginsAsImage(head);
 }
 
 void ParseImageThread::run()

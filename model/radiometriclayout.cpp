@@ -5,74 +5,90 @@
 
 namespace {
 
-quint16 u16At(const QByteArray &bytes, qint64 offset)
+quint16 u16At(const QByteArray& bytes, qint64 offset)
 {
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + offset;
     return quint16(data[0] | (data[1] << 8));
 }
 
-qint32 i32At(const QByteArray &bytes, qint64 offset)
+qint32 i32At(const QByteArray& bytes, qint64 offset)
 {
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData()) + offset;
-    return qint32(quint32(data[0]) | (quint32(data[1]) << 8) | (quint32(data[2]) << 16)
-                  | (quint32(data[3]) << 24));
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + offset;
+    return qint32(quint32(data[0]) | (quint32(data[1]) << 8) | (quint32(data[2]) << 16) |
+                  (quint32(data[3]) << 24));
 }
 
-bool hasTag(const QByteArray &bytes, qint64 offset, const char *tag)
+bool hasTag(const QByteArray& bytes, qint64 offset, const char* tag)
 {
-    return bytes.size() - offset >= RadiometricLayout::tagSize
-           && std::equal(tag, tag + RadiometricLayout::tagSize, bytes.constData() + offset);
+    return bytes.size() - offset >= RadiometricLayout::tagSize &&
+           std::equal(tag, tag + RadiometricLayout::tagSize, bytes.constData() + offset);
 }
 
 } // namespace
 
-QVector<QPoint> RadiometricLayout::findJpegs(const QByteArray &bytes)
+QVector<QPoint> RadiometricLayout::findJpegs(const QByteArray& bytes, int* count, qint64* end)
 {
     QVector<QPoint> ranges;
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    int total = 0;
+    qint64 lastEnd = -1;
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const qint64 size = bytes.size();
     qint64 i = 0;
     while (i <= size - 4) {
         // Only the first FF D8 FF E0 of the file, or one right after the previous JPEG, opens a
         // JPEG; once the byte after the last JPEG is not one, no further JPEG can be taken.
-        const bool opens = data[i] == 0xFF && data[i + 1] == 0xD8 && data[i + 2] == 0xFF
-                           && data[i + 3] == 0xE0;
+        const bool opens =
+          data[i] == 0xFF && data[i + 1] == 0xD8 && data[i + 2] == 0xFF && data[i + 3] == 0xE0;
         if (!opens) {
-            if (!ranges.isEmpty())
+            if (total > 0)
                 break;
             ++i;
             continue;
         }
         const qint64 start = i;
-        qint64 end = -1;
+        qint64 close = -1;
         for (qint64 j = start + 1; j <= size - 2;) {
-            const void *found = std::memchr(data + j, 0xFF, size_t(size - 1 - j));
+            const void* found = std::memchr(data + j, 0xFF, size_t(size - 1 - j));
             if (!found)
                 break;
-            j = static_cast<const uchar *>(found) - data;
+            j = static_cast<const uchar*>(found) - data;
             if (data[j + 1] == 0xD9) {
-                end = j + 1;
+                close = j + 1;
                 break;
             }
             ++j;
         }
-        if (end < 0)
+        if (close < 0)
             break;
-        ranges.append(QPoint(int(start), int(end)));
-        i = end + 1;
+        if (total < storedJpegs)
+            ranges.append(QPoint(int(start), int(close)));
+        ++total;
+        lastEnd = close;
+        i = close + 1;
     }
+    if (count)
+        *count = total;
+    if (end)
+        *end = lastEnd;
     return ranges;
 }
 
-RadiometricLayout RadiometricLayout::locate(const QByteArray &bytes)
+bool RadiometricLayout::beginsAsImage(const QByteArray& head)
+{
+    return head.size() >= 3 && uchar(head[0]) == 0xFF && uchar(head[1]) == 0xD8 &&
+           uchar(head[2]) == 0xFF;
+}
+
+RadiometricLayout RadiometricLayout::locate(const QByteArray& bytes)
 {
     RadiometricLayout layout;
     const qint64 size = bytes.size();
-    layout.jpegs = findJpegs(bytes);
+    qint64 jpegEnd = -1;
+    layout.jpegs = findJpegs(bytes, &layout.jpegCount, &jpegEnd);
     if (layout.jpegs.isEmpty())
         return layout;
 
-    layout.temperatureOffset = qint64(layout.jpegs.last().y()) + 1;
+    layout.temperatureOffset = jpegEnd + 1;
     if (size - layout.temperatureOffset < 4) {
         layout.failure = Failure::TemperatureHeader;
         return layout;

@@ -38,14 +38,26 @@ public:
     static constexpr int tagSize = 12;
     static constexpr int endTagSize = 13;
 
-    static RadiometricLayout locate(const QByteArray &bytes);
-    // First and last byte (inclusive) of each JPEG; a JPEG only counts when it begins at the
-    // file's first FF D8 FF E0 or right after the previous JPEG's FF D9.
-    static QVector<QPoint> findJpegs(const QByteArray &bytes);
+    static RadiometricLayout locate(const QByteArray& bytes);
+    // Whether the bytes open as an image file does: FF D8 FF. locate() finds the first JPEG
+    // wherever it lies, so this is the check that the file is a picture at all.
+    static bool beginsAsImage(const QByteArray& head);
+    // No layout has more than three pictures; past the fourth only the count and where the last
+    // one ends matter, so a file of a million tiny JPEGs costs no more than the walk over it.
+    static constexpr int storedJpegs = 4;
+
+    // First and last byte (inclusive) of each of the first storedJpegs JPEGs; a JPEG only counts
+    // when it begins at the file's first FF D8 FF E0 or right after the previous JPEG's FF D9.
+    // count and end, when given, receive how many JPEGs there are in all and the last byte of
+    // the last one (-1 without any).
+    static QVector<QPoint> findJpegs(const QByteArray& bytes,
+                                     int* count = nullptr,
+                                     qint64* end = nullptr);
 
     bool isComplete() const { return failure == Failure::None; }
 
     QVector<QPoint> jpegs;
+    int jpegCount = 0;
     Failure failure = Failure::NoJpeg;
     qint64 temperatureOffset = -1;
     int temperatureWidth = 0;

@@ -53,12 +53,16 @@ QImage decodeImage(const QByteArray& bytes, const QPoint& range)
     QBuffer buffer;
     buffer.setData(encoded);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (size.isValid() &&
-        qint64(size.width()) * size.height() > RadiometricReader::maximumImagePixels)
-        return QImage();
-    return reader.read();
+    return QImageReader(&buffer).read();
+}
+
+QSize decoderSize(const QByteArray& bytes, const QPoint& range)
+{
+    QBuffer buffer;
+    buffer.setData(
+      QByteArray::fromRawData(bytes.constData() + range.x(), range.y() - range.x() + 1));
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).size();
 }
 
 // Width and height from the frame header, found by walking the segments in front of it. Only the
@@ -110,36 +114,60 @@ int rangeLength(const QPoint& range)
     return range.y() - range.x() + 1;
 }
 
+QSize headerSize(const QByteArray& bytes, const QPoint& range, RadiometricReader::Images images)
+{
+    if (images == RadiometricReader::Images::Decode)
+        return decoderSize(bytes, range);
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + range.x();
+    return frameSize(data, rangeLength(range));
+}
+
+// Takes the pixels of a picture out of the photograph's budget if it may be decoded at all.
+bool admit(const QSize& size, const QPoint& range, qint64& budget)
+{
+    if (!size.isValid() || size.isEmpty())
+        return false;
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > qint64(rangeLength(range)) * RadiometricReader::maximumPixelsPerByte ||
+        pixels > budget)
+        return false;
+    budget -= pixels;
+    return true;
+}
+
 // One JPEG as the entity takes it: decoded, or in Skip mode only the size decoding would give.
+// A picture refused by the budget is left null, as one the decoder cannot read.
 struct Picture
 {
     QImage image;
-    QSize size;
+    QSize size = QSize(0, 0);
 };
 
-Picture takePicture(const QByteArray& bytes, const QPoint& range, RadiometricReader::Images images)
+Picture takePicture(const QByteArray& bytes,
+                    const QPoint& range,
+                    RadiometricReader::Images images,
+                    const QSize& admitted)
 {
     Picture picture;
-    if (images == RadiometricReader::Images::Decode) {
-        picture.image = decodeImage(bytes, range);
-        picture.size = picture.image.size();
+    if (admitted.isEmpty())
+        return picture;
+    if (images == RadiometricReader::Images::Skip) {
+        picture.size = admitted;
         return picture;
     }
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + range.x();
-    const QSize size = frameSize(data, rangeLength(range));
-    const bool decodable = !size.isEmpty() && qint64(size.width()) * size.height() <=
-                                                RadiometricReader::maximumImagePixels;
-    picture.size = decodable ? size : QSize(0, 0);
+    picture.image = decodeImage(bytes, range);
+    picture.size = picture.image.size();
     return picture;
 }
 
 void decodeScreen(const QByteArray& bytes,
                   const QPoint& range,
                   RadiometricReader::Images images,
+                  const QSize& admitted,
                   ImageEntity& entity)
 {
     entity.screenLength = rangeLength(range);
-    const Picture screen = takePicture(bytes, range, images);
+    const Picture screen = takePicture(bytes, range, images, admitted);
     entity.screenImage = screen.image;
     entity.screenWidth = screen.size.width();
     entity.screenHeight = screen.size.height();
@@ -149,35 +177,52 @@ void decodeScreen(const QByteArray& bytes,
 QSize decodeCamera(const QByteArray& bytes,
                    const QPoint& range,
                    RadiometricReader::Images images,
+                   const QSize& admitted,
                    ImageEntity& entity)
 {
     entity.cameraLength = rangeLength(range);
-    const Picture camera = takePicture(bytes, range, images);
+    const Picture camera = takePicture(bytes, range, images, admitted);
     entity.cameraImage = camera.image;
     return camera.size;
 }
 
 void decodeImages(const QByteArray& bytes,
-                  const QVector<QPoint>& jpegs,
+                  const RadiometricLayout& layout,
                   RadiometricReader::Images images,
                   ImageEntity& entity)
 {
-    if (jpegs.size() == 1) {
+    const QVector<QPoint>& jpegs = layout.jpegs;
+    const int count = layout.jpegCount;
+    if (count < 1 || count > 3)
+        return;
+    // File order is Feature, Screen, Camera; the budget goes to Screen, Camera, Feature.
+    const int screen = count == 3 ? 1 : 0;
+    const int claims[3] = { screen, screen + 1, 0 };
+    QSize admitted[3];
+    qint64 budget = RadiometricReader::maximumPhotographPixels;
+    for (int claim = 0; claim < count; ++claim) {
+        const int index = claims[claim];
+        const QSize size = headerSize(bytes, jpegs[index], images);
+        if (admit(size, jpegs[index], budget))
+            admitted[index] = size;
+    }
+
+    if (count == 1) {
         qDebug() << "只有Screen图像数据" << Qt::endl;
-        decodeScreen(bytes, jpegs[0], images, entity);
-    } else if (jpegs.size() == 2) {
+        decodeScreen(bytes, jpegs[0], images, admitted[0], entity);
+    } else if (count == 2) {
         qDebug() << "Screen图像数据 + Camera图像数据" << Qt::endl;
-        decodeScreen(bytes, jpegs[0], images, entity);
-        const QSize camera = decodeCamera(bytes, jpegs[1], images, entity);
+        decodeScreen(bytes, jpegs[0], images, admitted[0], entity);
+        const QSize camera = decodeCamera(bytes, jpegs[1], images, admitted[1], entity);
         qDebug() << "Camera宽：" << camera.width() << ", 高：" << camera.height() << Qt::endl;
         qDebug() << "Camera范围：" << jpegs[1] << "长度：" << entity.cameraLength << Qt::endl;
-    } else if (jpegs.size() == 3) {
+    } else {
         qDebug() << "Feature图像数据 + Screen图像数据 + Camera图像数据" << Qt::endl;
         entity.featureLength = rangeLength(jpegs[0]);
-        entity.featureImage = takePicture(bytes, jpegs[0], images).image;
+        entity.featureImage = takePicture(bytes, jpegs[0], images, admitted[0]).image;
         qDebug() << "Feature范围：" << jpegs[0] << "长度：" << entity.featureLength << Qt::endl;
-        decodeScreen(bytes, jpegs[1], images, entity);
-        decodeCamera(bytes, jpegs[2], images, entity);
+        decodeScreen(bytes, jpegs[1], images, admitted[1], entity);
+        decodeCamera(bytes, jpegs[2], images, admitted[2], entity);
         qDebug() << "Camera范围：" << jpegs[2] << "长度：" << entity.cameraLength << Qt::endl;
     }
 }
@@ -270,7 +315,8 @@ void readShapes(const QByteArray& bytes,
         // the block holds cannot conjure up empty shapes.
         const qint64 fitting =
           qMax<qint64>(0, (payloadLength - offset) / RadiometricReader::shapeRecordSize);
-        const qint64 taken = qMin<qint64>(count, fitting);
+        const qint64 room = RadiometricReader::maximumShapes - shapes.size();
+        const qint64 taken = qMin<qint64>(qMin<qint64>(count, fitting), room);
         for (qint64 i = 0; i < taken; ++i)
             shapes.append(
               shapeFromRecord(payload, offset + i * RadiometricReader::shapeRecordSize, type));
@@ -291,7 +337,9 @@ void readTrailer(const QByteArray& bytes, const RadiometricLayout& layout, Image
             return;
         readShapes(bytes, payloadOffset, payloadLength, entity.image_drawpaths);
         const qint64 featureOffset = payloadOffset + payloadLength + regionEndTagSize;
-        if (size - featureOffset >= featureBlockSize)
+        const QByteArray featureTag(RadiometricLayout::featureTag);
+        if (size - featureOffset >= featureBlockSize &&
+            bytes.mid(int(featureOffset), tagSize) == featureTag)
             entity.details.featureShown = bytes.at(int(featureOffset + tagSize)) != 0;
     } else if (layout.trailer == RadiometricLayout::Trailer::Feature) {
         if (size - offset - tagSize >= featureBlockSize - tagSize)
@@ -323,8 +371,8 @@ bool RadiometricReader::read(const QByteArray& bytes,
         qDebug() << "图像解析失败长度为0，解析失败" << Qt::endl;
         return fail(error, QStringLiteral("no JPEG image found"));
     }
-    qDebug() << "找到图片数据个数：" << layout.jpegs.size() << Qt::endl;
-    decodeImages(bytes, layout.jpegs, images, entity);
+    qDebug() << "找到图片数据个数：" << layout.jpegCount << Qt::endl;
+    decodeImages(bytes, layout, images, entity);
 
     qDebug() << "温度数据宽高开始下标：" << layout.temperatureOffset << Qt::endl;
     if (layout.failure == Failure::TemperatureHeader) {

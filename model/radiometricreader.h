@@ -13,8 +13,16 @@ class RadiometricReader
 public:
     // A photograph is a few megabytes; larger files are refused before they are read.
     static constexpr qint64 maximumFileSize = qint64(1) << 30;
-    // Images whose header promises more pixels than this are left undecoded.
-    static constexpr qint64 maximumImagePixels = qint64(64) << 20;
+    // A header of a few bytes may promise a picture of any size, and decoding allocates the
+    // promised size. So a picture is left undecoded when its compressed bytes could not hold that
+    // many pixels (no JPEG of a real scene packs more than this many pixels into a byte), and the
+    // pictures of one photograph share one budget, which holds a 20 Mpx Camera image beside a
+    // full-screen Feature image and the Screen image. The Screen image has the first claim, then
+    // the Camera image, then the Feature image, which only repeats the others.
+    static constexpr qint64 maximumPixelsPerByte = 256;
+    static constexpr qint64 maximumPhotographPixels = qint64(48) << 20;
+    // More shapes than anyone draws on one photograph; the rest of a larger block is not taken.
+    static constexpr int maximumShapes = 4096;
     static constexpr int shapeRecordSize = 32;
 
     // Skip is for readers that want the numbers only: the JPEG decoder never runs and the QImage

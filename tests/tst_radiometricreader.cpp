@@ -208,6 +208,7 @@ private slots:
     void blend();
     void screenCrop_data();
     void screenCrop();
+    void oversizedImageIsNotDecoded_data();
     void oversizedImageIsNotDecoded();
     void skippingRunsNoDecoder();
     void skippedFrameSizes_data();
@@ -383,6 +384,7 @@ void TestRadiometricReader::jpegCounts_data()
                        << 0 << 1 << 2;
     QTest::newRow("4") << 4 << QString() << -1 << -1 << -1;
     QTest::newRow("6") << 6 << QString() << -1 << -1 << -1;
+    QTest::newRow("20000") << 20000 << QString() << -1 << -1 << -1;
 }
 
 void TestRadiometricReader::jpegCounts()
@@ -397,13 +399,18 @@ void TestRadiometricReader::jpegCounts()
     file.jpegs.clear();
     const QList<QSize> sizes{ QSize(24, 16), QSize(40, 30), QSize(56, 20),
                               QSize(8, 8),   QSize(16, 8),  QSize(8, 16) };
-    for (int i = 0; i < count; ++i)
-        file.jpegs.append(RadiometricFile::jpeg(sizes[i], QColor(30 * i, 100, 200 - 30 * i)));
+    for (int i = 0; i < count; ++i) {
+        file.jpegs.append(i < sizes.size()
+                            ? RadiometricFile::jpeg(sizes[i], QColor(30 * i, 100, 200 - 30 * i))
+                            : file.jpegs.last());
+    }
 
     LogCapture log;
     ImageEntity entity;
     QVERIFY(readBothWays(file.bytes(), entity));
-    QCOMPARE(log.linesStartingWith({ QStringLiteral("查找到一张JPG：") }).size(), count);
+    // Past the fourth only the count is told; the matrices are still found behind the last.
+    QCOMPARE(log.linesStartingWith({ QStringLiteral("查找到一张JPG：") }).size(), qMin(count, 4));
+    QCOMPARE(entity.temperatureData, file.temperatures.mid(4));
     QVERIFY(log.contains(QStringLiteral("找到图片数据个数： %1").arg(count)));
     if (!countLine.isEmpty())
         QVERIFY(log.contains(countLine));
@@ -614,24 +621,64 @@ void TestRadiometricReader::screenCrop()
     QCOMPARE(entity.screenHeight, 48);
 }
 
-void TestRadiometricReader::oversizedImageIsNotDecoded()
+namespace {
+
+// A small JPEG whose frame header is rewritten to promise another size.
+QByteArray promising(const QSize& size)
 {
-    // A JPEG whose frame header promises 9000 × 9000 pixels would ask for 324 MB.
     QByteArray jpeg = RadiometricFile::jpeg(QSize(16, 16));
     const int sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
-    QVERIFY(sof > 0);
-    const char huge[] = { char(0x23), char(0x28), char(0x23), char(0x28) };
-    jpeg.replace(sof + 5, 4, huge, 4);
+    const char promised[] = { char(size.height() >> 8),
+                              char(size.height() & 0xFF),
+                              char(size.width() >> 8),
+                              char(size.width() & 0xFF) };
+    jpeg.replace(sof + 5, 4, promised, 4);
+    return jpeg;
+}
+
+} // namespace
+
+void TestRadiometricReader::oversizedImageIsNotDecoded_data()
+{
+    QTest::addColumn<QList<QByteArray>>("jpegs");
+    QTest::addColumn<QSize>("feature");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("camera");
+
+    const QSize none(0, 0);
+    const QByteArray camera = RadiometricFile::jpeg(QSize(80, 60));
+    QTest::newRow("9000 × 9000 promised")
+      << QList<QByteArray>{ promising(QSize(9000, 9000)), camera } << none << none << QSize(80, 60);
+    QTest::newRow("3000 × 2000 promised in a few hundred bytes")
+      << QList<QByteArray>{ promising(QSize(3000, 2000)), camera } << none << none << QSize(80, 60);
+    const QByteArray huge = promising(QSize(8192, 8192));
+    QTest::newRow("three pictures of 8192 × 8192 promised")
+      << QList<QByteArray>{ huge, huge, huge } << none << none << none;
+    // What a camera with a 20 Mpx visible-light sensor writes, saved once with a full-screen
+    // snapshot in front.
+    QTest::newRow("a 20 Mpx camera picture and a 4K snapshot")
+      << QList<QByteArray>{ RadiometricFile::jpeg(QSize(3840, 2160)),
+                            RadiometricFile::jpeg(QSize(640, 480)),
+                            RadiometricFile::jpeg(QSize(5472, 3648)) }
+      << QSize(3840, 2160) << QSize(640, 480) << QSize(5472, 3648);
+}
+
+void TestRadiometricReader::oversizedImageIsNotDecoded()
+{
+    QFETCH(QList<QByteArray>, jpegs);
+    QFETCH(QSize, feature);
+    QFETCH(QSize, screen);
+    QFETCH(QSize, camera);
     RadiometricFile file;
-    file.jpegs[0] = jpeg;
+    file.jpegs = jpegs;
 
     ImageEntity entity;
     QVERIFY(readBothWays(file.bytes(), entity));
-    QVERIFY(entity.screenImage.isNull());
-    QCOMPARE(entity.screenWidth, 0);
-    QCOMPARE(entity.screenHeight, 0);
-    QCOMPARE(entity.screenLength, jpeg.size());
-    QCOMPARE(entity.cameraImage.size(), QSize(80, 60));
+    QCOMPARE(entity.featureImage.size(), feature);
+    QCOMPARE(entity.screenImage.size(), screen);
+    QCOMPARE(QSize(entity.screenWidth, entity.screenHeight), screen);
+    QCOMPARE(entity.screenLength, jpegs[jpegs.size() == 3 ? 1 : 0].size());
+    QCOMPARE(entity.cameraImage.size(), camera);
 }
 
 void TestRadiometricReader::skippingRunsNoDecoder()
@@ -761,7 +808,7 @@ void TestRadiometricReader::trailer_data()
       << shapes + RadiometricFile::featureBlock(0) << 4 << false << oneEach;
     QTest::newRow("shapes, features shown")
       << shapes + RadiometricFile::featureBlock(7) << 4 << true << oneEach;
-    QTest::newRow("shapes, any tags decide") << shapes + otherTags << 4 << false << oneEach;
+    QTest::newRow("shapes, other tags") << shapes + otherTags << 4 << true << oneEach;
     QTest::newRow("shapes, feature block cut")
       << shapes + RadiometricFile::featureBlock(0).chopped(1) << 4 << true << oneEach;
     QTest::newRow("features hidden")
@@ -807,6 +854,16 @@ void TestRadiometricReader::trailer_data()
     QByteArray two = RadiometricFile::shapePayload(
       { record(0, {}, {}, { 1, 2, 3 }, {}), record(0, {}, {}, { 4, 5, 6 }, {}) });
     two[0] = 3;
+    // More shapes than anyone draws: the first ones are taken, the counts still told as stored.
+    QList<ShapeRecord> many;
+    for (int i = 0; i < 5000; ++i)
+        many.append(record(0, {}, {}, { 1, 2, 3 }, {}));
+    QTest::newRow("more shapes than are taken")
+      << RadiometricFile::shapeBlock(many) << RadiometricReader::maximumShapes << true
+      << QStringList{ QStringLiteral("携带点个数： 5000"),
+                      QStringLiteral("携带线条个数： 0"),
+                      QStringLiteral("携带矩形个数： 0"),
+                      QStringLiteral("携带椭圆个数： 0") };
     QTest::newRow("count one more than the records")
       << RadiometricFile::shapeBlock(two.size(), two) << 2 << true
       << QStringList{ QStringLiteral("携带点个数： 3"),
