@@ -1,6 +1,5 @@
 #include "logcapture.h"
 
-#include <QMutexLocker>
 
 namespace {
 LogCapture *current = nullptr;
@@ -27,13 +26,13 @@ void LogCapture::handle(QtMsgType type, const QMessageLogContext &context, const
     }
     if (!current)
         return;
-    QMutexLocker locker(&current->mutex);
+    const std::lock_guard<std::mutex> locker(current->mutex);
     current->captured.append(message.trimmed());
 }
 
 QStringList LogCapture::lines() const
 {
-    QMutexLocker locker(&mutex);
+    const std::lock_guard<std::mutex> locker(mutex);
     return captured;
 }
 
