@@ -143,6 +143,9 @@ void ImageDrawLabel::setEntity(ImageEntity* entity)
         return;
     readout->hide();
     this->entity = entity;
+    // Nothing drawn on the previous photograph may come back, as a result or by Undo.
+    measuring.clear();
+    cleared.clear();
     if (!shapes.isEmpty()) {
         shapes.clear();
         update();
@@ -156,31 +159,54 @@ void ImageDrawLabel::setEntity(ImageEntity* entity)
 
 void ImageDrawLabel::removeLastPath()
 {
-    if (shapes.isEmpty())
+    if (!measuring.isEmpty() && measuring.last().before >= shapes.size()) {
+        measuring.removeLast();
+    } else if (!shapes.isEmpty()) {
+        shapes.removeLast();
+    } else if (!cleared.isEmpty()) {
+        shapes = cleared.takeLast();
+    } else {
         return;
-    shapes.removeLast();
+    }
     update();
 }
 
 void ImageDrawLabel::clearPaths()
 {
+    measuring.clear();
     if (shapes.isEmpty())
         return;
+    cleared.append(shapes);
     shapes.clear();
     update();
 }
 
-void ImageDrawLabel::onRegionFailed()
+void ImageDrawLabel::onRegionFailed(quint64 ticket)
 {
     qDebug() << "onRegionFailed" << Qt::endl;
+    for (int i = 0; i < measuring.size(); ++i) {
+        if (measuring.at(i).ticket == ticket) {
+            measuring.removeAt(i);
+            break;
+        }
+    }
     preview = QPainterPath();
     update();
 }
 
-void ImageDrawLabel::onRegionSucceed(ImageDrawPath shape)
+void ImageDrawLabel::onRegionSucceed(quint64 ticket, const ImageDrawPath& shape)
 {
     qDebug() << "onRegionSucceed" << Qt::endl;
-    shapes.append(shape);
+    for (int i = 0; i < measuring.size(); ++i) {
+        if (measuring.at(i).ticket != ticket)
+            continue;
+        // The list may have been shortened from outside since the shape was drawn.
+        shapes.insert(qMin(measuring.at(i).before, shapes.size()), shape);
+        measuring.removeAt(i);
+        for (int later = i; later < measuring.size(); ++later)
+            ++measuring[later].before;
+        break;
+    }
     preview = QPainterPath();
     update();
 }
@@ -257,7 +283,10 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
         const double length = std::sqrt(double(d.x()) * d.x() + double(d.y()) * d.y());
         const double ratio = length / labelWidth;
         qDebug() << "length = " << length << ",百分比：" << ratio << Qt::endl;
-        if (ratio < minimumDragRatio) {
+        // A rectangle or oval flat in either direction has next to no area to measure.
+        const bool flat = mode != Line && (qAbs(d.x()) < minimumDragRatio * labelWidth ||
+                                           qAbs(d.y()) < minimumDragRatio * labelWidth);
+        if (ratio < minimumDragRatio || flat) {
             qDebug() << "放弃拾取选区" << Qt::endl;
             update();
             emit shapeDiscarded();
@@ -273,10 +302,17 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
     ImageRegionThread* thread = ImageRegionThread::create(entity, shape, labelWidth, labelHeight);
     if (!thread)
         return;
-    connect(thread, &ImageRegionThread::regionFailed, this, &ImageDrawLabel::onRegionFailed);
-    connect(thread, &ImageRegionThread::regionSucceed, this, &ImageDrawLabel::onRegionSucceed);
-    if (!thread->launch())
+    const quint64 ticket = ++lastTicket;
+    connect(
+      thread, &ImageRegionThread::regionFailed, this, [this, ticket] { onRegionFailed(ticket); });
+    connect(thread, &ImageRegionThread::regionSucceed, this, [this, ticket](ImageDrawPath shape) {
+        onRegionSucceed(ticket, shape);
+    });
+    if (!thread->launch()) {
         delete thread;
+        return;
+    }
+    measuring.append({ ticket, shapes.size() });
 }
 
 void ImageDrawLabel::paintEvent(QPaintEvent*)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QVector>
 
 class ImageEntity;
 class PointerReadout;
@@ -40,8 +41,11 @@ public:
     void setImage(const QImage& image);
     void refitImage();
     void setEntity(ImageEntity* entity);
+    // Undoes the newest shape, measured or still being measured; on a surface with no shape
+    // it brings back what the latest Clear of this photograph not yet undone took away.
     void removeLastPath();
     void clearPaths();
+    // The measured shapes in the order they were drawn.
     QList<ImageDrawPath>& pathList() { return shapes; }
     const QPixmap& shownPixmap() const { return picture; }
     // A press with a tool has been made and not yet released.
@@ -62,10 +66,6 @@ signals:
     // A drag ended in a shape too small to measure; nothing was added.
     void shapeDiscarded();
 
-public slots:
-    void onRegionFailed();
-    void onRegionSucceed(ImageDrawPath shape);
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -74,6 +74,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A drawn shape whose statistics have not come back. It belongs after the first `before`
+    // listed shapes; the ticket tells its thread's result from the others.
+    struct Measurement
+    {
+        quint64 ticket;
+        int before;
+    };
+
+    void onRegionFailed(quint64 ticket);
+    void onRegionSucceed(quint64 ticket, const ImageDrawPath& shape);
     void showReadout(const QPoint& pointer);
     // Only the picture's size is needed, so a resize does not copy the shown pixmap.
     void fitToImage(const QSize& image);
@@ -83,6 +93,12 @@ private:
     int fittedHeight = -1;
     int mode = None;
     QList<ImageDrawPath> shapes;
+    // In drawing order. Clear, Undo and a new photograph take entries away, so that a result
+    // that finds no entry is dropped.
+    QVector<Measurement> measuring;
+    quint64 lastTicket = 0;
+    // What each Clear of this photograph took away, the newest last.
+    QList<QList<ImageDrawPath>> cleared;
     QPoint pressPoint;
     QPoint releasePoint;
     QPainterPath preview;

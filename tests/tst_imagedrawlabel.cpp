@@ -159,6 +159,53 @@ enum class Action
     FeatureSwitch,
 };
 
+// What takes away a shape still being measured.
+enum class TakeAway
+{
+    Clear,
+    NewPhotograph,
+    Undo,
+};
+
+QList<int> kindsOf(const QList<ImageDrawPath>& shapes)
+{
+    QList<int> kinds;
+    for (const ImageDrawPath& shape : shapes)
+        kinds.append(shape.type);
+    return kinds;
+}
+
+// Holds the first result that reaches the surface until a second has been delivered, so that
+// the two are taken in in the opposite order of their finishing.
+class ResultHolder : public QObject
+{
+public:
+    explicit ResultHolder(ImageDrawLabel* label)
+      : label(label)
+    {
+        label->installEventFilter(this);
+    }
+    int results = 0;
+    // The kinds listed once the second result was in and the first still held.
+    QList<int> listedWhileHolding;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MetaCall)
+            return false;
+        if (++results == 1) {
+            if (!QTest::qWaitFor([this] { return results >= 2; }, 5000))
+                qWarning("no second result arrived while the first was held");
+            listedWhileHolding = kindsOf(label->pathList());
+        }
+        return false;
+    }
+
+private:
+    ImageDrawLabel* label;
+};
+
 // A photograph whose feature markers and shapes of every kind reach all four borders, painted
 // in a font of its own.
 struct AnnotatedScene
@@ -208,6 +255,7 @@ struct AnnotatedScene
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(TakeAway)
 
 class TestImageDrawLabel : public QObject
 {
@@ -226,6 +274,11 @@ private slots:
     void pointToolMeasuresTheReleasePixel();
     void failedMeasurementAddsNothing();
     void resultsAreAppended();
+    void resultsKeepTheDrawingOrder();
+    void resultsOfShapesTakenAwayAreDropped_data();
+    void resultsOfShapesTakenAwayAreDropped();
+    void clearCanBeUndone_data();
+    void clearCanBeUndone();
     void repaints_data();
     void repaints();
     void setEntity_data();
@@ -312,10 +365,16 @@ void TestImageDrawLabel::shortDragsAreAbandoned_data()
       << 1 << QPoint(100, 100) << QPoint(100, 114) << false;
     QTest::newRow("rectangle with a diagonal of 14.2")
       << 2 << QPoint(100, 100) << QPoint(109, 111) << false;
-    QTest::newRow("rectangle with a diagonal of 15")
-      << 2 << QPoint(100, 100) << QPoint(109, 112) << true;
-    QTest::newRow("oval with a diagonal of 15")
-      << 3 << QPoint(200, 200) << QPoint(212, 209) << true;
+    QTest::newRow("rectangle with a diagonal of 15 but sides of 9 and 12")
+      << 2 << QPoint(100, 100) << QPoint(109, 112) << false;
+    QTest::newRow("oval with a diagonal of 15 but sides of 12 and 9")
+      << 3 << QPoint(200, 200) << QPoint(212, 209) << false;
+    QTest::newRow("rectangle of 15 x 15") << 2 << QPoint(100, 100) << QPoint(115, 115) << true;
+    QTest::newRow("flat rectangle of 200 x 0")
+      << 2 << QPoint(100, 100) << QPoint(300, 100) << false;
+    QTest::newRow("oval of 14 x 200 dragged up: the narrow side counts")
+      << 3 << QPoint(114, 300) << QPoint(100, 100) << false;
+    QTest::newRow("flat line of 200 x 0") << 1 << QPoint(100, 100) << QPoint(300, 100) << true;
     QTest::newRow("line pressed and released on one spot")
       << 1 << QPoint(50, 50) << QPoint(50, 50) << false;
     QTest::newRow("point pressed and released on one spot")
@@ -333,9 +392,11 @@ void TestImageDrawLabel::shortDragsAreAbandoned()
     QCOMPARE(surface.label->width(), 500);
     surface.label->setEntity(&photo);
     LogCapture log;
+    QSignalSpy discarded(surface.label, &ImageDrawLabel::shapeDiscarded);
     surface.drag(tool, press, release);
     const QString abandoned = QStringLiteral("放弃拾取选区");
     QCOMPARE(log.contains(abandoned), !accepted);
+    QCOMPARE(discarded.count(), accepted ? 0 : 1);
     QCOMPARE(log.linesStartingWith({ QStringLiteral("length =") }).size(), tool == 0 ? 0 : 1);
     if (!accepted) {
         QTest::qWait(100);
@@ -449,10 +510,121 @@ void TestImageDrawLabel::resultsAreAppended()
     surface.drag(2, QPoint(10, 10), QPoint(200, 200));
     surface.drag(0, QPoint(30, 30), QPoint(30, 30));
     QTRY_COMPARE(surface.label->pathList().size(), 3);
-    QCOMPARE(surface.label->pathList().first().type, 1);
-    QList<int> kinds{ surface.label->pathList().at(1).type, surface.label->pathList().at(2).type };
-    std::sort(kinds.begin(), kinds.end());
-    QCOMPARE(kinds, (QList<int>{ 0, 2 }));
+    QCOMPARE(kindsOf(surface.label->pathList()), (QList<int>{ 1, 2, 0 }));
+}
+
+void TestImageDrawLabel::resultsKeepTheDrawingOrder()
+{
+    ImageEntity photo = MeasureScene::landscape(160, 120, 19, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    ImageDrawLabel* label = surface.label;
+    label->setEntity(&photo);
+    ResultHolder holder(label);
+    // The point's result is queued before the oval's thread starts, since the event loop does
+    // not run in between; then it is held back until the oval's result has been taken in.
+    surface.drag(0, QPoint(30, 30), QPoint(30, 30));
+    QThread::msleep(300);
+    surface.drag(3, QPoint(0, 0), QPoint(500, 375));
+    QTRY_COMPARE(holder.results, 2);
+    QCOMPARE(holder.listedWhileHolding, QList<int>{ 3 });
+    QCOMPARE(kindsOf(label->pathList()), (QList<int>{ 0, 3 }));
+    label->removeLastPath();
+    QCOMPARE(kindsOf(label->pathList()), QList<int>{ 0 });
+}
+
+void TestImageDrawLabel::resultsOfShapesTakenAwayAreDropped_data()
+{
+    QTest::addColumn<TakeAway>("action");
+    QTest::addColumn<QList<int>>("expected");
+
+    // The photograph holds a rectangle; the line drawn on it is still being measured.
+    QTest::newRow("clear") << TakeAway::Clear << QList<int>{};
+    QTest::newRow("a new photograph with an oval") << TakeAway::NewPhotograph << QList<int>{ 3 };
+    QTest::newRow("undo takes the line, not the rectangle") << TakeAway::Undo << QList<int>{ 2 };
+}
+
+void TestImageDrawLabel::resultsOfShapesTakenAwayAreDropped()
+{
+    QFETCH(TakeAway, action);
+    QFETCH(QList<int>, expected);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 20, QSize(500, 375));
+    photo.image_drawpaths.append(shapeOf(2, QPointF(0.1, 0.1), QPointF(0.3, 0.3)));
+    ImageEntity next = MeasureScene::landscape(160, 120, 21, QSize(500, 375));
+    next.image_drawpaths.append(shapeOf(3, QPointF(0.5, 0.5), QPointF(0.7, 0.7)));
+    Surface surface(QSize(500, 375));
+    ImageDrawLabel* label = surface.label;
+    label->setEntity(&photo);
+    LogCapture log;
+    surface.drag(1, QPoint(20, 300), QPoint(400, 40));
+    // Results come through the event loop, which has not run since the release.
+    QVERIFY2(label->pathList().size() == 1, "the line's result came before it was taken away");
+    switch (action) {
+        case TakeAway::Clear:
+            label->clearPaths();
+            break;
+        case TakeAway::NewPhotograph:
+            label->setEntity(&next);
+            break;
+        case TakeAway::Undo:
+            label->removeLastPath();
+            break;
+    }
+    QTRY_VERIFY(log.contains(QStringLiteral("onRegionSucceed")));
+    QCOMPARE(kindsOf(label->pathList()), expected);
+}
+
+void TestImageDrawLabel::clearCanBeUndone_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QList<int>>("expected");
+
+    // C clear, U undo, D draw a line and wait for it, N open a photograph without shapes. The
+    // photograph opened first holds a rectangle and an oval.
+    QTest::newRow("undo brings back every shape cleared")
+      << QStringLiteral("CU") << QList<int>{ 2, 3 };
+    QTest::newRow("the next undo removes the newest as before")
+      << QStringLiteral("CUU") << QList<int>{ 2 };
+    QTest::newRow("a second clear of nothing keeps what the first took")
+      << QStringLiteral("CCU") << QList<int>{ 2, 3 };
+    QTest::newRow("a shape drawn after the clear is undone first")
+      << QStringLiteral("CDU") << QList<int>{};
+    QTest::newRow("then the cleared ones come back")
+      << QStringLiteral("CDUU") << QList<int>{ 2, 3 };
+    QTest::newRow("each clear comes back in turn") << QStringLiteral("CDCU") << QList<int>{ 1 };
+    QTest::newRow("down to the first") << QStringLiteral("CDCUUU") << QList<int>{ 2, 3 };
+    QTest::newRow("a new photograph leaves nothing to bring back")
+      << QStringLiteral("CNU") << QList<int>{};
+    QTest::newRow("without a clear undo stops at nothing") << QStringLiteral("UUU") << QList<int>{};
+}
+
+void TestImageDrawLabel::clearCanBeUndone()
+{
+    QFETCH(QString, steps);
+    QFETCH(QList<int>, expected);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 22, QSize(500, 375));
+    photo.image_drawpaths << shapeOf(2, QPointF(0.1, 0.1), QPointF(0.3, 0.3))
+                          << shapeOf(3, QPointF(0.5, 0.5), QPointF(0.7, 0.7));
+    ImageEntity empty = MeasureScene::landscape(160, 120, 23, QSize(500, 375));
+    Surface surface(QSize(500, 375));
+    ImageDrawLabel* label = surface.label;
+    label->setEntity(&photo);
+    for (const QChar step : steps) {
+        if (step == QLatin1Char('C')) {
+            label->clearPaths();
+        } else if (step == QLatin1Char('U')) {
+            label->removeLastPath();
+        } else if (step == QLatin1Char('N')) {
+            label->setEntity(&empty);
+        } else {
+            const int before = label->pathList().size();
+            surface.drag(1, QPoint(20, 300), QPoint(400, 40));
+            QTRY_COMPARE(label->pathList().size(), before + 1);
+        }
+    }
+    QCOMPARE(kindsOf(label->pathList()), expected);
+    // What comes back is the shapes as they were, not copies rebuilt from their kinds.
+    if (expected == QList<int>{ 2, 3 })
+        QCOMPARE(label->pathList().at(1).points[0].x, 0.5f);
 }
 
 void TestImageDrawLabel::repaints_data()
@@ -618,16 +790,20 @@ void TestImageDrawLabel::featureMarkers_data()
 {
     QTest::addColumn<bool>("withPhotograph");
     QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("screenKnown");
 
-    QTest::newRow("shown") << true << true;
-    QTest::newRow("switched off") << true << false;
-    QTest::newRow("before any photograph") << false << true;
+    QTest::newRow("shown") << true << true << true;
+    QTest::newRow("switched off") << true << false << true;
+    QTest::newRow("before any photograph") << false << true << true;
+    // The hottest and coldest points are given in the Screen image's pixels.
+    QTest::newRow("without a Screen size only the centre") << true << true << false;
 }
 
 void TestImageDrawLabel::featureMarkers()
 {
     QFETCH(bool, withPhotograph);
     QFETCH(bool, visible);
+    QFETCH(bool, screenKnown);
     // The Screen image is twice the label, so the markers sit at half its coordinates.
     ImageEntity photo = MeasureScene::uniform(160, 120, 250);
     photo.screenWidth = 1280;
@@ -638,12 +814,15 @@ void TestImageDrawLabel::featureMarkers()
     photo.details.feature.minPoint.y = 200;
     photo.details.feature.centrePoint.x = 0;
     photo.details.feature.centrePoint.y = 0;
+    if (!screenKnown)
+        photo.screenWidth = photo.screenHeight = 0;
     Surface surface(QSize(640, 480));
     if (withPhotograph)
         surface.label->setEntity(&photo);
     surface.label->setFeatureVisible(visible);
     const QImage shot = surface.shot();
     const bool shown = withPhotograph && visible;
+    const bool extremesShown = shown && screenKnown;
 
     QString failure = checkPixels(shot, armPixels(320, 240), shown ? white : background);
     QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("centre: ") + failure));
@@ -657,10 +836,23 @@ void TestImageDrawLabel::featureMarkers()
           qPrintable(
             QStringLiteral("centre dot (%1, %2) is %3").arg(p.x()).arg(p.y()).arg(rgb(color))));
     }
-    failure = checkPixels(shot, armPixels(100, 100), shown ? red : background);
+    failure = checkPixels(shot, armPixels(100, 100), extremesShown ? red : background);
     QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("hottest: ") + failure));
-    failure = checkPixels(shot, armPixels(540, 100), shown ? green : background);
+    failure = checkPixels(shot, armPixels(540, 100), extremesShown ? green : background);
     QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("coldest: ") + failure));
+    if (shown && !screenKnown) {
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                const QRgb color = shot.pixel(x, y);
+                const bool redOrGreen =
+                  qBlue(color) < 80 && qAbs(qRed(color) - qGreen(color)) > 150;
+                QVERIFY2(
+                  !redOrGreen,
+                  qPrintable(
+                    QStringLiteral("a hottest or coldest marker at (%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
     // Feature markers carry a dot, not a cross.
     failure = checkPixels(shot, { QPoint(316, 240), QPoint(96, 100) }, background);
     QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("no cross: ") + failure));
