@@ -37,21 +37,25 @@ test-sanitize:
 
 THREAD_TESTS = tst_widget tst_blendscheduler tst_imageblendthread tst_parseimagethread \
 	tst_imageregionthread tst_imagedrawlabel tst_imagesavethread
+THREAD_TEST_PATTERN = '^($(subst $(eval) ,|,$(THREAD_TESTS)))$$'
 
 test-debug:
 	cmake -S . -B build-debug -DCMAKE_BUILD_TYPE=Debug -DKORVEX_BENCH=OFF
 	cmake --build build-debug -j $(JOBS) --target $(THREAD_TESTS)
 	ctest --test-dir build-debug --output-on-failure -j $(JOBS) --repeat until-fail:3 \
-		-R '^($(subst $(eval) ,|,$(THREAD_TESTS)))$$'
+		-R $(THREAD_TEST_PATTERN)
 
-THREAD_TEST_PATTERN = '^($(subst $(eval) ,|,$(THREAD_TESTS)))$$'
-
+# Qt is not built with the sanitizer, and its QMutex and QSemaphore wait on futexes the sanitizer
+# cannot see, so what Qt's own code copies, allocates and frees under them (posted events, the
+# thread pool of its image scaling, a finished QThread's wait condition) would be reported as
+# races. Those reports are left out; every access that this program's own code makes is checked.
+THREAD_SANITIZER_OPTIONS = TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1
 test-thread:
 	cmake -S . -B build-thread -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEX_THREAD_SANITIZE=ON \
 		-DKORVEX_BENCH=OFF
 	cmake --build build-thread -j $(JOBS) --target $(THREAD_TESTS)
-	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tools/tsan.supp \
-		ctest --test-dir build-thread --output-on-failure -j $(JOBS) -R $(THREAD_TEST_PATTERN)
+	$(THREAD_SANITIZER_OPTIONS) ctest --test-dir build-thread --output-on-failure -j $(JOBS) \
+		-R $(THREAD_TEST_PATTERN)
 
 FUZZERS = fuzz_radiometricreader fuzz_imagesave
 # libFuzzer counts the sanitizer's quarantine of freed blocks in the process's memory; at its
