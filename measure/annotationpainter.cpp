@@ -6,6 +6,18 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Space between a marker frame and its label, and between labels moved out of each other's way.
+constexpr int labelGap = 5;
+// Rings of positions tried around a crowded marker before its label gives up and overlaps.
+constexpr int labelRings = 4;
+
+} // namespace
+
 AnnotationPainter::AnnotationPainter(const ImageEntity& photograph,
                                      const QList<ImageDrawPath>& shapes,
                                      const QSize& target,
@@ -28,8 +40,9 @@ void AnnotationPainter::paint(QPainter& painter, const QPainterPath& outline) co
 {
     painter.save();
     preparePainter(painter);
+    QVector<QRect> taken;
     if (featureShown)
-        drawFeatureMarkers(painter);
+        drawFeatureMarkers(painter, taken);
     if (outline.length() > 0) {
         const QPen previous = painter.pen();
         QPen pen = previous;
@@ -44,7 +57,7 @@ void AnnotationPainter::paint(QPainter& painter, const QPainterPath& outline) co
             QPen pen = painter.pen();
             pen.setColor(Qt::green);
             painter.setPen(pen);
-            drawShape(painter, shape);
+            drawShape(painter, shape, taken);
         }
         painter.setPen(saved);
     }
@@ -66,7 +79,7 @@ void AnnotationPainter::preparePainter(QPainter& painter) const
     painter.setFont(enlarged);
 }
 
-void AnnotationPainter::drawFeatureMarkers(QPainter& painter) const
+void AnnotationPainter::drawFeatureMarkers(QPainter& painter, QVector<QRect>& taken) const
 {
     const ImageFeature& feature = photograph.details.feature;
     // Without a decoded Screen image there is no space the feature points can be placed in.
@@ -78,22 +91,26 @@ void AnnotationPainter::drawFeatureMarkers(QPainter& painter) const
                                   feature.maxPoint.y / screenHeight,
                                   feature.maxPoint.temperature,
                                   0),
-                        HighestMarker);
+                        HighestMarker,
+                        taken);
         drawMarkedPoint(painter,
                         PathPoint(feature.minPoint.x / screenWidth,
                                   feature.minPoint.y / screenHeight,
                                   feature.minPoint.temperature,
                                   0),
-                        LowestMarker);
+                        LowestMarker,
+                        taken);
     }
     drawMarkedPoint(
-      painter, PathPoint(0.5f, 0.5f, feature.centrePoint.temperature, 0), CentreMarker);
+      painter, PathPoint(0.5f, 0.5f, feature.centrePoint.temperature, 0), CentreMarker, taken);
 }
 
-void AnnotationPainter::drawShape(QPainter& painter, const ImageDrawPath& shape) const
+void AnnotationPainter::drawShape(QPainter& painter,
+                                  const ImageDrawPath& shape,
+                                  QVector<QRect>& taken) const
 {
     if (shape.type == 0) {
-        drawMarkedPoint(painter, shape.points[3], PointMarker);
+        drawMarkedPoint(painter, shape.points[3], PointMarker, taken);
         return;
     }
     const QPoint a(int(width * shape.points[0].x), int(height * shape.points[0].y));
@@ -110,11 +127,14 @@ void AnnotationPainter::drawShape(QPainter& painter, const ImageDrawPath& shape)
             path.addEllipse(r);
     }
     painter.drawPath(path);
-    drawMarkedPoint(painter, shape.points[3], MaximumMarker);
-    drawMarkedPoint(painter, shape.points[4], MinimumMarker);
+    drawMarkedPoint(painter, shape.points[3], MaximumMarker, taken);
+    drawMarkedPoint(painter, shape.points[4], MinimumMarker, taken);
 }
 
-void AnnotationPainter::drawMarkedPoint(QPainter& painter, const PathPoint& point, int kind) const
+void AnnotationPainter::drawMarkedPoint(QPainter& painter,
+                                        const PathPoint& point,
+                                        int kind,
+                                        QVector<QRect>& taken) const
 {
     QPen pen = painter.pen();
     switch (kind) {
@@ -136,11 +156,11 @@ void AnnotationPainter::drawMarkedPoint(QPainter& painter, const PathPoint& poin
             break;
     }
     painter.setPen(pen);
-    drawMarker(painter, point, kind);
-    drawValueLabel(painter, point);
+    const QPointF frameCentre = drawMarker(painter, point, kind);
+    drawValueLabel(painter, point, frameCentre, taken);
 }
 
-void AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point, int kind) const
+QPointF AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point, int kind) const
 {
     const int cx = int(width * point.x);
     const int cy = int(height * point.y);
@@ -149,10 +169,13 @@ void AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point, in
     const double s = markerSize;
     const double h = s * 0.5;
     const double arm = s / 3;
-    const int a = int(fcx - h);
-    const int c = int(fcx + h);
-    const int b = int(fcy - h);
-    const int e = int(fcy + h);
+    // The centre mark stays on the reading; only the frame moves in from the border.
+    const QPoint shift =
+      frameShift(QPoint(cx, cy), markerSize, painter.pen().widthF(), QSize(width, height));
+    const int a = int(fcx - h) + shift.x();
+    const int c = int(fcx + h) + shift.x();
+    const int b = int(fcy - h) + shift.y();
+    const int e = int(fcy + h) + shift.y();
     const QLine arms[] = {
         QLine(a, b, int(a + arm), b), QLine(a, b, a, int(b + arm)), QLine(c, b, int(c - arm), b),
         QLine(c, b, c, int(b + arm)), QLine(a, e, a, int(e - arm)), QLine(a, e, int(a + arm), e),
@@ -165,33 +188,109 @@ void AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point, in
         painter.setBrush(Qt::SolidPattern);
         painter.drawEllipse(QRect(QPoint(cx - 1, cy - 1), QPoint(cx, cy)));
         painter.setBrush(previous);
-        return;
+    } else {
+        painter.drawLine(QLine(int(fcx - s / 6), cy, int(fcx + s / 6), cy));
+        painter.drawLine(QLine(cx, int(fcy - s / 6), cx, int(fcy + s / 6)));
     }
-    painter.drawLine(QLine(int(fcx - s / 6), cy, int(fcx + s / 6), cy));
-    painter.drawLine(QLine(cx, int(fcy - s / 6), cx, int(fcy + s / 6)));
+    return QPointF(fcx + shift.x(), fcy + shift.y());
 }
 
-void AnnotationPainter::drawValueLabel(QPainter& painter, const PathPoint& point) const
+void AnnotationPainter::drawValueLabel(QPainter& painter,
+                                       const PathPoint& point,
+                                       const QPointF& frameCentre,
+                                       QVector<QRect>& taken) const
 {
     const QString text = ImageEntity::temperatureText(point.value, point.unit, unit);
     // The painter's font is already resolved for its device, so these are the device's metrics.
     const QFontMetrics metrics(painter.font());
-    const int w = metrics.horizontalAdvance(text);
-    const int hx = metrics.height();
-    const double fcx = int(width * point.x);
-    const double fcy = int(height * point.y);
-    const double s = markerSize;
-    int x = int(fcx - w * 0.5);
-    if (x < 0)
-        x = 0;
-    if (x + w > width)
-        x = width - w;
-    int y = int(fcy + s * 0.5 + 5);
-    if (y + hx > height)
-        y = int(fcy - s * 0.5 - hx - 5);
-    const QRectF box(x, y, w, hx);
+    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    const QRect placed = placeLabel(frameCentre, markerSize, size, QSize(width, height), taken);
+    taken.append(placed);
+    const QRectF box(placed);
     fillLabelBackground(painter, box);
     painter.drawText(box, Qt::AlignCenter, text);
+}
+
+QRect AnnotationPainter::placeLabel(const QPointF& centre,
+                                    int markerSize,
+                                    const QSize& text,
+                                    const QSize& surface,
+                                    const QVector<QRect>& taken)
+{
+    const int w = text.width();
+    const int hx = text.height();
+    const double h = markerSize * 0.5;
+    const QRect bounds(QPoint(0, 0), surface);
+    // A label moved onto its own frame would hide the mark it reads out.
+    const QRect frame(QPoint(int(centre.x() - h), int(centre.y() - h)),
+                      QPoint(int(centre.x() + h), int(centre.y() + h)));
+    const auto isFree = [&](const QRect& box) {
+        return bounds.contains(box) && !box.intersects(frame) &&
+               std::none_of(taken.begin(), taken.end(), [&box](const QRect& other) {
+                   return other.intersects(box);
+               });
+    };
+
+    int x = int(centre.x() - w * 0.5);
+    if (x < 0)
+        x = 0;
+    if (x + w > surface.width())
+        x = surface.width() - w;
+    const int below = int(centre.y() + h + labelGap);
+    const int above = int(centre.y() - h - hx - labelGap);
+    const QRect first(x, below + hx > surface.height() ? above : below, w, hx);
+    if (isFree(first))
+        return first;
+
+    const auto inside = [&](int left, int top) {
+        return QRect(qBound(0, left, qMax(0, surface.width() - w)),
+                     qBound(0, top, qMax(0, surface.height() - hx)),
+                     w,
+                     hx);
+    };
+    const int left = int(centre.x() - h - labelGap - w);
+    const int right = int(centre.x() + h + labelGap);
+    const int middle = int(centre.y() - hx * 0.5);
+    QVector<QRect> candidates;
+    for (int ring = 0; ring < labelRings; ++ring) {
+        const int down = ring * (hx + labelGap);
+        const int across = ring * (w + labelGap);
+        candidates << inside(x, above - down) << inside(x, below + down)
+                   << inside(left - across, middle) << inside(right + across, middle);
+    }
+    const auto distance = [&centre](const QRect& box) {
+        const QPointF d = QRectF(box).center() - centre;
+        return std::hypot(d.x(), d.y());
+    };
+    std::stable_sort(candidates.begin(), candidates.end(), [&](const QRect& p, const QRect& q) {
+        return distance(p) < distance(q);
+    });
+    const auto free = std::find_if(candidates.begin(), candidates.end(), isFree);
+    if (free != candidates.end())
+        return *free;
+    return bounds.contains(first) ? first : inside(first.x(), first.y());
+}
+
+QPoint AnnotationPainter::frameShift(const QPoint& point,
+                                     int markerSize,
+                                     double penWidth,
+                                     const QSize& surface)
+{
+    // A line's pen reaches half its width beyond the line on either side.
+    const int margin = int(std::ceil(penWidth * 0.5));
+    const double h = markerSize * 0.5;
+    const auto along = [&](int centre, int extent) {
+        const int low = int(centre - h);
+        const int high = int(centre + h);
+        if (high - low + 2 * margin > extent)
+            return 0;
+        if (low < margin)
+            return margin - low;
+        if (high > extent - margin)
+            return extent - margin - high;
+        return 0;
+    };
+    return QPoint(along(point.x(), surface.width()), along(point.y(), surface.height()));
 }
 
 void AnnotationPainter::fillLabelBackground(QPainter& painter, const QRectF& rect) const

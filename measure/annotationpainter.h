@@ -6,9 +6,11 @@
 #include <QList>
 #include <QPainterPath>
 #include <QSize>
+#include <QVector>
 
 class ImageEntity;
 class QPainter;
+class QRect;
 class QRectF;
 
 // Paints a photograph's feature markers and measured shapes over a picture already drawn, on any
@@ -31,6 +33,23 @@ public:
     // markers and the shapes, where the window has always drawn it.
     void paint(QPainter& painter, const QPainterPath& outline = QPainterPath()) const;
 
+    // Where a value label of the given size goes beside the marker frame centred on centre:
+    // below the frame, or above it where below leaves the surface. When that box leaves the
+    // surface or overlaps a box already taken, the nearest free box of those above, below, left
+    // and right of the frame, held inside the surface but off the frame, further out when those
+    // are taken too; the first box, held inside, when none is free.
+    static QRect placeLabel(const QPointF& centre,
+                            int markerSize,
+                            const QSize& text,
+                            const QSize& surface,
+                            const QVector<QRect>& taken);
+    // How far a marker frame around point has to move to be drawn whole inside the surface with
+    // a pen of the given width; nothing where it already is, or where the surface is too small.
+    static QPoint frameShift(const QPoint& point,
+                             int markerSize,
+                             double penWidth,
+                             const QSize& surface);
+
 private:
     enum MarkerKind
     {
@@ -43,11 +62,19 @@ private:
     };
 
     void preparePainter(QPainter& painter) const;
-    void drawFeatureMarkers(QPainter& painter) const;
-    void drawShape(QPainter& painter, const ImageDrawPath& shape) const;
-    void drawMarkedPoint(QPainter& painter, const PathPoint& point, int kind) const;
-    void drawMarker(QPainter& painter, const PathPoint& point, int kind) const;
-    void drawValueLabel(QPainter& painter, const PathPoint& point) const;
+    // Labels are placed clear of the ones painted before them, whose boxes gather in taken.
+    void drawFeatureMarkers(QPainter& painter, QVector<QRect>& taken) const;
+    void drawShape(QPainter& painter, const ImageDrawPath& shape, QVector<QRect>& taken) const;
+    void drawMarkedPoint(QPainter& painter,
+                         const PathPoint& point,
+                         int kind,
+                         QVector<QRect>& taken) const;
+    // Returns the centre of the frame drawn, which the label is placed beside.
+    QPointF drawMarker(QPainter& painter, const PathPoint& point, int kind) const;
+    void drawValueLabel(QPainter& painter,
+                        const PathPoint& point,
+                        const QPointF& frameCentre,
+                        QVector<QRect>& taken) const;
     void fillLabelBackground(QPainter& painter, const QRectF& rect) const;
 
     const ImageEntity& photograph;
