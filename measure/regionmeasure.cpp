@@ -135,8 +135,6 @@ RegionMeasure::RegionMeasure(const ImageEntity& photo, int labelWidth, int label
   , matrixWidth(photo.temperatureWidth)
   , matrixHeight(photo.temperatureHeight)
 {
-    if (matrixWidth > 0 && matrixHeight > 0)
-        readings.fill(std::numeric_limits<float>::quiet_NaN(), matrixWidth * matrixHeight);
     if (labelWidth > 0 && labelHeight > 0) {
         columnCells.resize(labelWidth + 1);
         for (int x = 0; x <= labelWidth; ++x)
@@ -159,11 +157,72 @@ QPoint RegionMeasure::cellOf(int px, int py) const
       px, py, labelWidth, labelHeight, matrixWidth, matrixHeight);
 }
 
+namespace {
+
+// Gives every matrix cell that one of the label pixels from first to last falls on a place,
+// counting from the cell of the first pixel. Where every cell of that span gets one, the place
+// is the cell's offset and no table is kept.
+void placeCells(const QVector<int>& cellOfPixel,
+                int first,
+                int last,
+                int cellCount,
+                int& firstCell,
+                int& span,
+                int& count,
+                std::vector<int>& places)
+{
+    firstCell = qBound(0, cellOfPixel[first], cellCount - 1);
+    span = qBound(0, cellOfPixel[last], cellCount - 1) - firstCell + 1;
+    places.assign(size_t(span), -1);
+    count = 0;
+    for (int pixel = first; pixel <= last; ++pixel) {
+        const int cell = cellOfPixel[pixel];
+        if (cell < 0 || cell >= cellCount)
+            continue;
+        int& place = places[size_t(cell - firstCell)];
+        if (place < 0)
+            place = count++;
+    }
+    if (count == span)
+        places.clear();
+}
+
+} // namespace
+
+void RegionMeasure::prepareReadings(const QRectF& bounds)
+{
+    // A pixel past the box on each side: the walk rounds points of the outline to pixels.
+    const int left = qBound(0, int(std::floor(bounds.left())) - 1, labelWidth);
+    const int right = qBound(0, int(std::ceil(bounds.right())) + 1, labelWidth);
+    const int top = qBound(0, int(std::floor(bounds.top())) - 1, labelHeight);
+    const int bottom = qBound(0, int(std::ceil(bounds.bottom())) + 1, labelHeight);
+    int rows = 0;
+    placeCells(columnCells,
+               left,
+               right,
+               matrixWidth,
+               firstCachedColumn,
+               cachedColumnSpan,
+               cacheWidth,
+               cachedColumns);
+    placeCells(
+      rowCells, top, bottom, matrixHeight, firstCachedRow, cachedRowSpan, rows, cachedRows);
+    readings.assign(size_t(cacheWidth) * size_t(rows), std::numeric_limits<float>::quiet_NaN());
+}
+
 float RegionMeasure::reading(const QPoint& cell) const
 {
-    if (cell.x() < 0 || cell.y() < 0 || cell.x() >= matrixWidth || cell.y() >= matrixHeight)
+    int column = cell.x() - firstCachedColumn;
+    int row = cell.y() - firstCachedRow;
+    if (column < 0 || row < 0 || column >= cachedColumnSpan || row >= cachedRowSpan)
         return photo.temperatureAt(cell.x(), cell.y());
-    float& value = readings[cell.y() * matrixWidth + cell.x()];
+    if (!cachedColumns.empty())
+        column = cachedColumns[size_t(column)];
+    if (!cachedRows.empty())
+        row = cachedRows[size_t(row)];
+    if (column < 0 || row < 0)
+        return photo.temperatureAt(cell.x(), cell.y());
+    float& value = readings[size_t(row) * size_t(cacheWidth) + size_t(column)];
     if (std::isnan(value))
         value = photo.temperatureAt(cell.x(), cell.y());
     return value;
@@ -364,6 +423,7 @@ bool RegionMeasure::measure(ImageDrawPath& shape)
     if (labelWidth <= 0 || labelHeight <= 0)
         return false;
     const QPainterPath path = outline(shape);
+    prepareReadings(path.controlPointRect());
     Extremes extremes;
     if (shape.type != 1) {
         takeFeatures(path, extremes);

@@ -90,6 +90,7 @@ public:
     static constexpr double walkStep = 0.1;
 
 private:
+    void prepareReadings(const QRectF& bounds);
     float reading(const QPoint& cell) const;
     void scanArea(const QPainterPath& path, Extremes& extremes) const;
     void walkOutline(const QPainterPath& path, int type, Extremes& extremes) const;
@@ -101,8 +102,19 @@ private:
     int labelHeight;
     int matrixWidth;
     int matrixHeight;
-    // Readings of the matrix cells, filled as they are first needed (NaN until then).
-    mutable QVector<float> readings;
+    // Readings of the cells that the label pixels around the shape fall on, filled as they are
+    // first needed (NaN until then). Sized by the shape and the label, never by the matrix: a
+    // matrix finer than the label leaves cells between pixels that get no place.
+    mutable std::vector<float> readings;
+    // The place in readings of each matrix column from firstCachedColumn (and row from
+    // firstCachedRow), -1 for one that no pixel falls on; empty where every one has a place.
+    std::vector<int> cachedColumns;
+    std::vector<int> cachedRows;
+    int firstCachedColumn = 0;
+    int firstCachedRow = 0;
+    int cachedColumnSpan = 0;
+    int cachedRowSpan = 0;
+    int cacheWidth = 0;
     // The cell column of each label column and the cell row of each label row.
     QVector<int> columnCells;
     QVector<int> rowCells;

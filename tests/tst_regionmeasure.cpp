@@ -134,6 +134,8 @@ private slots:
     void shapeWithoutSamples();
     void agreesWithReference_data();
     void agreesWithReference();
+    void largeOvalAgreesWithReference_data();
+    void largeOvalAgreesWithReference();
     void ovalOutlineKeepsToThePath_data();
     void ovalOutlineKeepsToThePath();
 };
@@ -452,6 +454,9 @@ void TestRegionMeasure::agreesWithReference_data()
     QTest::newRow("large ovals") << 3 << 12 << QSize(640, 480) << 400 << 700 << 160;
     QTest::newRow("ovals on a 2500 px label") << 3 << 3 << QSize(640, 480) << 2500 << 2500 << 250;
     QTest::newRow("ovals on a 4000 px label") << 3 << 3 << QSize(640, 480) << 4000 << 4000 << 250;
+    // Most label pixels fall between the cells read, which then get no place in the cache.
+    QTest::newRow("rectangles on a matrix four times finer than the label")
+      << 2 << 40 << QSize(1600, 1200) << 200 << 400 << 300;
 }
 
 void TestRegionMeasure::agreesWithReference()
@@ -507,6 +512,36 @@ void TestRegionMeasure::agreesWithReference()
           exact,
           count);
     QVERIFY2(exact > count * 9 / 10, "most random shapes yield samples");
+}
+
+void TestRegionMeasure::largeOvalAgreesWithReference_data()
+{
+    QTest::addColumn<QSize>("label");
+    QTest::addColumn<QRect>("oval");
+
+    QTest::newRow("slow: a 2300 x 900 oval on a 2400 x 1800 label")
+      << QSize(2400, 1800) << QRect(40, 400, 2300, 900);
+}
+
+// The walk's rounding margin grows with the oval; past 2290 px the path halves its curves once
+// more, so only a whole oval of that size shows that the margin still holds.
+void TestRegionMeasure::largeOvalAgreesWithReference()
+{
+    QFETCH(QSize, label);
+    QFETCH(QRect, oval);
+    const ImageEntity photo = MeasureScene::landscape(640, 480, 31, QSize(1280, 960));
+    const ImageDrawPath shape = dragOf(3, oval.topLeft(), oval.bottomRight(), label);
+    ImageDrawPath fast = shape;
+    ImageDrawPath direct = shape;
+    RegionMeasure measure(photo, label.width(), label.height());
+    QVERIFY(measure.measure(fast));
+    QVERIFY(RegionReference::measure(photo, direct, label.width(), label.height()));
+    QVERIFY2(samePoint(fast.points[3], direct.points[3]),
+             qPrintable(describe(fast.points[3]) + QStringLiteral(" against ") +
+                        describe(direct.points[3])));
+    QVERIFY2(samePoint(fast.points[4], direct.points[4]),
+             qPrintable(describe(fast.points[4]) + QStringLiteral(" against ") +
+                        describe(direct.points[4])));
 }
 
 void TestRegionMeasure::ovalOutlineKeepsToThePath_data()
