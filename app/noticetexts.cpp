@@ -26,6 +26,11 @@ QString NoticeTexts::openFailure(const QString& path)
     return translated("无法打开：%1").arg(chosen.fileName());
 }
 
+QString NoticeTexts::shapeTooSmall()
+{
+    return translated("选区太小，无法测量");
+}
+
 QString NoticeTexts::exportOutcome(bool written, const QString& target)
 {
     const QFileInfo exported(target);

@@ -19,6 +19,8 @@ public:
     static QString saveOutcome(ImageSaveThread::Outcome outcome,
                                const QString& target,
                                const QString& source);
+    // A shape drawn too small to measure was dropped.
+    static QString shapeTooSmall();
     // What an export into target came to.
     static QString exportOutcome(bool written, const QString& target);
 };

@@ -2,9 +2,12 @@
 
 #include "blendscheduler.h"
 #include "imagesavethread.h"
+#include "labelelider.h"
+#include "languagefont.h"
 #include "noticetexts.h"
 #include "parseimagethread.h"
 #include "photographfiles.h"
+#include "previewreadthread.h"
 #include "settingstools.h"
 #include "surfacemenu.h"
 #include "ui_widget.h"
@@ -100,6 +103,9 @@ Widget::Widget(QWidget* parent)
     initShortcuts();
     setAcceptDrops(true);
     new SurfaceMenu(ui->image_draw, notice, [this] { return fileInfo.filePath(); });
+    connect(ui->image_draw, &ImageDrawLabel::shapeDiscarded, this, [this] {
+        notice->showNotice(NoticeTexts::shapeTooSmall(), WindowNotice::Failure);
+    });
 }
 
 Widget::~Widget()
@@ -109,6 +115,12 @@ Widget::~Widget()
         if (save) {
             save->wait();
             delete save;
+        }
+    }
+    for (PreviewReadThread* read : qAsConst(previewReads)) {
+        if (read) {
+            read->wait();
+            delete read;
         }
     }
     delete ui;
@@ -125,10 +137,20 @@ void Widget::loadTranslation(int index)
     // A failed load leaves the translator empty, which shows the source texts.
     translator->load(SettingsTools::translationFile(index));
     QCoreApplication::installTranslator(translator);
+    LanguageFont::apply(index);
 }
 
 void Widget::initWindow()
 {
+    // The language list would take the combo's white text onto the style's light list. The
+    // combo makes its list at the first style sheet that reaches it, and a rule for the list
+    // added after that no longer takes, so this one comes before any other sheet.
+    ui->widget_title_bar->setStyleSheet(
+      QStringLiteral("QComboBox#%1 QAbstractItemView{background-color: #000000;color: "
+                     "#ffffff;selection-background-color: #0099FF;selection-color: "
+                     "#ffffff;}QComboBox#%1::item:selected{background-color: #0099FF;color: "
+                     "#ffffff;}")
+        .arg(ui->title_language->objectName()));
     ViewTools::setBackground(this, QStringLiteral("#000000"));
     setWindowTitle(QStringLiteral("Korvex"));
 }
@@ -172,8 +194,26 @@ void Widget::initContent()
     ViewTools::setBackground(ui->content_palette, QStringLiteral("#404142"));
     ui->palette_image->setPixmap(paletteBar(0));
     ViewTools::setBackground(ui->content_operation, QStringLiteral("#404142"));
-    ui->operation_details->setStyleSheet(QStringLiteral("QLabel{color: #ffffff;}"));
+    // The check box's own sheet makes its mark white on the style's light box; the box is drawn
+    // here instead, white-framed on black and blue when checked.
+    ui->operation_details->setStyleSheet(
+      QStringLiteral("QLabel{color: #ffffff;}") +
+      QStringLiteral("QCheckBox#%1::indicator{width: 14px;height: 14px;border: 1px solid "
+                     "#ffffff;background-color: #000000;}QCheckBox#%1::indicator:checked{"
+                     "background-color: #0099FF;}QCheckBox#%1::indicator:hover{border: 1px solid "
+                     "#00AAFF;}")
+        .arg(ui->details_feature->objectName()));
     ViewTools::setLabelStyleOnBlack(ui->image_label, 20, QStringLiteral("#FFFFFF"), true);
+    fileName = new LabelElider(ui->details_name);
+    // The preview is scaled to the panel; were the panel sized by the preview's picture in turn,
+    // each rescaling would widen it further and it would never narrow again.
+    QSizePolicy previewPolicy = ui->image_label->sizePolicy();
+    previewPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
+    ui->image_label->setSizePolicy(previewPolicy);
+    ui->image_label->installEventFilter(this);
+    // The operation panel widens with its texts (a language, a long caption) without the window
+    // changing size, and the surface has to follow its area whatever made it change.
+    ui->content_image->installEventFilter(this);
 }
 
 void Widget::initShortcuts()
@@ -219,6 +259,17 @@ void Widget::cancelDragOrTool()
         ui->image_draw->cancelDrag();
     else if (drawMode != ImageDrawLabel::None)
         toggleTool(drawMode);
+}
+
+bool Widget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui->content_image)
+            ui->image_draw->refitImage();
+        else if (watched == ui->image_label && entity.loaded && !previewPicture.isNull())
+            showPreview(QPixmap::fromImage(previewPicture));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Widget::resizeEvent(QResizeEvent*)
@@ -267,12 +318,11 @@ void Widget::refreshTexts()
     refreshToolTips();
     if (!entity.loaded)
         return;
-    ui->details_name->setText(fileInfo.fileName());
+    fileName->setText(fileInfo.fileName());
     ui->details_emissivity->setText(emissivityText(entity.details.emissivity));
     showFeatureTexts(currentUnit);
     ui->details_time->setText(entity.details.captureTime);
-    showPreview(
-      QPixmap::fromImage(entity.featureImage.isNull() ? entity.screenImage : entity.featureImage));
+    showPreview(QPixmap::fromImage(previewPicture));
 }
 
 void Widget::on_menu_open_clicked()
@@ -344,6 +394,7 @@ void Widget::onParseSucceed()
 {
     qDebug() << "图片文件解析成功" << Qt::endl;
     fileInfo = QFileInfo(filePath);
+    ++shownPhotograph;
     // Whatever is still being rendered belongs to the photograph just replaced.
     blends->discard();
     stepping = 0;
@@ -378,14 +429,14 @@ void Widget::showDetails()
     ui->details_blend->setValue(details.blend);
     showPalette();
     showUnit();
-    ui->details_name->setText(fileInfo.fileName());
+    fileName->setText(fileInfo.fileName());
     ui->details_emissivity->setText(emissivityText(details.emissivity));
     // In the unit the combo shows, as after a language switch: an unknown stored unit shows as
     // the combo's Celsius rather than as "N.A" beside a Celsius choice.
     showFeatureTexts(currentUnit);
     ui->details_time->setText(details.captureTime);
-    showPreview(
-      QPixmap::fromImage(entity.featureImage.isNull() ? entity.screenImage : entity.featureImage));
+    previewPicture = entity.featureImage.isNull() ? entity.screenImage : entity.featureImage;
+    showPreview(QPixmap::fromImage(previewPicture));
     ui->details_feature->setCheckState(details.featureShown ? Qt::Checked : Qt::Unchecked);
 }
 
@@ -424,6 +475,28 @@ void Widget::showPreview(const QPixmap& pixmap)
     const QSize target(int(pixmap.width() * scale), int(pixmap.height() * scale));
     ui->image_label->setPixmap(
       pixmap.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void Widget::readSavedPreview(const QString& target, const QString& source)
+{
+    // The preview is the picture as the file stores it; after a save that is the saved file's.
+    if (source != fileInfo.filePath())
+        return;
+    PreviewReadThread* read = PreviewReadThread::create(target);
+    if (!read)
+        return;
+    const int photograph = shownPhotograph;
+    const int request = ++previewRequest;
+    connect(
+      read, &PreviewReadThread::previewRead, this, [this, photograph, request](QImage picture) {
+          if (picture.isNull() || photograph != shownPhotograph || request != previewRequest)
+              return;
+          previewPicture = picture;
+          showPreview(QPixmap::fromImage(previewPicture));
+      });
+    previewReads.removeAll(nullptr);
+    previewReads.append(read);
+    read->launch();
 }
 
 void Widget::startBlend()
@@ -558,6 +631,8 @@ void Widget::on_menu_save_clicked()
                     notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source),
                                        outcome == ImageSaveThread::Saved ? WindowNotice::Success
                                                                          : WindowNotice::Failure);
+                    if (outcome == ImageSaveThread::Saved)
+                        readSavedPreview(target, source);
                 });
         saves.removeAll(nullptr);
         saves.append(thread);

@@ -12,6 +12,8 @@
 #include <QWidget>
 
 class BlendScheduler;
+class LabelElider;
+class PreviewReadThread;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
@@ -54,6 +56,7 @@ private slots:
     void onBlendSucceed(QImage image);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -73,6 +76,7 @@ private:
     void showPalette();
     void showUnit();
     void showPreview(const QPixmap& pixmap);
+    void readSavedPreview(const QString& target, const QString& source);
     void showFeatureTexts(int unit);
     void startBlend();
     void refreshTexts();
@@ -96,6 +100,16 @@ private:
     WindowNotice* notice = nullptr;
     // Saves still writing: closing the window waits for them, so a save is never cut short.
     QList<QPointer<ImageSaveThread>> saves;
+    // Reads of a saved file's preview, waited for on closing as the saves are.
+    QList<QPointer<PreviewReadThread>> previewReads;
+    // The picture the preview shows, kept whole: the label holds it scaled, and loses it to the
+    // text a retranslation puts back.
+    QImage previewPicture;
+    // Counts the photographs shown and the preview reads asked for, so that a read finishing
+    // late does not replace a newer preview, nor the preview of another photograph.
+    int shownPhotograph = 0;
+    int previewRequest = 0;
+    LabelElider* fileName = nullptr;
     bool parsing = false;
     // The direction of a step through the folder while its parse runs, else 0.
     int stepping = 0;

@@ -40,6 +40,8 @@ const char* const noticeSources[] = {
     "已导出 %1",
     "无法导出：文件夹不可写",
     "无法导出：无法写入 %1",
+    "无法保存：原照片 %1 在打开后已被改动",
+    "选区太小，无法测量",
 };
 
 // The command names in the tooltips of the command bar, and the drawing surface's menu.
@@ -971,7 +973,9 @@ void TestForm::noticeTranslations_data()
                    "Could not save: %1 could not be written",
                    "Exported %1",
                    "Could not export: the folder is not writable",
-                   "Could not export: %1 could not be written" });
+                   "Could not export: %1 could not be written",
+                   "Cannot save: %1 has changed since it was opened",
+                   "Shape too small to measure" });
     QTest::newRow("the German file translates every notice")
       << "german.qm"
       << strings({ "Keine radiometrische Aufnahme: %1",
@@ -984,7 +988,9 @@ void TestForm::noticeTranslations_data()
                    "Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden",
                    "%1 exportiert",
                    "Export fehlgeschlagen: Der Ordner ist nicht beschreibbar",
-                   "Export fehlgeschlagen: %1 konnte nicht geschrieben werden" });
+                   "Export fehlgeschlagen: %1 konnte nicht geschrieben werden",
+                   "Speichern fehlgeschlagen: %1 wurde seit dem Öffnen geändert",
+                   "Auswahl zu klein zum Messen" });
 }
 
 void TestForm::noticeTranslations()

@@ -2,6 +2,7 @@
 #include "imageblendthread.h"
 #include "imagedrawlabel.h"
 #include "logcapture.h"
+#include "previewreadthread.h"
 #include "radiometricfile.h"
 #include "radiometricreader.h"
 #include "settingstools.h"
@@ -10,16 +11,21 @@
 
 #include <QtTest>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSlider>
+#include <QStyleOptionButton>
+#include <QTextLayout>
 
 #include <functional>
 
@@ -39,6 +45,67 @@ QByteArray photograph(int palette, int unit, int emissivity)
     file.device.unit = unit;
     file.device.emissivity = emissivity;
     return file.bytes();
+}
+
+// Waits until the operation panel has the width its contents ask for: a text just set has only
+// posted its layout's request, and the panel's width moves the surface's area.
+bool panelSettles(QWidget& window)
+{
+    auto* panel = child<QWidget>(window, "content_operation");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return QTest::qWaitFor(
+      [&] { return panel->width() == qMax(panel->minimumWidth(), panel->sizeHint().width()); },
+      1000);
+}
+
+// The surface shows its whole picture, fitted into its area as a fresh fitting would place it.
+QString surfaceFitting(ImageDrawLabel* surface, QWidget* area)
+{
+    const QSize picture = surface->shownPixmap().size();
+    const float scale = qMin(float(area->width()) / float(picture.width()),
+                             float(area->height()) / float(picture.height()));
+    const QSize size(int(float(picture.width()) * scale), int(float(picture.height()) * scale));
+    const QRect fitted(QPoint(int((area->width() - size.width()) * 0.5),
+                              int((area->height() - size.height()) * 0.5)),
+                       size);
+    if (surface->geometry() == fitted)
+        return QString();
+    return QStringLiteral("the surface is at (%1, %2) %3 × %4 in an area of %5 × %6")
+      .arg(surface->x())
+      .arg(surface->y())
+      .arg(surface->width())
+      .arg(surface->height())
+      .arg(area->width())
+      .arg(area->height());
+}
+
+// Characters of a text that the font leaves without a glyph, or with an empty one.
+QString missingGlyphs(const QFont& font, const QString& text)
+{
+    QString missing;
+    const QFontMetrics metrics(font);
+    for (const QChar c : text) {
+        if (!metrics.inFont(c))
+            missing += c;
+    }
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QString drawn = text;
+    drawn.remove(QLatin1Char(' '));
+    int at = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QVector<quint32> glyphs = run.glyphIndexes();
+        for (const quint32 glyph : glyphs) {
+            const bool blank = glyph == 0 || run.rawFont().pathForGlyph(glyph).isEmpty();
+            // Spaces are the only glyphs meant to be blank.
+            if (blank && !run.rawFont().glyphIndexesForString(QStringLiteral(" ")).contains(glyph))
+                missing += at < drawn.size() ? drawn.at(at) : QChar(QLatin1Char('?'));
+            ++at;
+        }
+    }
+    return missing;
 }
 
 bool readPhotograph(const QString& path, ImageEntity& entity)
@@ -92,6 +159,12 @@ private slots:
     void toolTips();
     void surfaceMenu();
     void exportIntoALockedFolder();
+    void surfaceFollowsItsArea();
+    void previewIsThePictureSaved();
+    void darkControlsAreReadable();
+    void comboTextsHaveTheirGlyphs_data();
+    void comboTextsHaveTheirGlyphs();
+    void shapeTooSmallIsNoticed();
 
 private:
     bool open(Widget& window, const QString& path);
@@ -156,6 +229,11 @@ void TestWidget::startupStyleSheets_data()
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(sheet);
     };
     row("Widget", "QWidget#Widget{background-color: #000000}");
+    row("widget_title_bar",
+        "QComboBox#title_language QAbstractItemView{background-color: #000000;color: "
+        "#ffffff;selection-background-color: #0099FF;selection-color: "
+        "#ffffff;}QComboBox#title_language::item:selected{background-color: #0099FF;color: "
+        "#ffffff;}");
     row("title_icon", "QPushButton#title_icon{border:0px}");
     row("title_text", "QLabel#title_text{font-size: 25px;color: #FFFFFF;font-weight: bold}");
     row("title_version", "QLabel#title_version{color: #FFFFFF;font-weight: normal}");
@@ -179,7 +257,11 @@ void TestWidget::startupStyleSheets_data()
     row("palette_min", "QLabel#palette_min{color: #ffffff;}");
     row("content_palette", "QWidget#content_palette{background-color: #404142}");
     row("content_operation", "QWidget#content_operation{background-color: #404142}");
-    row("operation_details", "QLabel{color: #ffffff;}");
+    row("operation_details",
+        "QLabel{color: #ffffff;}QCheckBox#details_feature::indicator{width: 14px;height: "
+        "14px;border: 1px solid #ffffff;background-color: "
+        "#000000;}QCheckBox#details_feature::indicator:checked{background-color: "
+        "#0099FF;}QCheckBox#details_feature::indicator:hover{border: 1px solid #00AAFF;}");
     row("details_feature", "color: rgb(255, 255, 255);");
     row("image_label",
         "QLabel#image_label{font-size: 20px;color: #FFFFFF;font-weight: "
@@ -1108,6 +1190,8 @@ void TestWidget::surfaceMenu()
     QVERIFY(!window.findChild<QMenu*>(QStringLiteral("surface_menu")));
     QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
     child<QComboBox>(window, "details_unit")->setCurrentIndex(1);
+    // The surface follows the panel's width, which the details just shown may still change.
+    QVERIFY(panelSettles(window));
     ImageEntity fuseBox;
     QVERIFY(readPhotograph(samplePath(QStringLiteral("fuse-box.jpg")), fuseBox));
     const QPoint at(surface->width() / 3, surface->height() / 2);
@@ -1176,6 +1260,204 @@ void TestWidget::exportIntoALockedFolder()
     QCOMPARE(child<QLabel>(window, "title_notice")->toolTip(),
              QStringLiteral("Could not export: the folder is not writable"));
     QVERIFY(QDir(locked).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestWidget::surfaceFollowsItsArea()
+{
+    SettingsTools::setLanguage(1);
+    const QString name =
+      QStringLiteral("substation-7-panel-B-north-wall-breaker-row-3-inspection-2026.jpg");
+    const QString path = dir.filePath(name);
+    QFile::remove(path);
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("fuse-box.jpg")), path));
+    Widget window;
+    window.show();
+    auto* panel = child<QWidget>(window, "content_operation");
+    auto* area = child<QWidget>(window, "content_image");
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    auto* fileName = child<QLabel>(window, "details_name");
+    const auto settled = [&] { return panelSettles(window); };
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QVERIFY(settled());
+    const int panelWidth = panel->width();
+
+    // A long name is elided instead of widening the panel, and shown whole in the tooltip.
+    QVERIFY(open(window, path));
+    QVERIFY(settled());
+    QCOMPARE(panel->width(), panelWidth);
+    QCOMPARE(fileName->toolTip(), name);
+    QVERIFY2(fileName->text().size() < name.size() && fileName->text().contains(QChar(0x2026)),
+             qPrintable(fileName->text()));
+    QVERIFY(fileName->fontMetrics().horizontalAdvance(fileName->text()) <= fileName->width());
+
+    // Whatever widens the panel, as a language's longer captions do, narrows the surface's area
+    // without any resize of the window; and the surface follows it there and back.
+    auto* time = child<QLabel>(window, "details_time");
+    const QString capture = time->text();
+    time->setText(capture + QStringLiteral(" (UTC+01:00, camera clock)"));
+    QVERIFY(settled());
+    QVERIFY2(panel->width() > panelWidth, "the longer text was meant to widen the panel");
+    QVERIFY2(surfaceFitting(surface, area).isEmpty(), qPrintable(surfaceFitting(surface, area)));
+    time->setText(capture);
+    QVERIFY(settled());
+    QCOMPARE(panel->width(), panelWidth);
+    QVERIFY2(surfaceFitting(surface, area).isEmpty(), qPrintable(surfaceFitting(surface, area)));
+}
+
+void TestWidget::previewIsThePictureSaved()
+{
+    const QString source = dir.filePath(QStringLiteral("preview-source.jpg"));
+    const QString target = dir.filePath(QStringLiteral("preview-saved.jpg"));
+    QFile::remove(source);
+    QFile::remove(target);
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("fuse-box.jpg")), source));
+    Widget window;
+    window.show();
+    auto* preview = child<QLabel>(window, "image_label");
+    // The saved file's picture, as a preview label of the given size shows it.
+    const auto savedPicture = [&](const QSize& size) {
+        QFile file(target);
+        if (!file.open(QIODevice::ReadOnly))
+            return QImage();
+        const QImage picture = PreviewReadThread::previewPicture(file.readAll());
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    // And what a window opening it shows.
+    const auto shownOnOpening = [&] {
+        Widget other;
+        other.show();
+        if (!open(other, target))
+            return false;
+        const QImage shown = shownPixmap(child<QLabel>(other, "image_label")).toImage();
+        return shown == savedPicture(shown.size());
+    };
+    const auto saveAndWait = [&] {
+        const QImage before = shownPixmap(preview).toImage();
+        LogCapture log;
+        startSave(window, target);
+        QVERIFY(
+          QTest::qWaitFor([&] { return log.contains(QStringLiteral("文件保存成功")); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return shownPixmap(preview).toImage() != before; }, 5000));
+    };
+
+    QVERIFY(open(window, source));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    QTest::mouseClick(child<QPushButton>(window, "menu_rect"), Qt::LeftButton);
+    drag(surface, QPoint(40, 40), QPoint(surface->width() / 2, surface->height() / 2));
+    QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == 2; }));
+    saveAndWait();
+    const QImage annotated = shownPixmap(preview).toImage();
+    QCOMPARE(annotated, savedPicture(annotated.size()));
+    QVERIFY(shownOnOpening());
+
+    // Cleared and saved over: the preview no longer carries the shapes of the first save, also
+    // after a retranslation has put it back.
+    QTest::mouseClick(child<QPushButton>(window, "menu_clear"), Qt::LeftButton);
+    saveAndWait();
+    child<QComboBox>(window, "title_language")->setCurrentIndex(2);
+    const QImage cleared = shownPixmap(preview).toImage();
+    QVERIFY(cleared != annotated.scaled(cleared.size()));
+    QCOMPARE(cleared, savedPicture(cleared.size()));
+}
+
+void TestWidget::darkControlsAreReadable()
+{
+    Widget window;
+    window.show();
+    // The indicator is black inside a white frame, and blue once checked.
+    auto* feature = child<QCheckBox>(window, "details_feature");
+    QStyleOptionButton option;
+    option.initFrom(feature);
+    for (const bool checked : { false, true }) {
+        feature->setChecked(checked);
+        const QRect box =
+          feature->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, feature);
+        const QImage shot = feature->grab().toImage();
+        const QRgb inside = shot.pixel(box.center()) & 0xffffff;
+        QCOMPARE(QColor(inside).name(),
+                 checked ? QStringLiteral("#0099ff") : QStringLiteral("#000000"));
+        QCOMPARE(QColor(shot.pixel(box.left(), box.center().y())).name(),
+                 QStringLiteral("#ffffff"));
+    }
+
+    // The language list: white names on black, the current one on blue. The list's own frame
+    // shows through between the items, so the popup is looked at as a whole.
+    auto* language = child<QComboBox>(window, "title_language");
+    language->showPopup();
+    QAbstractItemView* list = language->view();
+    QWidget* popup = list->window();
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    const QImage shot = popup->grab().toImage();
+    const auto rowAt = [&](int index) {
+        // An item's rectangle may run on past the list's right edge.
+        const QRect row =
+          list->visualRect(language->model()->index(index, 0)) & list->viewport()->rect();
+        return QRect(list->viewport()->mapTo(popup, row.topLeft()), row.size());
+    };
+    const auto whitePixels = [&](const QRect& row) {
+        int white = 0;
+        for (int x = row.left(); x < row.right(); ++x)
+            white += qGray(shot.pixel(x, row.center().y())) > 200;
+        return white;
+    };
+    const QRect other = rowAt(1);
+    const QRgb listBackground = shot.pixel(other.right() - 2, other.center().y());
+    QVERIFY2(qGray(listBackground) < 64, qPrintable(QColor(listBackground).name()));
+    QVERIFY2(whitePixels(other) > 3, "the name in the list is drawn white");
+    const QRect current = rowAt(language->currentIndex());
+    QCOMPARE(QColor(shot.pixel(current.right() - 2, current.center().y())).name(),
+             QStringLiteral("#0099ff"));
+    QVERIFY2(whitePixels(current) > 3, "the current name is drawn white");
+    language->hidePopup();
+}
+
+void TestWidget::comboTextsHaveTheirGlyphs_data()
+{
+    QTest::addColumn<int>("language");
+
+    const char* const names[] = { "Chinese", "English",  "German",  "French", "Italian",
+                                  "Spanish", "Japanese", "Russian", "Korean" };
+    for (int index = 0; index < 9; ++index)
+        QTest::newRow(names[index]) << index;
+}
+
+void TestWidget::comboTextsHaveTheirGlyphs()
+{
+    QFETCH(int, language);
+
+    SettingsTools::setLanguage(language == 1 ? 0 : 1);
+    Widget window;
+    window.show();
+    child<QComboBox>(window, "title_language")->setCurrentIndex(language);
+    for (const char* name : { "title_language", "details_palette", "details_unit" }) {
+        auto* combo = child<QComboBox>(window, name);
+        for (int i = 0; i < combo->count(); ++i) {
+            const QString missing = missingGlyphs(combo->font(), combo->itemText(i));
+            QVERIFY2(missing.isEmpty(),
+                     qPrintable(QStringLiteral("%1 \"%2\" in %3 lacks %4")
+                                  .arg(QLatin1String(name),
+                                       combo->itemText(i),
+                                       QFontInfo(combo->font()).family(),
+                                       missing)));
+        }
+    }
+}
+
+void TestWidget::shapeTooSmallIsNoticed()
+{
+    SettingsTools::setLanguage(1);
+    Widget window;
+    window.show();
+    QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    const auto* notice = child<QLabel>(window, "title_notice");
+    QTest::mouseClick(child<QPushButton>(window, "menu_line"), Qt::LeftButton);
+    drag(surface, QPoint(100, 100), QPoint(103, 100));
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->toolTip(), QStringLiteral("Shape too small to measure"));
+    // The next command clears it, as any notice.
+    QTest::mouseClick(child<QPushButton>(window, "menu_line"), Qt::LeftButton);
+    QVERIFY(!notice->isVisible());
 }
 
 QTEST_MAIN(TestWidget)

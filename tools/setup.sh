@@ -7,7 +7,9 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools
     clang libclang-rt-14-dev
     libbenchmark-dev
-    fonts-wqy-microhei
+    # Every text of the nine languages: Latin and Cyrillic, Chinese and Japanese, and Korean,
+    # whose font has the ℃ and ℉ that WenQuanYi Micro Hei leaves empty.
+    fonts-dejavu-core fonts-wqy-microhei fonts-nanum
     desktop-file-utils appstream dpkg-dev
 )
 

@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>无法导出：无法写入 %1</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>无法保存：原照片 %1 在打开后已被改动</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>选区太小，无法测量</translation>
+    </message>
 </context>
 </TS>

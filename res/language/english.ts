@@ -235,5 +235,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>Could not export: %1 could not be written</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>Cannot save: %1 has changed since it was opened</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>Shape too small to measure</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>Impossible d'exporter : %1 n'a pas pu être écrit</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>Impossible d'enregistrer : %1 a été modifié depuis son ouverture</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>Zone trop petite pour être mesurée</translation>
+    </message>
 </context>
 </TS>

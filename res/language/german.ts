@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>Export fehlgeschlagen: %1 konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>Speichern fehlgeschlagen: %1 wurde seit dem Öffnen geändert</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>Auswahl zu klein zum Messen</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>Impossibile esportare: scrittura di %1 non riuscita</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>Impossibile salvare: %1 è stato modificato dopo l'apertura</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>Area troppo piccola da misurare</translation>
+    </message>
 </context>
 </TS>

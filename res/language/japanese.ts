@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>エクスポートできません：%1 を書き込めません</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>保存できません：%1 は開いた後に変更されています</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>選択範囲が小さすぎて測定できません</translation>
+    </message>
 </context>
 </TS>

@@ -199,5 +199,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>내보내기 실패: %1에 쓸 수 없습니다</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>저장 실패: %1이(가) 연 후에 변경되었습니다</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>선택 영역이 너무 작아 측정할 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>Не удалось экспортировать: ошибка записи %1</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>Не удалось сохранить: %1 изменён после открытия</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>Область слишком мала для измерения</translation>
+    </message>
 </context>
 </TS>

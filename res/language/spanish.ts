@@ -231,5 +231,13 @@
         <source>无法导出：无法写入 %1</source>
         <translation>No se pudo exportar: error al escribir %1</translation>
     </message>
+    <message>
+        <source>无法保存：原照片 %1 在打开后已被改动</source>
+        <translation>No se pudo guardar: %1 ha cambiado desde que se abrió</translation>
+    </message>
+    <message>
+        <source>选区太小，无法测量</source>
+        <translation>Zona demasiado pequeña para medir</translation>
+    </message>
 </context>
 </TS>
