@@ -159,32 +159,28 @@ QPoint RegionMeasure::cellOf(int px, int py) const
 
 namespace {
 
-// Gives every matrix cell that one of the label pixels from first to last falls on a place,
-// counting from the cell of the first pixel. Where every cell of that span gets one, the place
-// is the cell's offset and no table is kept.
-void placeCells(const QVector<int>& cellOfPixel,
-                int first,
-                int last,
-                int cellCount,
-                int& firstCell,
-                int& span,
-                int& count,
-                std::vector<int>& places)
+// Gives the cell of each label pixel from first to last a place, counting from 0 and sharing
+// one place between neighbouring pixels on the same cell; -1 for a cell off the matrix. Returns
+// how many places were given.
+int placeCells(const QVector<int>& cellOfPixel,
+               int first,
+               int last,
+               int cellCount,
+               std::vector<int>& places)
 {
-    firstCell = qBound(0, cellOfPixel[first], cellCount - 1);
-    span = qBound(0, cellOfPixel[last], cellCount - 1) - firstCell + 1;
-    places.assign(size_t(span), -1);
-    count = 0;
+    places.assign(size_t(last - first + 1), -1);
+    int count = 0;
+    int previous = -1;
     for (int pixel = first; pixel <= last; ++pixel) {
         const int cell = cellOfPixel[pixel];
         if (cell < 0 || cell >= cellCount)
             continue;
-        int& place = places[size_t(cell - firstCell)];
-        if (place < 0)
-            place = count++;
+        if (cell != previous)
+            ++count;
+        previous = cell;
+        places[size_t(pixel - first)] = count - 1;
     }
-    if (count == span)
-        places.clear();
+    return count;
 }
 
 } // namespace
@@ -192,39 +188,33 @@ void placeCells(const QVector<int>& cellOfPixel,
 void RegionMeasure::prepareReadings(const QRectF& bounds)
 {
     // A pixel past the box on each side: the walk rounds points of the outline to pixels.
-    const int left = qBound(0, int(std::floor(bounds.left())) - 1, labelWidth);
+    cacheLeft = qBound(0, int(std::floor(bounds.left())) - 1, labelWidth);
     const int right = qBound(0, int(std::ceil(bounds.right())) + 1, labelWidth);
-    const int top = qBound(0, int(std::floor(bounds.top())) - 1, labelHeight);
+    cacheTop = qBound(0, int(std::floor(bounds.top())) - 1, labelHeight);
     const int bottom = qBound(0, int(std::ceil(bounds.bottom())) + 1, labelHeight);
-    int rows = 0;
-    placeCells(columnCells,
-               left,
-               right,
-               matrixWidth,
-               firstCachedColumn,
-               cachedColumnSpan,
-               cacheWidth,
-               cachedColumns);
-    placeCells(
-      rowCells, top, bottom, matrixHeight, firstCachedRow, cachedRowSpan, rows, cachedRows);
+    cacheWidth = placeCells(columnCells, cacheLeft, right, matrixWidth, columnPlaces);
+    const int rows = placeCells(rowCells, cacheTop, bottom, matrixHeight, rowPlaces);
     readings.assign(size_t(cacheWidth) * size_t(rows), std::numeric_limits<float>::quiet_NaN());
 }
 
 float RegionMeasure::reading(const QPoint& cell) const
 {
-    int column = cell.x() - firstCachedColumn;
-    int row = cell.y() - firstCachedRow;
-    if (column < 0 || row < 0 || column >= cachedColumnSpan || row >= cachedRowSpan)
-        return photo.temperatureAt(cell.x(), cell.y());
-    if (!cachedColumns.empty())
-        column = cachedColumns[size_t(column)];
-    if (!cachedRows.empty())
-        row = cachedRows[size_t(row)];
-    if (column < 0 || row < 0)
-        return photo.temperatureAt(cell.x(), cell.y());
-    float& value = readings[size_t(row) * size_t(cacheWidth) + size_t(column)];
+    return photo.temperatureAt(cell.x(), cell.y());
+}
+
+float RegionMeasure::readingAt(int px, int py) const
+{
+    const size_t column = size_t(px - cacheLeft);
+    const size_t row = size_t(py - cacheTop);
+    if (column >= columnPlaces.size() || row >= rowPlaces.size())
+        return reading(cellOf(px, py));
+    const int placeColumn = columnPlaces[column];
+    const int placeRow = rowPlaces[row];
+    if (placeColumn < 0 || placeRow < 0)
+        return reading(cellOf(px, py));
+    float& value = readings[size_t(placeRow) * size_t(cacheWidth) + size_t(placeColumn)];
     if (std::isnan(value))
-        value = photo.temperatureAt(cell.x(), cell.y());
+        value = photo.temperatureAt(columnCells[px], rowCells[py]);
     return value;
 }
 
@@ -348,8 +338,7 @@ void RegionMeasure::scanArea(const QPainterPath& path, Extremes& extremes) const
         for (int row = top; row < bottom; ++row) {
             if (column < firsts[row - top] || column > lasts[row - top])
                 continue;
-            const QPoint cell = cellOf(column, row);
-            extremes.update(cell, reading(cell));
+            extremes.update(cellOf(column, row), readingAt(column, row));
         }
     }
 }
@@ -366,8 +355,7 @@ void RegionMeasure::walkOutline(const QPainterPath& path, int type, Extremes& ex
         return;
     for (double t = 0; t < length; t += walkStep) {
         const QPoint pixel = path.pointAtPercent(path.percentAtLength(t)).toPoint();
-        const QPoint cell = cellOf(pixel.x(), pixel.y());
-        extremes.update(cell, reading(cell));
+        extremes.update(cellOf(pixel.x(), pixel.y()), readingAt(pixel.x(), pixel.y()));
     }
 }
 
@@ -385,7 +373,7 @@ void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) co
         return;
     const double margin = outline.margin();
     auto changes = [&](const QPoint& pixel) {
-        const float value = reading(cellOf(pixel.x(), pixel.y()));
+        const float value = readingAt(pixel.x(), pixel.y());
         return !extremes.maxSeen || !extremes.minSeen || value >= extremes.maxValue ||
                extremes.minValue > value;
     };
@@ -403,8 +391,7 @@ void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) co
             if (decisive)
                 pixel = path.pointAtPercent(path.percentAtLength(t)).toPoint();
         }
-        const QPoint cell = cellOf(pixel.x(), pixel.y());
-        extremes.update(cell, reading(cell));
+        extremes.update(cellOf(pixel.x(), pixel.y()), readingAt(pixel.x(), pixel.y()));
     }
 }
 

@@ -92,6 +92,8 @@ public:
 private:
     void prepareReadings(const QRectF& bounds);
     float reading(const QPoint& cell) const;
+    // The reading of the cell under a label pixel, from the cache where the pixel has a place.
+    float readingAt(int px, int py) const;
     void scanArea(const QPainterPath& path, Extremes& extremes) const;
     void walkOutline(const QPainterPath& path, int type, Extremes& extremes) const;
     void walkEllipse(const QPainterPath& path, Extremes& extremes) const;
@@ -103,17 +105,15 @@ private:
     int matrixWidth;
     int matrixHeight;
     // Readings of the cells that the label pixels around the shape fall on, filled as they are
-    // first needed (NaN until then). Sized by the shape and the label, never by the matrix: a
-    // matrix finer than the label leaves cells between pixels that get no place.
+    // first needed (NaN until then). Indexed through the pixels, so the cache grows with the
+    // shape on the label, never with the matrix.
     mutable std::vector<float> readings;
-    // The place in readings of each matrix column from firstCachedColumn (and row from
-    // firstCachedRow), -1 for one that no pixel falls on; empty where every one has a place.
-    std::vector<int> cachedColumns;
-    std::vector<int> cachedRows;
-    int firstCachedColumn = 0;
-    int firstCachedRow = 0;
-    int cachedColumnSpan = 0;
-    int cachedRowSpan = 0;
+    // The place in readings of the cell column of each label column from cacheLeft (and row
+    // from cacheTop); -1 off the matrix.
+    std::vector<int> columnPlaces;
+    std::vector<int> rowPlaces;
+    int cacheLeft = 0;
+    int cacheTop = 0;
     int cacheWidth = 0;
     // The cell column of each label column and the cell row of each label row.
     QVector<int> columnCells;
