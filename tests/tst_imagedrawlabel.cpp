@@ -897,8 +897,11 @@ void TestImageDrawLabel::valueLabelBox()
     const QFontMetrics metrics(font, label);
     const int w = metrics.horizontalAdvance(text);
     const int hx = metrics.height();
-    const int cx = int(640 * at.x());
-    const int cy = int(480 * at.y());
+    // The label sits beside the marker frame, which moves in from the border to be drawn whole.
+    const QPoint marker(int(640 * at.x()), int(480 * at.y()));
+    const QPoint frame = marker + AnnotationPainter::frameShift(marker, 32, 3, QSize(640, 480));
+    const int cx = frame.x();
+    const int cy = frame.y();
     int x = qBound(0, int(cx - w * 0.5), 640 - w);
     int y = cy + 16 + 5;
     if (y + hx > 480)
