@@ -1,9 +1,9 @@
 #include "widget.h"
 
+#include "applicationfont.h"
 #include "blendscheduler.h"
 #include "imagesavethread.h"
 #include "labelelider.h"
-#include "languagefont.h"
 #include "noticetexts.h"
 #include "parseimagethread.h"
 #include "photographfiles.h"
@@ -128,6 +128,7 @@ Widget::~Widget()
 
 void Widget::initLanguage()
 {
+    ApplicationFont::apply();
     translator = new QTranslator(this);
     loadTranslation(SettingsTools::startupLanguage());
 }
@@ -137,7 +138,6 @@ void Widget::loadTranslation(int index)
     // A failed load leaves the translator empty, which shows the source texts.
     translator->load(SettingsTools::translationFile(index));
     QCoreApplication::installTranslator(translator);
-    LanguageFont::apply(index);
 }
 
 void Widget::initWindow()

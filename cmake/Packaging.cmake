@@ -38,8 +38,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window shows Chinese, Japanese, Korean and Cyrillic text, which no library dependency
-# brings a font for; the window names these families (app/languagefont.cpp). Korean needs a font
-# of its own: WenQuanYi Micro Hei's ℃ and ℉ are empty. shlibdeps appends what the binary links to.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-wqy-microhei, fonts-nanum")
+# brings a font for, and names both families in its font: WenQuanYi Micro Hei draws ℃ and ℉
+# empty, DejaVu Sans draws them. shlibdeps appends what the binary links to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-wqy-microhei")
 
 include(CPack)

@@ -7,9 +7,9 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools
     clang libclang-rt-14-dev
     libbenchmark-dev
-    # Every text of the nine languages: Latin and Cyrillic, Chinese and Japanese, and Korean,
-    # whose font has the ℃ and ℉ that WenQuanYi Micro Hei leaves empty.
-    fonts-dejavu-core fonts-wqy-microhei fonts-nanum
+    # Every text of the nine languages: DejaVu Sans for Latin, Cyrillic and the ℃ and ℉ that
+    # WenQuanYi Micro Hei draws empty, WenQuanYi for Chinese, Japanese and Korean.
+    fonts-dejavu-core fonts-wqy-microhei
     desktop-file-utils appstream dpkg-dev
 )
 
