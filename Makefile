@@ -25,7 +25,7 @@ build:
 run: build
 	QT_QPA_PLATFORM= ./build/app/korvex
 
-test: test-plain test-sanitize test-debug test-fuzz
+test: test-plain test-sanitize test-debug test-thread test-fuzz
 
 test-plain: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
