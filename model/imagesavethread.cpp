@@ -305,19 +305,19 @@ ImageSaveThread::Outcome ImageSaveThread::keepSource(const QByteArray& source,
 }
 
 // The sizes the entity was read with, section by section; a file rewritten or replaced since
-// the photograph was opened differs in at least one of them.
+// the photograph was opened differs in at least one of them. A Feature picture in front is not
+// compared: the save replaces it, and a save over the opened file itself puts a new one there.
 bool ImageSaveThread::isEntityLayout(const RadiometricLayout& layout) const
 {
-    QVector<int> lengths;
-    if (entity.featureLength > 0)
-        lengths.append(entity.featureLength);
-    lengths.append(entity.screenLength);
+    QVector<int> kept{ entity.screenLength };
     if (entity.cameraLength > 0)
-        lengths.append(entity.cameraLength);
-    if (layout.jpegs.size() != lengths.size())
+        kept.append(entity.cameraLength);
+    const int count = layout.jpegs.size();
+    const int feature = count == 3 ? 1 : 0;
+    if (count - feature != kept.size())
         return false;
-    for (int i = 0; i < lengths.size(); ++i) {
-        if (jpegLength(layout.jpegs[i]) != lengths[i])
+    for (int i = 0; i < kept.size(); ++i) {
+        if (jpegLength(layout.jpegs[feature + i]) != kept[i])
             return false;
     }
     return layout.temperatureWidth == entity.temperatureWidth &&

@@ -683,8 +683,11 @@ void TestImageSaveThread::sourceMustBeTheOpenedPhotograph_data()
     RadiometricFile device;
     device.device.length = 120;
     QTest::newRow("a longer device block") << device.bytes() << int(ImageSaveThread::SourceChanged);
-    QTest::newRow("three JPEGs where one was read")
-      << savedBefore().bytes() << int(ImageSaveThread::SourceChanged);
+    // Saving over the opened file puts a new Feature picture in front of the same photograph.
+    QTest::newRow("the photograph saved over itself")
+      << savedBefore().bytes() << int(ImageSaveThread::Saved);
+    QTest::newRow("a Screen picture alone where a Camera picture was read")
+      << oneJpeg().bytes() << int(ImageSaveThread::SourceChanged);
     // The reader refuses a file that does not open as a picture, wherever a JPEG lies in it.
     QTest::newRow("the photograph behind other bytes")
       << QByteArray("XYZ") + RadiometricFile().bytes() << int(ImageSaveThread::SourceInvalid);

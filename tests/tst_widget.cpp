@@ -737,6 +737,16 @@ void TestWidget::saveRoundTrip()
                 QCOMPARE(got.points[p].value, float(qint32(want.points[p].value * 10)) / 10.0f);
         }
     }
+
+    // The file now holds a new Feature picture in front of the same photograph, which a second
+    // save over it must still take for the one on screen.
+    if (sameFile) {
+        answer.answered = false;
+        QTest::mouseClick(child<QPushButton>(window, "menu_save"), Qt::LeftButton);
+        QVERIFY(answer.answered);
+        QVERIFY(QTest::qWaitFor(
+          [&] { return log.lines().count(QStringLiteral("文件保存成功")) == 2; }, 10000));
+    }
 }
 
 void TestWidget::startSave(Widget& window, const QString& target)
