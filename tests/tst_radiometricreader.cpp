@@ -219,6 +219,7 @@ private slots:
     void shapeRecords();
     void samples_data();
     void samples();
+    void logCapturesNest();
 };
 
 void TestRadiometricReader::qtWritesJfifJpegs()
@@ -997,6 +998,24 @@ void TestRadiometricReader::samples()
     QVERIFY(feature.centrePoint.temperature < feature.maxPoint.temperature);
     for (const FeaturePoint* point : { &feature.maxPoint, &feature.minPoint, &feature.centrePoint })
         QVERIFY(QRect(0, 13, 640, 454).contains(point->x, point->y));
+}
+
+void TestRadiometricReader::logCapturesNest()
+{
+    // The tests read debug lines inside helpers that capture their own; warnings must still reach
+    // Qt Test, and the outer capture must collect again.
+    LogCapture outer;
+    qDebug() << "outer first";
+    {
+        LogCapture inner;
+        qDebug() << "inner";
+        QTest::ignoreMessage(QtWarningMsg, "passed on");
+        qWarning("passed on");
+        QCOMPARE(inner.lines(), QStringList{ QStringLiteral("inner") });
+    }
+    qDebug() << "outer again";
+    QCOMPARE(outer.lines(),
+             (QStringList{ QStringLiteral("outer first"), QStringLiteral("outer again") }));
 }
 
 QTEST_GUILESS_MAIN(TestRadiometricReader)

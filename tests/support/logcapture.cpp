@@ -1,11 +1,11 @@
 #include "logcapture.h"
 
-
 namespace {
-LogCapture *current = nullptr;
+LogCapture* current = nullptr;
 }
 
 LogCapture::LogCapture()
+  : outer(current)
 {
     current = this;
     previous = qInstallMessageHandler(&LogCapture::handle);
@@ -14,14 +14,19 @@ LogCapture::LogCapture()
 LogCapture::~LogCapture()
 {
     qInstallMessageHandler(previous);
-    current = nullptr;
+    current = outer;
 }
 
-void LogCapture::handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void LogCapture::handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtDebugMsg) {
-        if (current && current->previous)
-            current->previous(type, context, message);
+        // An inner capture's previous handler is this one; warnings go to the handler that was
+        // there before the outermost capture.
+        const LogCapture* capture = current;
+        while (capture && capture->previous == &LogCapture::handle)
+            capture = capture->outer;
+        if (capture && capture->previous)
+            capture->previous(type, context, message);
         return;
     }
     if (!current)
@@ -36,11 +41,11 @@ QStringList LogCapture::lines() const
     return captured;
 }
 
-QStringList LogCapture::linesStartingWith(const QStringList &prefixes) const
+QStringList LogCapture::linesStartingWith(const QStringList& prefixes) const
 {
     QStringList found;
-    for (const QString &line : lines()) {
-        for (const QString &prefix : prefixes) {
+    for (const QString& line : lines()) {
+        for (const QString& prefix : prefixes) {
             if (line.startsWith(prefix)) {
                 found.append(line);
                 break;
@@ -50,7 +55,7 @@ QStringList LogCapture::linesStartingWith(const QStringList &prefixes) const
     return found;
 }
 
-bool LogCapture::contains(const QString &line) const
+bool LogCapture::contains(const QString& line) const
 {
     return lines().contains(line);
 }
