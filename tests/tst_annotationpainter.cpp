@@ -25,13 +25,7 @@ ImageDrawPath shape(int type, const QPointF& max, const QPointF& min = QPointF()
 // Feature markers at (100, 100), (540, 100) and the centre of the surface.
 QImage painted(const QList<ImageDrawPath>& shapes, bool feature, QImage image = QImage())
 {
-    ImageEntity photo = MeasureScene::uniform(160, 120, 250);
-    photo.screenWidth = 1280;
-    photo.screenHeight = 960;
-    photo.details.feature.maxPoint.x = 200;
-    photo.details.feature.maxPoint.y = 200;
-    photo.details.feature.minPoint.x = 1080;
-    photo.details.feature.minPoint.y = 200;
+    const ImageEntity photo = MeasureScene::featureMarkers();
     if (image.isNull()) {
         image = QImage(surface, QImage::Format_RGB32);
         image.fill(QColor(200, 200, 200));

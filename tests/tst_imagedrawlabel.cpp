@@ -805,13 +805,7 @@ void TestImageDrawLabel::featureMarkers()
     QFETCH(bool, visible);
     QFETCH(bool, screenKnown);
     // The Screen image is twice the label, so the markers sit at half its coordinates.
-    ImageEntity photo = MeasureScene::uniform(160, 120, 250);
-    photo.screenWidth = 1280;
-    photo.screenHeight = 960;
-    photo.details.feature.maxPoint.x = 200;
-    photo.details.feature.maxPoint.y = 200;
-    photo.details.feature.minPoint.x = 1080;
-    photo.details.feature.minPoint.y = 200;
+    ImageEntity photo = MeasureScene::featureMarkers();
     photo.details.feature.centrePoint.x = 0;
     photo.details.feature.centrePoint.y = 0;
     if (!screenKnown)

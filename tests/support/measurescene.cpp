@@ -96,3 +96,15 @@ ImageEntity MeasureScene::uniform(int width, int height, qint16 tenths)
     photo.loaded = true;
     return photo;
 }
+
+ImageEntity MeasureScene::featureMarkers()
+{
+    ImageEntity photo = uniform(160, 120, 250);
+    photo.screenWidth = 1280;
+    photo.screenHeight = 960;
+    photo.details.feature.maxPoint.x = 200;
+    photo.details.feature.maxPoint.y = 200;
+    photo.details.feature.minPoint.x = 1080;
+    photo.details.feature.minPoint.y = 200;
+    return photo;
+}

@@ -20,4 +20,8 @@ public:
     // A loaded photograph whose every cell holds the same value; feature temperatures far
     // outside it, feature points in a corner.
     static ImageEntity uniform(int width, int height, qint16 tenths);
+
+    // A uniform 160 × 120 photograph at 25.0 degrees shown on a 1280 × 960 Screen image, with
+    // its hottest point at (200, 200) and its coldest at (1080, 200) of that image.
+    static ImageEntity featureMarkers();
 };
