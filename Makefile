@@ -1,5 +1,5 @@
 # A thin layer over CMake. `make run` builds and starts the viewer, `make test` runs every test:
-# the normal build, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# the layout check of every source file, the normal build, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
 # window and thread tests in an unoptimised build three times over (a thread that outlives its
 # owner shows there as a crash) and under ThreadSanitizer, and the two fuzzers (the file reader,
 # and the save fed with the photograph to annotate) for FUZZ_SECONDS each on top of their
@@ -15,7 +15,7 @@ SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: build run test test-plain test-sanitize test-debug test-thread test-fuzz fuzzers fuzz-long bench \
+.PHONY: build run test format-check format test-plain test-sanitize test-debug test-thread test-fuzz fuzzers fuzz-long bench \
 	package clean
 
 build:
@@ -25,7 +25,15 @@ build:
 run: build
 	QT_QPA_PLATFORM= ./build/app/korvex
 
-test: test-plain test-sanitize test-debug test-thread test-fuzz
+test: format-check test-plain test-sanitize test-debug test-thread test-fuzz
+
+# Every C++ file of the project as .clang-format lays it out; `make format` rewrites them so.
+SOURCES = git ls-files '*.cpp' '*.h'
+format-check:
+	$(SOURCES) | xargs clang-format --dry-run --Werror
+
+format:
+	$(SOURCES) | xargs clang-format -i
 
 test-plain: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)

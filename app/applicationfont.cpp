@@ -1,4 +1,4 @@
-#include "applicationfont.h"
+#include "app/applicationfont.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "labelelider.h"
+#include "app/labelelider.h"
 
 #include <QEvent>
 #include <QLabel>

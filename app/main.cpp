@@ -1,4 +1,4 @@
-#include "widget.h"
+#include "app/widget.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "noticetexts.h"
+#include "app/noticetexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imagesavethread.h"
+#include "model/imagesavethread.h"
 
 #include <QObject>
 #include <QString>

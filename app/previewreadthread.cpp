@@ -1,7 +1,7 @@
-#include "previewreadthread.h"
+#include "app/previewreadthread.h"
 
-#include "imageentity.h"
-#include "radiometricreader.h"
+#include "model/imageentity.h"
+#include "model/radiometricreader.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
-#include "surfacemenu.h"
+#include "app/surfacemenu.h"
 
-#include "csvexport.h"
-#include "imagedrawlabel.h"
-#include "imageentity.h"
-#include "noticetexts.h"
-#include "settingstools.h"
-#include "windownotice.h"
+#include "app/noticetexts.h"
+#include "app/settingstools.h"
+#include "app/windownotice.h"
+#include "model/csvexport.h"
+#include "model/imageentity.h"
+#include "surface/imagedrawlabel.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "viewtools.h"
+#include "app/viewtools.h"
 
 #include <QIcon>
 #include <QPixmap>

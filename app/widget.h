@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imageentity.h"
-#include "imagesavethread.h"
+#include "model/imageentity.h"
+#include "model/imagesavethread.h"
 
 #include <QFileInfo>
 #include <QImage>

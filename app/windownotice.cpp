@@ -1,6 +1,6 @@
-#include "windownotice.h"
+#include "app/windownotice.h"
 
-#include "viewtools.h"
+#include "app/viewtools.h"
 
 #include <QEvent>
 

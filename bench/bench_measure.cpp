@@ -2,9 +2,9 @@
 // direct version (one containment test per pixel, one length look-up per tenth of a pixel), and
 // a short line, whose cost is the setting up rather than the walk.
 
-#include "measurescene.h"
-#include "regionmeasure.h"
-#include "regionreference.h"
+#include "measure/regionmeasure.h"
+#include "support/measurescene.h"
+#include "support/regionreference.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Reading a photograph against decoding its three JPEGs alone: the reader's own work (finding the
 // JPEGs, taking the matrices, the device block and the shapes) should add little to the decoding.
-#include "imageentity.h"
-#include "radiometricfile.h"
-#include "radiometricreader.h"
+#include "model/imageentity.h"
+#include "model/radiometricreader.h"
+#include "support/radiometricfile.h"
 
 #include <QGuiApplication>
 #include <QPainter>

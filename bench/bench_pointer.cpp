@@ -2,9 +2,9 @@
 // readout repainted, against the straightforward version that repaints the whole surface for it
 // (as painting the readout in the surface itself would).
 
-#include "imagedrawlabel.h"
-#include "imagedrawpath.h"
-#include "measurescene.h"
+#include "model/imagedrawpath.h"
+#include "support/measurescene.h"
+#include "surface/imagedrawlabel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

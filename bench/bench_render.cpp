@@ -1,8 +1,8 @@
 // Palette rendering and blending against their straightforward pixel()/setPixel() versions.
 
-#include "imageblendthread.h"
-#include "palettetable.h"
-#include "straightforwardrender.h"
+#include "render/imageblendthread.h"
+#include "render/palettetable.h"
+#include "support/straightforwardrender.h"
 
 #include <QImage>
 #include <QRandomGenerator>

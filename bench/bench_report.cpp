@@ -2,10 +2,10 @@
 // Camera image) with one and two jobs, against opening each file with the full reader as the
 // window does. Figures are photographs per second (items_per_second).
 
-#include "imageentity.h"
-#include "photographreport.h"
-#include "radiometricfile.h"
-#include "radiometricreader.h"
+#include "cli/photographreport.h"
+#include "model/imageentity.h"
+#include "model/radiometricreader.h"
+#include "support/radiometricfile.h"
 
 #include <QFile>
 #include <QGuiApplication>

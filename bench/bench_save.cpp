@@ -1,11 +1,11 @@
 // Saving an annotated photograph: what the save command costs the GUI thread (grabbing the drawing
 // surface, copying the photograph and shapes, turning the grab into an image) and the whole save
 // with encoding and writing, against encoding the grab alone, the floor of any save.
-#include "imagedrawlabel.h"
-#include "imageentity.h"
-#include "imagesavethread.h"
-#include "radiometricfile.h"
-#include "radiometricreader.h"
+#include "model/imageentity.h"
+#include "model/imagesavethread.h"
+#include "model/radiometricreader.h"
+#include "support/radiometricfile.h"
+#include "surface/imagedrawlabel.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,9 +1,9 @@
 // korvex-cli: the photographs of a site visit read in bulk, without the window.
 
-#include "csvexport.h"
-#include "photographrender.h"
-#include "photographreport.h"
-#include "photographsummary.h"
+#include "cli/photographrender.h"
+#include "cli/photographreport.h"
+#include "cli/photographsummary.h"
+#include "model/csvexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

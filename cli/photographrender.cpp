@@ -1,8 +1,8 @@
-#include "photographrender.h"
+#include "cli/photographrender.h"
 
-#include "annotationpainter.h"
-#include "imageblendthread.h"
-#include "imageentity.h"
+#include "measure/annotationpainter.h"
+#include "model/imageentity.h"
+#include "render/imageblendthread.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "photographreport.h"
+#include "cli/photographreport.h"
 
-#include "csvexport.h"
-#include "photographsummary.h"
+#include "cli/photographsummary.h"
+#include "model/csvexport.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "photographsummary.h"
+#include "cli/photographsummary.h"
 
-#include "csvexport.h"
-#include "radiometriclayout.h"
-#include "radiometricreader.h"
+#include "model/csvexport.h"
+#include "model/radiometriclayout.h"
+#include "model/radiometricreader.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,11 +1,11 @@
 // Feeds arbitrary bytes to the save as the photograph being annotated. Whatever the source holds,
 // the save either refuses and leaves nothing behind, or writes a file that reads back with the
 // source's matrices and device information, the settings given and the new shapes.
-#include "imagedrawpath.h"
-#include "imageentity.h"
-#include "imagesavethread.h"
-#include "radiometriclayout.h"
-#include "radiometricreader.h"
+#include "model/imagedrawpath.h"
+#include "model/imageentity.h"
+#include "model/imagesavethread.h"
+#include "model/radiometriclayout.h"
+#include "model/radiometricreader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the photograph reader: it must neither crash nor read out of bounds,
 // nor allocate without bound, whatever the file holds.
-#include "imageentity.h"
-#include "radiometricreader.h"
+#include "model/imageentity.h"
+#include "model/radiometricreader.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "annotationpainter.h"
+#include "measure/annotationpainter.h"
 
-#include "calculatetools.h"
-#include "imageentity.h"
+#include "model/imageentity.h"
+#include "render/calculatetools.h"
 
 #include <QFontMetrics>
 #include <QPainter>

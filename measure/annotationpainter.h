@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imagedrawpath.h"
+#include "model/imagedrawpath.h"
 
 #include <QFont>
 #include <QList>

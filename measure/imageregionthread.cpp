@@ -1,6 +1,6 @@
-#include "imageregionthread.h"
+#include "measure/imageregionthread.h"
 
-#include "regionmeasure.h"
+#include "measure/regionmeasure.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imagedrawpath.h"
-#include "imageentity.h"
+#include "model/imagedrawpath.h"
+#include "model/imageentity.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
-#include "regionmeasure.h"
+#include "measure/regionmeasure.h"
 
-#include "calculatetools.h"
+#include "render/calculatetools.h"
 
 #include <QPainterPath>
 

@@ -1,6 +1,6 @@
-#include "csvexport.h"
+#include "model/csvexport.h"
 
-#include "imageentity.h"
+#include "model/imageentity.h"
 
 #include <QSaveFile>
 #include <QtEndian>

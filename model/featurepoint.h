@@ -7,9 +7,9 @@ class FeaturePoint : public QObject
 {
     Q_OBJECT
 public:
-    explicit FeaturePoint(QObject *parent = nullptr);
-    FeaturePoint(const FeaturePoint &other);
-    FeaturePoint &operator=(const FeaturePoint &other);
+    explicit FeaturePoint(QObject* parent = nullptr);
+    FeaturePoint(const FeaturePoint& other);
+    FeaturePoint& operator=(const FeaturePoint& other);
 
     quint16 x = 0;
     quint16 y = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imagefeature.h"
-#include "imagemargin.h"
+#include "model/imagefeature.h"
+#include "model/imagemargin.h"
 
 #include <QObject>
 #include <QString>
@@ -11,9 +11,9 @@ class ImageDetails : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImageDetails(QObject *parent = nullptr);
-    ImageDetails(const ImageDetails &other);
-    ImageDetails &operator=(const ImageDetails &other);
+    explicit ImageDetails(QObject* parent = nullptr);
+    ImageDetails(const ImageDetails& other);
+    ImageDetails& operator=(const ImageDetails& other);
 
     int infoLength = 0;
     QString infoText1;

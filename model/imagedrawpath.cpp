@@ -1,20 +1,20 @@
-#include "imagedrawpath.h"
+#include "model/imagedrawpath.h"
 
-ImageDrawPath::ImageDrawPath(QObject *parent)
-    : QObject(parent)
+ImageDrawPath::ImageDrawPath(QObject* parent)
+  : QObject(parent)
 {
 }
 
-ImageDrawPath::ImageDrawPath(const ImageDrawPath &other)
-    : QObject(nullptr)
-    , type(other.type)
-    , path(other.path)
+ImageDrawPath::ImageDrawPath(const ImageDrawPath& other)
+  : QObject(nullptr)
+  , type(other.type)
+  , path(other.path)
 {
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
 }
 
-ImageDrawPath &ImageDrawPath::operator=(const ImageDrawPath &other)
+ImageDrawPath& ImageDrawPath::operator=(const ImageDrawPath& other)
 {
     type = other.type;
     path = other.path;

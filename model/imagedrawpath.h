@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pathpoint.h"
+#include "model/pathpoint.h"
 
 #include <QMetaType>
 #include <QObject>
@@ -13,9 +13,9 @@ class ImageDrawPath : public QObject
 public:
     static constexpr int pointCount = 5;
 
-    explicit ImageDrawPath(QObject *parent = nullptr);
-    ImageDrawPath(const ImageDrawPath &other);
-    ImageDrawPath &operator=(const ImageDrawPath &other);
+    explicit ImageDrawPath(QObject* parent = nullptr);
+    ImageDrawPath(const ImageDrawPath& other);
+    ImageDrawPath& operator=(const ImageDrawPath& other);
 
     int type = 0;
     QPainterPath path;

@@ -1,4 +1,4 @@
-#include "imageentity.h"
+#include "model/imageentity.h"
 
 namespace {
 
@@ -42,35 +42,35 @@ QString notAvailable()
 
 } // namespace
 
-ImageEntity::ImageEntity(QObject *parent)
-    : QObject(parent)
+ImageEntity::ImageEntity(QObject* parent)
+  : QObject(parent)
 {
 }
 
-ImageEntity::ImageEntity(const ImageEntity &other)
-    : QObject(nullptr)
-    , featureImage(other.featureImage)
-    , featureLength(other.featureLength)
-    , screenImage(other.screenImage)
-    , screenWidth(other.screenWidth)
-    , screenHeight(other.screenHeight)
-    , screenLength(other.screenLength)
-    , cameraImage(other.cameraImage)
-    , cameraLength(other.cameraLength)
-    , temperatureWidth(other.temperatureWidth)
-    , temperatureHeight(other.temperatureHeight)
-    , paletteImage(other.paletteImage)
-    , temperatureData(other.temperatureData)
-    , grayWidth(other.grayWidth)
-    , grayHeight(other.grayHeight)
-    , grayData(other.grayData)
-    , details(other.details)
-    , image_drawpaths(other.image_drawpaths)
-    , loaded(other.loaded)
+ImageEntity::ImageEntity(const ImageEntity& other)
+  : QObject(nullptr)
+  , featureImage(other.featureImage)
+  , featureLength(other.featureLength)
+  , screenImage(other.screenImage)
+  , screenWidth(other.screenWidth)
+  , screenHeight(other.screenHeight)
+  , screenLength(other.screenLength)
+  , cameraImage(other.cameraImage)
+  , cameraLength(other.cameraLength)
+  , temperatureWidth(other.temperatureWidth)
+  , temperatureHeight(other.temperatureHeight)
+  , paletteImage(other.paletteImage)
+  , temperatureData(other.temperatureData)
+  , grayWidth(other.grayWidth)
+  , grayHeight(other.grayHeight)
+  , grayData(other.grayData)
+  , details(other.details)
+  , image_drawpaths(other.image_drawpaths)
+  , loaded(other.loaded)
 {
 }
 
-ImageEntity &ImageEntity::operator=(const ImageEntity &other)
+ImageEntity& ImageEntity::operator=(const ImageEntity& other)
 {
     featureImage = other.featureImage;
     featureLength = other.featureLength;
@@ -114,12 +114,12 @@ QString ImageEntity::temperatureText(float value, int fromUnit, int toUnit)
     return unitText(convertTemperature(value, fromUnit, toUnit), toUnit);
 }
 
-float ImageEntity::featureTemperature(const FeaturePoint &point, int unit) const
+float ImageEntity::featureTemperature(const FeaturePoint& point, int unit) const
 {
     return loaded ? fromCelsius(point.temperature, unit) : 0.0f;
 }
 
-QString ImageEntity::featureTemperatureText(const FeaturePoint &point, int unit) const
+QString ImageEntity::featureTemperatureText(const FeaturePoint& point, int unit) const
 {
     if (!loaded || !isKnownUnit(unit))
         return notAvailable();
@@ -134,7 +134,7 @@ float ImageEntity::temperatureAt(int cx, int cy) const
     const int height = temperatureHeight;
     // The window is cut to the matrix. A cell more than one past the border would leave no cell
     // at all, so it falls back to the nearest border cell instead of dividing by zero.
-    auto span = [](int c, int size, int &first, int &last) {
+    auto span = [](int c, int size, int& first, int& last) {
         first = qMax(c - 1, 0);
         last = c + 1 < size ? c + 1 : size - 1;
         if (first > last)
@@ -143,10 +143,10 @@ float ImageEntity::temperatureAt(int cx, int cy) const
     int firstColumn, lastColumn, firstRow, lastRow;
     span(cx, width, firstColumn, lastColumn);
     span(cy, height, firstRow, lastRow);
-    if (lastColumn < 0 || lastRow < 0
-        || 2 * (qint64(width) * lastRow + lastColumn + 1) > temperatureData.size())
+    if (lastColumn < 0 || lastRow < 0 ||
+        2 * (qint64(width) * lastRow + lastColumn + 1) > temperatureData.size())
         return 0;
-    const auto *cells = reinterpret_cast<const uchar *>(temperatureData.constData());
+    const auto* cells = reinterpret_cast<const uchar*>(temperatureData.constData());
     float sum = 0;
     for (int column = firstColumn; column <= lastColumn; ++column) {
         for (int row = firstRow; row <= lastRow; ++row) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imagedetails.h"
-#include "imagedrawpath.h"
+#include "model/imagedetails.h"
+#include "model/imagedrawpath.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -16,17 +16,17 @@ class ImageEntity : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImageEntity(QObject *parent = nullptr);
-    ImageEntity(const ImageEntity &other);
-    ImageEntity &operator=(const ImageEntity &other);
+    explicit ImageEntity(QObject* parent = nullptr);
+    ImageEntity(const ImageEntity& other);
+    ImageEntity& operator=(const ImageEntity& other);
 
     // Units are 0 Celsius, 1 Fahrenheit, 2 Kelvin. A value converts to 0 and reads "N.A" in any
     // other target unit; only Celsius and Fahrenheit are known as a source.
     static float convertTemperature(float value, int fromUnit, int toUnit);
     static QString temperatureText(float value, int fromUnit, int toUnit);
     // A feature point's temperature in a unit; 0 and "N.A" until a photograph is loaded.
-    float featureTemperature(const FeaturePoint &point, int unit) const;
-    QString featureTemperatureText(const FeaturePoint &point, int unit) const;
+    float featureTemperature(const FeaturePoint& point, int unit) const;
+    QString featureTemperatureText(const FeaturePoint& point, int unit) const;
     // The mean of the 3 × 3 cells around a matrix cell in ℃, held within the photograph's
     // coldest and hottest temperatures; 0 for a photograph without temperatures.
     float temperatureAt(int cx, int cy) const;

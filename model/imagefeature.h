@@ -1,6 +1,6 @@
 #pragma once
 
-#include "featurepoint.h"
+#include "model/featurepoint.h"
 
 #include <QObject>
 
@@ -8,9 +8,9 @@ class ImageFeature : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImageFeature(QObject *parent = nullptr);
-    ImageFeature(const ImageFeature &other);
-    ImageFeature &operator=(const ImageFeature &other);
+    explicit ImageFeature(QObject* parent = nullptr);
+    ImageFeature(const ImageFeature& other);
+    ImageFeature& operator=(const ImageFeature& other);
 
     FeaturePoint maxPoint;
     FeaturePoint minPoint;

@@ -7,9 +7,9 @@ class ImageMargin : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImageMargin(QObject *parent = nullptr);
-    ImageMargin(const ImageMargin &other);
-    ImageMargin &operator=(const ImageMargin &other);
+    explicit ImageMargin(QObject* parent = nullptr);
+    ImageMargin(const ImageMargin& other);
+    ImageMargin& operator=(const ImageMargin& other);
 
     quint16 top = 0;
     quint16 right = 0;

@@ -1,7 +1,7 @@
-#include "imagesavethread.h"
+#include "model/imagesavethread.h"
 
-#include "radiometriclayout.h"
-#include "radiometricreader.h"
+#include "model/radiometriclayout.h"
+#include "model/radiometricreader.h"
 
 #include <QBuffer>
 #include <QDebug>

@@ -1,7 +1,7 @@
-#include "parseimagethread.h"
+#include "model/parseimagethread.h"
 
-#include "radiometriclayout.h"
-#include "radiometricreader.h"
+#include "model/radiometriclayout.h"
+#include "model/radiometricreader.h"
 
 #include <QDebug>
 #include <QFile>

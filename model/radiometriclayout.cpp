@@ -1,4 +1,4 @@
-#include "radiometriclayout.h"
+#include "model/radiometriclayout.h"
 
 #include <algorithm>
 #include <cstring>

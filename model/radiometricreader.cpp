@@ -1,7 +1,7 @@
-#include "radiometricreader.h"
+#include "model/radiometricreader.h"
 
-#include "imageentity.h"
-#include "radiometriclayout.h"
+#include "model/imageentity.h"
+#include "model/radiometriclayout.h"
 
 #include <QBuffer>
 #include <QDebug>

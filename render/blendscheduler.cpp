@@ -1,6 +1,6 @@
-#include "blendscheduler.h"
+#include "render/blendscheduler.h"
 
-#include "imageblendthread.h"
+#include "render/imageblendthread.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
-#include "imageblendthread.h"
+#include "render/imageblendthread.h"
 
-#include "palettetable.h"
+#include "render/palettetable.h"
 
 #include <QDebug>
 
@@ -100,9 +100,7 @@ void ImageBlendThread::run()
     result = compose(paletteImage, cameraImage, blend);
 }
 
-QImage ImageBlendThread::compose(const QImage& paletteImage,
-                                 const QImage& cameraImage,
-                                 float blend)
+QImage ImageBlendThread::compose(const QImage& paletteImage, const QImage& cameraImage, float blend)
 {
     const bool hasCamera = !isEmpty(cameraImage);
     const bool hasPalette = !isEmpty(paletteImage);

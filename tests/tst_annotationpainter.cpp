@@ -1,6 +1,6 @@
-#include "annotationpainter.h"
-#include "imageentity.h"
-#include "measurescene.h"
+#include "measure/annotationpainter.h"
+#include "model/imageentity.h"
+#include "support/measurescene.h"
 
 #include <QtTest>
 

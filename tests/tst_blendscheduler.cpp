@@ -1,7 +1,7 @@
-#include "blendscheduler.h"
-#include "imageblendthread.h"
-#include "logcapture.h"
-#include "palettetable.h"
+#include "render/blendscheduler.h"
+#include "render/imageblendthread.h"
+#include "render/palettetable.h"
+#include "support/logcapture.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "calculatetools.h"
+#include "render/calculatetools.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
-#include "csvexport.h"
-#include "imageblendthread.h"
-#include "imagedrawlabel.h"
-#include "photographrender.h"
-#include "photographreport.h"
-#include "photographsummary.h"
-#include "radiometricfile.h"
-#include "radiometricreader.h"
+#include "cli/photographrender.h"
+#include "cli/photographreport.h"
+#include "cli/photographsummary.h"
+#include "model/csvexport.h"
+#include "model/radiometricreader.h"
+#include "render/imageblendthread.h"
+#include "support/radiometricfile.h"
+#include "surface/imagedrawlabel.h"
 
 #include <QtTest>
 

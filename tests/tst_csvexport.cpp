@@ -1,6 +1,6 @@
-#include "csvexport.h"
-#include "imageentity.h"
-#include "measurescene.h"
+#include "model/csvexport.h"
+#include "model/imageentity.h"
+#include "support/measurescene.h"
 
 #include <QtTest>
 
@@ -140,7 +140,8 @@ void TestCsvExport::writeLeavesNothingBehindOnFailure()
     const QString inside = file + QStringLiteral("/temperatures.csv");
     QVERIFY(!CsvExport::write(inside, "lost\n"));
     QVERIFY(!QFileInfo::exists(inside));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ QStringLiteral("plain") });
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{ QStringLiteral("plain") });
 }
 
 QTEST_APPLESS_MAIN(TestCsvExport)

@@ -1,7 +1,7 @@
-#include "imageblendthread.h"
-#include "logcapture.h"
-#include "palettetable.h"
-#include "straightforwardrender.h"
+#include "render/imageblendthread.h"
+#include "render/palettetable.h"
+#include "support/logcapture.h"
+#include "support/straightforwardrender.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

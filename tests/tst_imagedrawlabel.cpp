@@ -1,9 +1,9 @@
-#include "annotationpainter.h"
-#include "calculatetools.h"
-#include "imagedrawlabel.h"
-#include "logcapture.h"
-#include "measurescene.h"
-#include "pointerreadout.h"
+#include "measure/annotationpainter.h"
+#include "render/calculatetools.h"
+#include "support/logcapture.h"
+#include "support/measurescene.h"
+#include "surface/imagedrawlabel.h"
+#include "surface/pointerreadout.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "imageentity.h"
+#include "model/imageentity.h"
 
 #include <QtTest>
 
@@ -14,7 +14,7 @@ ImageDrawPath shape(int type, float base)
     return path;
 }
 
-void fillFeature(FeaturePoint &point, quint16 x, quint16 y, float temperature)
+void fillFeature(FeaturePoint& point, quint16 x, quint16 y, float temperature)
 {
     point.x = x;
     point.y = y;
@@ -61,14 +61,14 @@ ImageEntity filledEntity()
     return entity;
 }
 
-void compareFeature(const FeaturePoint &actual, const FeaturePoint &expected)
+void compareFeature(const FeaturePoint& actual, const FeaturePoint& expected)
 {
     QCOMPARE(actual.x, expected.x);
     QCOMPARE(actual.y, expected.y);
     QCOMPARE(actual.temperature, expected.temperature);
 }
 
-void comparePaths(const ImageDrawPath &actual, const ImageDrawPath &expected)
+void comparePaths(const ImageDrawPath& actual, const ImageDrawPath& expected)
 {
     QCOMPARE(actual.type, expected.type);
     QCOMPARE(actual.path, expected.path);
@@ -80,7 +80,7 @@ void comparePaths(const ImageDrawPath &actual, const ImageDrawPath &expected)
     }
 }
 
-void compareEntities(const ImageEntity &actual, const ImageEntity &expected)
+void compareEntities(const ImageEntity& actual, const ImageEntity& expected)
 {
     QCOMPARE(actual.featureImage, expected.featureImage);
     QCOMPARE(actual.featureLength, expected.featureLength);
@@ -97,8 +97,8 @@ void compareEntities(const ImageEntity &actual, const ImageEntity &expected)
     QCOMPARE(actual.grayWidth, expected.grayWidth);
     QCOMPARE(actual.grayHeight, expected.grayHeight);
     QCOMPARE(actual.grayData, expected.grayData);
-    const ImageDetails &a = actual.details;
-    const ImageDetails &e = expected.details;
+    const ImageDetails& a = actual.details;
+    const ImageDetails& e = expected.details;
     QCOMPARE(a.infoLength, e.infoLength);
     QCOMPARE(a.infoText1, e.infoText1);
     QCOMPARE(a.infoText2, e.infoText2);
@@ -175,7 +175,7 @@ void TestImageEntity::freshPathPointIsCelsius()
 {
     QCOMPARE(PathPoint().unit, 0);
     const ImageDrawPath path;
-    for (const PathPoint &point : path.points)
+    for (const PathPoint& point : path.points)
         QCOMPARE(point.unit, 0);
     QVERIFY(path.path.isEmpty());
 }

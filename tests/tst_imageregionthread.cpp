@@ -1,7 +1,7 @@
-#include "imageregionthread.h"
-#include "logcapture.h"
-#include "measurescene.h"
-#include "regionmeasure.h"
+#include "measure/imageregionthread.h"
+#include "measure/regionmeasure.h"
+#include "support/logcapture.h"
+#include "support/measurescene.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "imageentity.h"
-#include "imagesavethread.h"
-#include "logcapture.h"
-#include "radiometricfile.h"
-#include "radiometriclayout.h"
-#include "radiometricreader.h"
+#include "model/imageentity.h"
+#include "model/imagesavethread.h"
+#include "model/radiometriclayout.h"
+#include "model/radiometricreader.h"
+#include "support/logcapture.h"
+#include "support/radiometricfile.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

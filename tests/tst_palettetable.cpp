@@ -1,4 +1,4 @@
-#include "palettetable.h"
+#include "render/palettetable.h"
 
 #include <QtTest>
 

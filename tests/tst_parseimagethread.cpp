@@ -1,7 +1,7 @@
-#include "logcapture.h"
-#include "parseimagethread.h"
-#include "radiometricfile.h"
-#include "radiometricreader.h"
+#include "model/parseimagethread.h"
+#include "model/radiometricreader.h"
+#include "support/logcapture.h"
+#include "support/radiometricfile.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "photographfiles.h"
+#include "app/photographfiles.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "imageentity.h"
-#include "logcapture.h"
-#include "radiometricfile.h"
-#include "radiometriclayout.h"
-#include "radiometricreader.h"
+#include "model/imageentity.h"
+#include "model/radiometriclayout.h"
+#include "model/radiometricreader.h"
+#include "support/logcapture.h"
+#include "support/radiometricfile.h"
 
 #include <QBuffer>
 #include <QImageWriter>

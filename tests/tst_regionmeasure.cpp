@@ -1,7 +1,7 @@
-#include "calculatetools.h"
-#include "measurescene.h"
-#include "regionmeasure.h"
-#include "regionreference.h"
+#include "measure/regionmeasure.h"
+#include "render/calculatetools.h"
+#include "support/measurescene.h"
+#include "support/regionreference.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "settingstools.h"
+#include "app/settingstools.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "imageentity.h"
+#include "model/imageentity.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
-#include "csvexport.h"
-#include "imageblendthread.h"
-#include "imagedrawlabel.h"
-#include "logcapture.h"
-#include "previewreadthread.h"
-#include "radiometricfile.h"
-#include "radiometricreader.h"
-#include "settingstools.h"
-#include "widget.h"
-#include "windowdriver.h"
+#include "app/previewreadthread.h"
+#include "app/settingstools.h"
+#include "app/widget.h"
+#include "model/csvexport.h"
+#include "model/radiometricreader.h"
+#include "render/imageblendthread.h"
+#include "support/logcapture.h"
+#include "support/radiometricfile.h"
+#include "support/windowdriver.h"
+#include "surface/imagedrawlabel.h"
 
 #include <QtTest>
 

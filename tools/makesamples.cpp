@@ -6,7 +6,7 @@
 // window, and a fuse box with one warm breaker. Each has a temperature field, and every picture
 // of the file (gray matrix, Screen image with the camera's border, visible Camera image) is drawn
 // from the same geometry, so that hottest, coldest and centre points agree across them.
-#include "radiometricfile.h"
+#include "support/radiometricfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Writes the palette bar pictures of the window from the palette tables, hottest entry at the
 // top: palettebars <folder>. The committed pictures under res/icon/ come from this program.
 
-#include "palettetable.h"
+#include "render/palettetable.h"
 
 #include <QCoreApplication>
 #include <QDir>

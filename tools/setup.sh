@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     make cmake g++ pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     libbenchmark-dev
     # Every text of the nine languages: DejaVu Sans for Latin, Cyrillic and the ℃ and ℉ that
     # WenQuanYi Micro Hei draws empty, WenQuanYi for Chinese, Japanese and Korean.

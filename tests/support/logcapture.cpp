@@ -1,4 +1,4 @@
-#include "logcapture.h"
+#include "support/logcapture.h"
 
 namespace {
 LogCapture* current = nullptr;

@@ -1,4 +1,4 @@
-#include "measurescene.h"
+#include "support/measurescene.h"
 
 #include <QRandomGenerator>
 

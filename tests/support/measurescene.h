@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imageentity.h"
+#include "model/imageentity.h"
 
 #include <QVector>
 

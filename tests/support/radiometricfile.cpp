@@ -1,23 +1,23 @@
-#include "radiometricfile.h"
+#include "support/radiometricfile.h"
 
 #include <QBuffer>
 
 #include <tuple>
 
-void RadiometricFile::appendU16(QByteArray &bytes, quint16 value)
+void RadiometricFile::appendU16(QByteArray& bytes, quint16 value)
 {
     bytes.append(char(value & 0xFF));
     bytes.append(char(value >> 8));
 }
 
-void RadiometricFile::appendI32(QByteArray &bytes, qint32 value)
+void RadiometricFile::appendI32(QByteArray& bytes, qint32 value)
 {
     const auto bits = quint32(value);
     appendU16(bytes, quint16(bits & 0xFFFF));
     appendU16(bytes, quint16(bits >> 16));
 }
 
-QByteArray RadiometricFile::jpeg(const QImage &image, int quality)
+QByteArray RadiometricFile::jpeg(const QImage& image, int quality)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -26,19 +26,19 @@ QByteArray RadiometricFile::jpeg(const QImage &image, int quality)
     return bytes;
 }
 
-QByteArray RadiometricFile::jpeg(const QSize &size, const QColor &color)
+QByteArray RadiometricFile::jpeg(const QSize& size, const QColor& color)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
     return jpeg(image);
 }
 
-QImage RadiometricFile::texturedImage(const QSize &size, int seed)
+QImage RadiometricFile::texturedImage(const QSize& size, int seed)
 {
     QImage image(size, QImage::Format_RGB32);
     quint32 state = quint32(seed);
     for (int y = 0; y < size.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             state = state * 1664525u + 1013904223u;
             const int noise = int(state >> 28);
@@ -48,7 +48,7 @@ QImage RadiometricFile::texturedImage(const QSize &size, int seed)
     return image;
 }
 
-QByteArray RadiometricFile::temperatureSection(int width, int height, const QVector<qint16> &cells)
+QByteArray RadiometricFile::temperatureSection(int width, int height, const QVector<qint16>& cells)
 {
     QByteArray bytes;
     appendU16(bytes, quint16(width));
@@ -58,7 +58,7 @@ QByteArray RadiometricFile::temperatureSection(int width, int height, const QVec
     return bytes;
 }
 
-QByteArray RadiometricFile::graySection(int width, int height, const QByteArray &levels)
+QByteArray RadiometricFile::graySection(int width, int height, const QByteArray& levels)
 {
     QByteArray bytes;
     appendU16(bytes, quint16(width));
@@ -66,9 +66,9 @@ QByteArray RadiometricFile::graySection(int width, int height, const QByteArray 
     return bytes + levels;
 }
 
-QByteArray RadiometricFile::deviceBlock(const DeviceInfo &info)
+QByteArray RadiometricFile::deviceBlock(const DeviceInfo& info)
 {
-    auto text = [](const QByteArray &value) {
+    auto text = [](const QByteArray& value) {
         QByteArray field = value.left(20);
         field.append(20 - field.size(), '\0');
         return field;
@@ -76,10 +76,10 @@ QByteArray RadiometricFile::deviceBlock(const DeviceInfo &info)
     QByteArray block;
     appendI32(block, info.length);
     block += text(info.text1) + text(info.text2) + text(info.captureTime);
-    for (const auto &[x, y, temperature] :
-         {std::tuple(info.centreX, info.centreY, info.centreTemperature),
-          std::tuple(info.maxX, info.maxY, info.maxTemperature),
-          std::tuple(info.minX, info.minY, info.minTemperature)}) {
+    for (const auto& [x, y, temperature] :
+         { std::tuple(info.centreX, info.centreY, info.centreTemperature),
+           std::tuple(info.maxX, info.maxY, info.maxTemperature),
+           std::tuple(info.minX, info.minY, info.minTemperature) }) {
         appendU16(block, x);
         appendU16(block, y);
         appendI32(block, temperature);
@@ -101,16 +101,17 @@ QByteArray RadiometricFile::deviceBlock(const DeviceInfo &info)
     return block;
 }
 
-QByteArray RadiometricFile::shapePayload(const QList<ShapeRecord> &shapes)
+QByteArray RadiometricFile::shapePayload(const QList<ShapeRecord>& shapes)
 {
     QByteArray payload;
     for (int type = 0; type < 4; ++type) {
         QByteArray records;
         quint16 count = 0;
-        for (const ShapeRecord &shape : shapes) {
+        for (const ShapeRecord& shape : shapes) {
             if (shape.type != type)
                 continue;
-            for (const RecordPoint &point : {shape.start, shape.end, shape.maximum, shape.minimum}) {
+            for (const RecordPoint& point :
+                 { shape.start, shape.end, shape.maximum, shape.minimum }) {
                 appendU16(records, point.x);
                 appendU16(records, point.y);
                 appendI32(records, point.value);
@@ -123,13 +124,13 @@ QByteArray RadiometricFile::shapePayload(const QList<ShapeRecord> &shapes)
     return payload;
 }
 
-QByteArray RadiometricFile::shapeBlock(const QList<ShapeRecord> &shapes)
+QByteArray RadiometricFile::shapeBlock(const QList<ShapeRecord>& shapes)
 {
     const QByteArray payload = shapePayload(shapes);
     return shapeBlock(payload.size(), payload);
 }
 
-QByteArray RadiometricFile::shapeBlock(qint32 length, const QByteArray &payload)
+QByteArray RadiometricFile::shapeBlock(qint32 length, const QByteArray& payload)
 {
     QByteArray block("<mzr-region>");
     appendI32(block, length);
@@ -168,7 +169,7 @@ RadiometricFile::RadiometricFile()
 QByteArray RadiometricFile::bytes() const
 {
     QByteArray file;
-    for (const QByteArray &image : jpegs)
+    for (const QByteArray& image : jpegs)
         file += image;
     return file + temperatures + gray + deviceBlock(device) + trailer;
 }

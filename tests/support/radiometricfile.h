@@ -46,19 +46,19 @@ struct ShapeRecord
 class RadiometricFile
 {
 public:
-    static QByteArray jpeg(const QImage &image, int quality = 90);
-    static QByteArray jpeg(const QSize &size, const QColor &color = QColor(90, 120, 150));
+    static QByteArray jpeg(const QImage& image, int quality = 90);
+    static QByteArray jpeg(const QSize& size, const QColor& color = QColor(90, 120, 150));
     // Noise everywhere, so that its JPEG costs as much to encode and decode as a photograph's.
-    static QImage texturedImage(const QSize &size, int seed);
-    static QByteArray temperatureSection(int width, int height, const QVector<qint16> &cells);
-    static QByteArray graySection(int width, int height, const QByteArray &levels);
-    static QByteArray deviceBlock(const DeviceInfo &info);
-    static QByteArray shapePayload(const QList<ShapeRecord> &shapes);
-    static QByteArray shapeBlock(const QList<ShapeRecord> &shapes);
-    static QByteArray shapeBlock(qint32 length, const QByteArray &payload);
+    static QImage texturedImage(const QSize& size, int seed);
+    static QByteArray temperatureSection(int width, int height, const QVector<qint16>& cells);
+    static QByteArray graySection(int width, int height, const QByteArray& levels);
+    static QByteArray deviceBlock(const DeviceInfo& info);
+    static QByteArray shapePayload(const QList<ShapeRecord>& shapes);
+    static QByteArray shapeBlock(const QList<ShapeRecord>& shapes);
+    static QByteArray shapeBlock(qint32 length, const QByteArray& payload);
     static QByteArray featureBlock(quint8 shown);
-    static void appendU16(QByteArray &bytes, quint16 value);
-    static void appendI32(QByteArray &bytes, qint32 value);
+    static void appendU16(QByteArray& bytes, quint16 value);
+    static void appendI32(QByteArray& bytes, qint32 value);
 
     // A small sound photograph: Screen 64 × 48 and Camera 80 × 60, 16 × 12 matrices, a 112-byte
     // device block without margin, no trailing blocks.

@@ -1,6 +1,6 @@
-#include "regionreference.h"
+#include "support/regionreference.h"
 
-#include "calculatetools.h"
+#include "render/calculatetools.h"
 
 #include <QPainterPath>
 

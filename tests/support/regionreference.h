@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imagedrawpath.h"
-#include "imageentity.h"
+#include "model/imagedrawpath.h"
+#include "model/imageentity.h"
 
 // Shape statistics the direct way: one containment test per pixel of the bounding rectangle and
 // one length look-up on the path per tenth of a pixel of outline. The fast measurement is

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "palettetable.h"
+#include "render/palettetable.h"
 
 #include <QByteArray>
 #include <QImage>

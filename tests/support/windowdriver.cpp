@@ -1,6 +1,6 @@
-#include "windowdriver.h"
+#include "support/windowdriver.h"
 
-#include "imagedrawlabel.h"
+#include "surface/imagedrawlabel.h"
 
 #include <QtTest>
 

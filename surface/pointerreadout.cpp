@@ -1,4 +1,4 @@
-#include "pointerreadout.h"
+#include "surface/pointerreadout.h"
 
 #include <QFontMetrics>
 #include <QPainter>

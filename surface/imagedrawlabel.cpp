@@ -1,10 +1,10 @@
-#include "imagedrawlabel.h"
+#include "surface/imagedrawlabel.h"
 
-#include "annotationpainter.h"
-#include "calculatetools.h"
-#include "imageentity.h"
-#include "imageregionthread.h"
-#include "pointerreadout.h"
+#include "measure/annotationpainter.h"
+#include "measure/imageregionthread.h"
+#include "model/imageentity.h"
+#include "render/calculatetools.h"
+#include "surface/pointerreadout.h"
 
 #include <QDebug>
 #include <QMouseEvent>
