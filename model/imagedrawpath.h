@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/pathpoint.h"
+#include "model/photographcodes.h"
 
 #include <QMetaType>
 #include <QObject>
@@ -16,6 +17,11 @@ public:
     explicit ImageDrawPath(QObject* parent = nullptr);
     ImageDrawPath(const ImageDrawPath& other);
     ImageDrawPath& operator=(const ImageDrawPath& other);
+
+    ShapeKind kind() const { return ShapeKind(type); }
+    void setKind(ShapeKind kind) { type = int(kind); }
+    PathPoint& point(PointRole role) { return points[int(role)]; }
+    const PathPoint& point(PointRole role) const { return points[int(role)]; }
 
     int type = 0;
     QPainterPath path;
