@@ -1,6 +1,8 @@
 #include "app/widget.h"
 
 #include "app/applicationfont.h"
+#include "app/commandkeys.h"
+#include "app/detailspanel.h"
 #include "app/labelelider.h"
 #include "app/noticetexts.h"
 #include "app/photographfiles.h"
@@ -9,9 +11,8 @@
 #include "app/surfacemenu.h"
 #include "app/viewtools.h"
 #include "app/windownotice.h"
-#include "model/imagesavethread.h"
-#include "model/parseimagethread.h"
-#include "render/blendscheduler.h"
+#include "app/windowstyle.h"
+#include "document/photographdocument.h"
 #include "ui_widget.h"
 
 #include <QCoreApplication>
@@ -21,68 +22,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QKeySequence>
 #include <QShortcut>
 #include <QTranslator>
 
 #include <utility>
-
-namespace {
-
-const char* const paletteBars[] = {
-    ":/icon/res/icon/ic_palette_spectrum.png", ":/icon/res/icon/ic_palette_iron.png",
-    ":/icon/res/icon/ic_palette_cool.png",     ":/icon/res/icon/ic_palette_whitehot.png",
-    ":/icon/res/icon/ic_palette_blackhot.png",
-};
-
-QPixmap paletteBar(int index)
-{
-    if (index < 0 || index > 4)
-        return QPixmap();
-    return QPixmap(QLatin1String(paletteBars[index]));
-}
-
-QString emissivityText(int emissivity)
-{
-    return QString::number(double(emissivity) / 100, 'g', 6);
-}
-
-struct ToolButton
-{
-    QPushButton* Ui_Widget::*button;
-    const char* icon;
-    int mode;
-};
-
-const ToolButton toolButtons[] = {
-    { &Ui_Widget::menu_point, ":/icon/res/icon/ic_menu_point.png", 0 },
-    { &Ui_Widget::menu_line, ":/icon/res/icon/ic_menu_line.png", 1 },
-    { &Ui_Widget::menu_rect, ":/icon/res/icon/ic_menu_rect.png", 2 },
-    { &Ui_Widget::menu_oval, ":/icon/res/icon/ic_menu_oval.png", 3 },
-};
-
-constexpr int toolIconSize = 35;
-
-// Commands of the command bar that a key gives as well, and the tooltips that name both.
-struct CommandKey
-{
-    QPushButton* Ui_Widget::*button;
-    const char* keys;
-    const char* name;
-};
-
-const CommandKey commandKeys[] = {
-    { &Ui_Widget::menu_open, "Ctrl+O", QT_TRANSLATE_NOOP("Widget", "打开照片") },
-    { &Ui_Widget::menu_save, "Ctrl+S", QT_TRANSLATE_NOOP("Widget", "保存带标注的照片") },
-    { &Ui_Widget::menu_point, "P", QT_TRANSLATE_NOOP("Widget", "点测温") },
-    { &Ui_Widget::menu_line, "L", QT_TRANSLATE_NOOP("Widget", "线测温") },
-    { &Ui_Widget::menu_rect, "R", QT_TRANSLATE_NOOP("Widget", "矩形测温") },
-    { &Ui_Widget::menu_oval, "O", QT_TRANSLATE_NOOP("Widget", "椭圆测温") },
-    { &Ui_Widget::menu_back, "Ctrl+Z", QT_TRANSLATE_NOOP("Widget", "撤销上一个测量") },
-    { &Ui_Widget::menu_clear, "Ctrl+Shift+Del", QT_TRANSLATE_NOOP("Widget", "清除所有测量") },
-};
-
-} // namespace
 
 Widget::Widget(QWidget* parent)
   : QWidget(parent)
@@ -93,9 +36,13 @@ Widget::Widget(QWidget* parent)
     notice = new WindowNotice(ui->widget_title_bar, ui->widget_4, ui->title_language);
     resize(1280, 800);
     setMinimumSize(1280, 800);
-    blends = new BlendScheduler(this);
-    connect(blends, &BlendScheduler::blendFailed, this, &Widget::onBlendFailed);
-    connect(blends, &BlendScheduler::blendSucceed, this, &Widget::onBlendSucceed);
+    document = new PhotographDocument(this);
+    ui->image_draw->setDocument(document);
+    connect(document, &PhotographDocument::openFailed, this, &Widget::onParseFailed);
+    connect(document, &PhotographDocument::photographReplaced, this, &Widget::onParseSucceed);
+    connect(document, &PhotographDocument::renderFailed, this, &Widget::onBlendFailed);
+    connect(document, &PhotographDocument::pictureRendered, this, &Widget::onBlendSucceed);
+    connect(document, &PhotographDocument::saveFinished, this, &Widget::onSaveFinished);
     initWindow();
     initTitleBar();
     initMenuBar();
@@ -110,13 +57,7 @@ Widget::Widget(QWidget* parent)
 
 Widget::~Widget()
 {
-    // A finished save has queued its deleteLater(); deleting it here takes that event with it.
-    for (ImageSaveThread* save : qAsConst(saves)) {
-        if (save) {
-            save->wait();
-            delete save;
-        }
-    }
+    // The document, a child, waits for its saves; the preview reads are the window's own.
     for (PreviewReadThread* read : qAsConst(previewReads)) {
         if (read) {
             read->wait();
@@ -142,74 +83,24 @@ void Widget::loadTranslation(int index)
 
 void Widget::initWindow()
 {
-    // The language list would take the combo's white text onto the style's light list. The
-    // combo makes its list at the first style sheet that reaches it, and a rule for the list
-    // added after that no longer takes, so this one comes before any other sheet.
-    ui->widget_title_bar->setStyleSheet(
-      QStringLiteral("QComboBox#%1 QAbstractItemView{background-color: #000000;color: "
-                     "#ffffff;selection-background-color: #0099FF;selection-color: "
-                     "#ffffff;}QComboBox#%1::item:selected{background-color: #0099FF;color: "
-                     "#ffffff;}")
-        .arg(ui->title_language->objectName()));
-    ViewTools::setBackground(this, QStringLiteral("#000000"));
-    setWindowTitle(QStringLiteral("Korvex"));
+    WindowStyle::styleWindow(this, ui);
 }
 
 void Widget::initTitleBar()
 {
-    ViewTools::setIconButton(
-      ui->title_icon, QStringLiteral(":/icon/res/icon/ic_title_icon.png"), 40);
-    ViewTools::setLabelStyle(ui->title_text, 25, QStringLiteral("#FFFFFF"), true);
-    ui->title_text->setText(QStringLiteral("Korvex"));
-    ViewTools::setLabelColor(ui->title_version, QStringLiteral("#FFFFFF"));
-    ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
-    ViewTools::setComboBoxStyle(ui->title_language);
+    WindowStyle::styleTitleBar(ui);
     ui->title_language->setCurrentIndex(SettingsTools::getLanguage());
 }
 
 void Widget::initMenuBar()
 {
-    ViewTools::setBackground(ui->widget_menu_bar, QStringLiteral("#404142"));
-    ViewTools::setTextButtonStyle(ui->menu_open, true);
-    ui->menu_save->setEnabled(false);
-    ViewTools::setTextButtonStyle(ui->menu_save, false);
-    for (const ToolButton& tool : toolButtons)
-        ViewTools::setToolButton(ui->*tool.button, QLatin1String(tool.icon), toolIconSize, false);
-    ViewTools::setToolButton(
-      ui->menu_free, QStringLiteral(":/icon/res/icon/ic_menu_free.png"), toolIconSize, false);
-    ViewTools::setToolButton(
-      ui->menu_back, QStringLiteral(":/icon/res/icon/ic_menu_back.png"), toolIconSize, false);
-    ViewTools::setToolButton(
-      ui->menu_clear, QStringLiteral(":/icon/res/icon/ic_menu_clear.png"), toolIconSize, false);
-    ui->menu_free->hide();
+    WindowStyle::styleMenuBar(ui);
 }
 
 void Widget::initContent()
 {
-    ui->widget_content->setStyleSheet(
-      QStringLiteral("QWidget#%1{background-color: %2;}")
-        .arg(ui->widget_content->objectName(), QStringLiteral("#000000")));
-    for (QLabel* label : { ui->palette_max, ui->palette_min })
-        label->setStyleSheet(QStringLiteral("QLabel#%1{color: #ffffff;}").arg(label->objectName()));
-    ViewTools::setBackground(ui->content_palette, QStringLiteral("#404142"));
-    ui->palette_image->setPixmap(paletteBar(0));
-    ViewTools::setBackground(ui->content_operation, QStringLiteral("#404142"));
-    // The check box's own sheet makes its mark white on the style's light box; the box is drawn
-    // here instead, white-framed on black and blue when checked.
-    ui->operation_details->setStyleSheet(
-      QStringLiteral("QLabel{color: #ffffff;}") +
-      QStringLiteral("QCheckBox#%1::indicator{width: 14px;height: 14px;border: 1px solid "
-                     "#ffffff;background-color: #000000;}QCheckBox#%1::indicator:checked{"
-                     "background-color: #0099FF;}QCheckBox#%1::indicator:hover{border: 1px solid "
-                     "#00AAFF;}")
-        .arg(ui->details_feature->objectName()));
-    ViewTools::setLabelStyleOnBlack(ui->image_label, 20, QStringLiteral("#FFFFFF"), true);
+    WindowStyle::styleContent(ui);
     fileName = new LabelElider(ui->details_name);
-    // The preview is scaled to the panel; were the panel sized by the preview's picture in turn,
-    // each rescaling would widen it further and it would never narrow again.
-    QSizePolicy previewPolicy = ui->image_label->sizePolicy();
-    previewPolicy.setHorizontalPolicy(QSizePolicy::Ignored);
-    ui->image_label->setSizePolicy(previewPolicy);
     ui->image_label->installEventFilter(this);
     // The operation panel widens with its texts (a language, a long caption) without the window
     // changing size, and the surface has to follow its area whatever made it change.
@@ -218,12 +109,7 @@ void Widget::initContent()
 
 void Widget::initShortcuts()
 {
-    for (const CommandKey& command : commandKeys) {
-        auto* shortcut = new QShortcut(QKeySequence(QLatin1String(command.keys)), this);
-        // click() does nothing for a disabled button: no save before a photograph, no open
-        // while a parse runs.
-        connect(shortcut, &QShortcut::activated, ui->*command.button, &QPushButton::click);
-    }
+    CommandKeys::install(this, ui);
     const auto add = [this](const char* keys, QWidget* parent, auto action) {
         auto* shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), parent);
         if (parent != this)
@@ -241,16 +127,16 @@ void Widget::initShortcuts()
                 stepPhotograph(step);
         });
     }
-    refreshToolTips();
 }
 
 void Widget::refreshToolTips()
 {
-    for (const CommandKey& command : commandKeys) {
-        const QString keys =
-          QKeySequence(QLatin1String(command.keys)).toString(QKeySequence::NativeText);
-        (ui->*command.button)->setToolTip(QStringLiteral("%1 (%2)").arg(tr(command.name), keys));
-    }
+    CommandKeys::refreshToolTips(ui);
+}
+
+const ImageEntity& Widget::photograph() const
+{
+    return *document->photograph();
 }
 
 void Widget::cancelDragOrTool()
@@ -266,7 +152,7 @@ bool Widget::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize) {
         if (watched == ui->content_image)
             ui->image_draw->refitImage();
-        else if (watched == ui->image_label && entity.loaded && !previewPicture.isNull())
+        else if (watched == ui->image_label && document->isLoaded() && !previewPicture.isNull())
             showPreview(QPixmap::fromImage(previewPicture));
     }
     return QWidget::eventFilter(watched, event);
@@ -316,12 +202,13 @@ void Widget::refreshTexts()
     ui->title_text->setText(QStringLiteral("Korvex"));
     ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
     refreshToolTips();
-    if (!entity.loaded)
+    if (!document->isLoaded())
         return;
+    const ImageDetails& details = photograph().details;
     fileName->setText(fileInfo.fileName());
-    ui->details_emissivity->setText(emissivityText(entity.details.emissivity));
-    showFeatureTexts(currentUnit);
-    ui->details_time->setText(entity.details.captureTime);
+    ui->details_emissivity->setText(DetailsPanel::emissivityText(details.emissivity));
+    DetailsPanel::showFeatureTexts(ui, photograph(), currentUnit);
+    ui->details_time->setText(details.captureTime);
     showPreview(QPixmap::fromImage(previewPicture));
 }
 
@@ -346,7 +233,7 @@ bool Widget::openPhotograph(const QString& path)
 
 void Widget::stepPhotograph(int step)
 {
-    if (parsing || !entity.loaded)
+    if (parsing || !document->isLoaded())
         return;
     const QString next = PhotographFiles::neighbour(fileInfo.absoluteFilePath(), step);
     if (next.isEmpty())
@@ -360,21 +247,14 @@ void Widget::startParse(const QString& path)
 {
     filePath = path;
     SettingsTools::setLastImagePath(QFileInfo(path).path());
-    // The shown photograph stays as it is until the new one has been read: the parse reads into
-    // an entity of its own and hands it over only when it succeeds.
-    ParseImageThread* thread = ParseImageThread::create(filePath, &entity);
-    connect(thread, &ParseImageThread::parseFailed, this, &Widget::onParseFailed);
-    connect(thread, &ParseImageThread::parseSucceed, this, &Widget::onParseSucceed);
     // One parse at a time, and no save while it runs: a second photograph chosen meanwhile would
     // otherwise be overtaken by the first one finishing later, and a save would mix the two.
+    // The shown photograph stays as it is until the new one has been read.
     parsing = true;
     setCommandEnabled(ui->menu_open, false);
     setCommandEnabled(ui->menu_save, false);
-    if (!thread->launch()) {
-        qDebug() << "解析线程启动失败" << Qt::endl;
-        delete thread;
+    if (!document->open(filePath))
         endParse();
-    }
 }
 
 void Widget::setCommandEnabled(QPushButton* button, bool enabled)
@@ -387,7 +267,7 @@ void Widget::endParse()
 {
     parsing = false;
     setCommandEnabled(ui->menu_open, true);
-    setCommandEnabled(ui->menu_save, entity.loaded);
+    setCommandEnabled(ui->menu_save, document->isLoaded());
 }
 
 void Widget::onParseSucceed()
@@ -395,10 +275,8 @@ void Widget::onParseSucceed()
     qDebug() << "图片文件解析成功" << Qt::endl;
     fileInfo = QFileInfo(filePath);
     ++shownPhotograph;
-    // Whatever is still being rendered belongs to the photograph just replaced.
-    blends->discard();
     stepping = 0;
-    ui->image_draw->setEntity(&entity);
+    ui->image_draw->setEntity(document->photograph());
     ui->image_draw->setDrawMode(drawMode);
     endParse();
     showDetails();
@@ -423,58 +301,39 @@ void Widget::onParseFailed()
 
 void Widget::showDetails()
 {
-    if (!entity.loaded)
+    if (!document->isLoaded())
         return;
-    const ImageDetails& details = entity.details;
+    const ImageEntity& shown = photograph();
+    const ImageDetails& details = shown.details;
     ui->details_blend->setValue(details.blend);
     showPalette();
     showUnit();
     fileName->setText(fileInfo.fileName());
-    ui->details_emissivity->setText(emissivityText(details.emissivity));
+    ui->details_emissivity->setText(DetailsPanel::emissivityText(details.emissivity));
     // In the unit the combo shows, as after a language switch: an unknown stored unit shows as
     // the combo's Celsius rather than as "N.A" beside a Celsius choice.
-    showFeatureTexts(currentUnit);
+    DetailsPanel::showFeatureTexts(ui, shown, currentUnit);
     ui->details_time->setText(details.captureTime);
-    previewPicture = entity.featureImage.isNull() ? entity.screenImage : entity.featureImage;
+    previewPicture = shown.featureImage.isNull() ? shown.screenImage : shown.featureImage;
     showPreview(QPixmap::fromImage(previewPicture));
     ui->details_feature->setCheckState(details.featureShown ? Qt::Checked : Qt::Unchecked);
 }
 
-void Widget::showFeatureTexts(int unit)
-{
-    const ImageFeature& feature = entity.details.feature;
-    const QString highest = entity.featureTemperatureText(feature.maxPoint, unit);
-    const QString lowest = entity.featureTemperatureText(feature.minPoint, unit);
-    ui->details_max->setText(highest);
-    ui->details_min->setText(lowest);
-    ui->details_spot->setText(entity.featureTemperatureText(feature.centrePoint, unit));
-    ui->palette_max->setText(highest);
-    ui->palette_min->setText(lowest);
-}
-
 void Widget::showPalette()
 {
-    const int palette = entity.details.palette;
-    const bool known = palette >= 0 && palette <= 4;
-    ui->details_palette->setCurrentIndex(known ? palette : 0);
-    ui->palette_image->setPixmap(paletteBar(palette));
+    const int palette = photograph().details.palette;
+    ui->details_palette->setCurrentIndex(PhotographDocument::storedSettings(photograph()).palette);
+    ui->palette_image->setPixmap(DetailsPanel::paletteBar(palette));
 }
 
 void Widget::showUnit()
 {
-    const int unit = entity.details.unit;
-    ui->details_unit->setCurrentIndex(unit >= 0 && unit <= 2 ? unit : 0);
+    ui->details_unit->setCurrentIndex(PhotographDocument::storedSettings(photograph()).unit);
 }
 
 void Widget::showPreview(const QPixmap& pixmap)
 {
-    if (qint64(pixmap.width()) * pixmap.height() <= 0)
-        return;
-    const double scale = qMin(double(ui->image_label->width()) / pixmap.width(),
-                              double(ui->image_label->height()) / pixmap.height());
-    const QSize target(int(pixmap.width() * scale), int(pixmap.height() * scale));
-    ui->image_label->setPixmap(
-      pixmap.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    DetailsPanel::showPreview(ui, pixmap);
 }
 
 void Widget::readSavedPreview(const QString& target, const QString& source)
@@ -501,12 +360,7 @@ void Widget::readSavedPreview(const QString& target, const QString& source)
 
 void Widget::startBlend()
 {
-    if (!entity.loaded)
-        return;
-    const int palette = ui->details_palette->currentIndex();
-    const float blend = float(ui->details_blend->value()) / 100.0f;
-    // A request the blend thread refuses starts nothing and logs nothing.
-    blends->request(&entity, unsigned(palette), blend);
+    document->render();
 }
 
 void Widget::onBlendSucceed(QImage image)
@@ -523,64 +377,64 @@ void Widget::onBlendFailed()
 void Widget::on_details_blend_valueChanged(int value)
 {
     qDebug() << "融合度变化事件：" << value << Qt::endl;
+    document->setBlend(value);
     startBlend();
 }
 
-void Widget::on_details_palette_currentIndexChanged(int)
+void Widget::on_details_palette_currentIndexChanged(int index)
 {
-    ui->palette_image->setPixmap(paletteBar(ui->details_palette->currentIndex()));
+    document->setPalette(index);
+    ui->palette_image->setPixmap(DetailsPanel::paletteBar(index));
     startBlend();
 }
 
 void Widget::on_details_unit_currentIndexChanged(int index)
 {
     currentUnit = index;
-    ui->image_draw->setDisplayUnit(index);
-    if (entity.loaded)
-        showFeatureTexts(currentUnit);
+    document->setUnit(index);
+    if (document->isLoaded())
+        DetailsPanel::showFeatureTexts(ui, photograph(), currentUnit);
 }
 
 void Widget::on_details_feature_stateChanged(int)
 {
     const bool shown = ui->details_feature->isChecked();
     qDebug() << "显示框状态变化：" << (shown ? "true" : "false") << Qt::endl;
-    ui->image_draw->setFeatureVisible(shown);
+    document->setFeatureVisible(shown);
 }
 
 void Widget::toggleTool(int mode)
 {
     notice->clearNotice();
-    drawMode = drawMode == mode ? 4 : mode;
+    drawMode = drawMode == mode ? ImageDrawLabel::None : mode;
     refreshToolButtons();
 }
 
 void Widget::refreshToolButtons()
 {
-    for (const ToolButton& tool : toolButtons)
-        ViewTools::setToolButton(
-          ui->*tool.button, QLatin1String(tool.icon), toolIconSize, drawMode == tool.mode);
-    if (entity.loaded)
+    WindowStyle::showToolButtons(ui, drawMode);
+    if (document->isLoaded())
         ui->image_draw->setDrawMode(drawMode);
 }
 
 void Widget::on_menu_point_clicked()
 {
-    toggleTool(0);
+    toggleTool(ImageDrawLabel::Point);
 }
 
 void Widget::on_menu_line_clicked()
 {
-    toggleTool(1);
+    toggleTool(ImageDrawLabel::Line);
 }
 
 void Widget::on_menu_rect_clicked()
 {
-    toggleTool(2);
+    toggleTool(ImageDrawLabel::Rectangle);
 }
 
 void Widget::on_menu_oval_clicked()
 {
-    toggleTool(3);
+    toggleTool(ImageDrawLabel::Oval);
 }
 
 void Widget::on_menu_free_clicked() {}
@@ -588,14 +442,14 @@ void Widget::on_menu_free_clicked() {}
 void Widget::on_menu_back_clicked()
 {
     notice->clearNotice();
-    if (entity.loaded)
+    if (document->isLoaded())
         ui->image_draw->removeLastPath();
 }
 
 void Widget::on_menu_clear_clicked()
 {
     notice->clearNotice();
-    if (entity.loaded)
+    if (document->isLoaded())
         ui->image_draw->clearPaths();
 }
 
@@ -614,29 +468,17 @@ void Widget::on_menu_save_clicked()
     if (target.isEmpty())
         return;
     notice->clearNotice();
-    ImageDrawLabel* surface = ui->image_draw;
-    const QPixmap snapshot = surface->snapshot();
-    const bool feature = ui->details_feature->isChecked();
-    const int blend = ui->details_blend->value();
-    const int unit = ui->details_unit->currentIndex();
-    const int palette = ui->details_palette->currentIndex();
-    ImageSaveThread* thread = ImageSaveThread::create(
-      source, target, surface->pathList(), &entity, palette, unit, blend, feature, snapshot);
-    if (thread) {
-        // The source is named as it is now: another photograph may be shown when the save ends.
-        connect(thread,
-                &ImageSaveThread::saveFinished,
-                this,
-                [this, target, source](ImageSaveThread::Outcome outcome) {
-                    notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source),
-                                       outcome == ImageSaveThread::Saved ? WindowNotice::Success
-                                                                         : WindowNotice::Failure);
-                    if (outcome == ImageSaveThread::Saved)
-                        readSavedPreview(target, source);
-                });
-        saves.removeAll(nullptr);
-        saves.append(thread);
-        thread->launch();
-    }
+    document->save(target, ui->image_draw->snapshot().toImage());
     SettingsTools::setLastSavePath(QFileInfo(target).path());
+}
+
+void Widget::onSaveFinished(ImageSaveThread::Outcome outcome,
+                            const QString& target,
+                            const QString& source)
+{
+    notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source),
+                       outcome == ImageSaveThread::Saved ? WindowNotice::Success
+                                                         : WindowNotice::Failure);
+    if (outcome == ImageSaveThread::Saved)
+        readSavedPreview(target, source);
 }

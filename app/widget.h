@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/imageentity.h"
 #include "model/imagesavethread.h"
 
 #include <QFileInfo>
@@ -11,16 +10,17 @@
 #include <QString>
 #include <QWidget>
 
-class BlendScheduler;
 class LabelElider;
+class PhotographDocument;
 class PreviewReadThread;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
 class WindowNotice;
 
-// The one window: opens a photograph, shows its details and rendering, and carries the
-// measurement and save commands.
+// The one window, a view of the photograph document: opens a photograph, shows its details and
+// rendering, and carries the measurement and save commands. What it shows follows the document;
+// its controls change the document, never the other way round.
 class Widget : public QWidget
 {
     Q_OBJECT
@@ -77,7 +77,6 @@ private:
     void showUnit();
     void showPreview(const QPixmap& pixmap);
     void readSavedPreview(const QString& target, const QString& source);
-    void showFeatureTexts(int unit);
     void startBlend();
     void refreshTexts();
     void refreshToolButtons();
@@ -85,21 +84,21 @@ private:
     void loadTranslation(int index);
     void setCommandEnabled(QPushButton* button, bool enabled);
     void endParse();
+    void onSaveFinished(ImageSaveThread::Outcome outcome,
+                        const QString& target,
+                        const QString& source);
+    const ImageEntity& photograph() const;
 
     Ui_Widget* ui;
     QString filePath;
     QFileInfo fileInfo;
-    ImageEntity entity;
+    // Owns the photograph shown, its shapes and settings, and the saves still writing.
+    PhotographDocument* document = nullptr;
     int drawMode = 4;
     int currentUnit = 0;
     QTranslator* translator = nullptr;
-    // Runs one blend at a time, so a slider drag renders where the slider is rather than every
-    // step it passed; the newest request always gives the shown image.
-    BlendScheduler* blends = nullptr;
     // What the last command came to; never part of the drawing surface, so no snapshot holds it.
     WindowNotice* notice = nullptr;
-    // Saves still writing: closing the window waits for them, so a save is never cut short.
-    QList<QPointer<ImageSaveThread>> saves;
     // Reads of a saved file's preview, waited for on closing as the saves are.
     QList<QPointer<PreviewReadThread>> previewReads;
     // The picture the preview shows, kept whole: the label holds it scaled, and loses it to the

@@ -2,6 +2,7 @@
 // readout repainted, against the straightforward version that repaints the whole surface for it
 // (as painting the readout in the surface itself would).
 
+#include "document/photographdocument.h"
 #include "model/imagedrawpath.h"
 #include "support/measurescene.h"
 #include "surface/imagedrawlabel.h"
@@ -39,7 +40,7 @@ struct Scene
             shape.points[1] = PathPoint(0.05f * i + 0.3f, 0.8f, 0, 0);
             shape.points[3] = PathPoint(0.5f, 0.5f, 40.0f, 0);
             shape.points[4] = PathPoint(0.2f, 0.3f, 20.0f, 0);
-            surface->pathList().append(shape);
+            surface->document()->addShape(shape);
         }
         QApplication::processEvents();
     }

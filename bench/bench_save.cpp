@@ -1,6 +1,7 @@
 // Saving an annotated photograph: what the save command costs the GUI thread (grabbing the drawing
 // surface, copying the photograph and shapes, turning the grab into an image) and the whole save
 // with encoding and writing, against encoding the grab alone, the floor of any save.
+#include "document/photographdocument.h"
 #include "model/imageentity.h"
 #include "model/imagesavethread.h"
 #include "model/radiometricreader.h"
@@ -68,7 +69,8 @@ struct Scene
         surface = new ImageDrawLabel(&window);
         surface->setEntity(&entity);
         surface->setImage(RadiometricFile::texturedImage(QSize(640, 480), 3));
-        surface->pathList() = fiftyShapes();
+        for (const ImageDrawPath& shape : fiftyShapes())
+            surface->document()->addShape(shape);
         window.show();
         if (surface->size() != QSize(1000, 750))
             qFatal("the drawing surface is not 1000 x 750");

@@ -1,7 +1,7 @@
 #include "surface/imagedrawlabel.h"
 
+#include "document/photographdocument.h"
 #include "measure/annotationpainter.h"
-#include "measure/imageregionthread.h"
 #include "model/imageentity.h"
 #include "render/calculatetools.h"
 #include "surface/pointerreadout.h"
@@ -20,6 +20,51 @@ ImageDrawLabel::ImageDrawLabel(QWidget* parent)
     // Moves without a button pressed feed the readout; drawing still needs a press.
     setMouseTracking(true);
     readout = new PointerReadout(this);
+    setDocument(new PhotographDocument(this));
+}
+
+void ImageDrawLabel::setDocument(PhotographDocument* document)
+{
+    if (!document || document == shown)
+        return;
+    if (shown) {
+        disconnect(shown, nullptr, this, nullptr);
+        if (shown->parent() == this)
+            shown->deleteLater();
+    }
+    shown = document;
+    readoutUnit = shown->settings().unit;
+    connect(shown, &PhotographDocument::shapesChanged, this, qOverload<>(&QWidget::update));
+    connect(shown, &PhotographDocument::shapeMeasured, this, &ImageDrawLabel::onRegionSucceed);
+    connect(shown, &PhotographDocument::measurementFailed, this, &ImageDrawLabel::onRegionFailed);
+    connect(shown, &PhotographDocument::settingsChanged, this, &ImageDrawLabel::onSettingsChanged);
+    update();
+}
+
+const ImageEntity* ImageDrawLabel::loadedPhotograph() const
+{
+    const ImageEntity* photograph = shown->photograph();
+    return photograph->loaded ? photograph : nullptr;
+}
+
+const ImageEntity* ImageDrawLabel::photograph() const
+{
+    return loadedPhotograph();
+}
+
+const QList<ImageDrawPath>& ImageDrawLabel::pathList() const
+{
+    return shown->shapes();
+}
+
+int ImageDrawLabel::displayUnit() const
+{
+    return shown->settings().unit;
+}
+
+bool ImageDrawLabel::featureVisible() const
+{
+    return shown->settings().featureVisible;
 }
 
 ImageDrawLabel::~ImageDrawLabel()
@@ -34,17 +79,24 @@ void ImageDrawLabel::setDrawMode(int mode)
 
 void ImageDrawLabel::setDisplayUnit(int unit)
 {
-    if (unit == this->unit)
-        return;
-    this->unit = unit;
-    if (readout->isVisible())
+    shown->setUnit(unit);
+}
+
+void ImageDrawLabel::onSettingsChanged()
+{
+    const int unit = shown->settings().unit;
+    if (unit != readoutUnit && readout->isVisible()) {
+        readoutUnit = unit;
         showReadout(lastPointer);
+    }
+    readoutUnit = unit;
     update();
 }
 
 bool ImageDrawLabel::cellAt(const QPoint& pixel, QPoint& cell) const
 {
-    if (!entity || !entity->loaded || picture.isNull() || !rect().contains(pixel))
+    const ImageEntity* entity = loadedPhotograph();
+    if (!entity || picture.isNull() || !rect().contains(pixel))
         return false;
     const int columns = entity->temperatureWidth;
     const int rows = entity->temperatureHeight;
@@ -61,7 +113,8 @@ QString ImageDrawLabel::temperatureTextAt(const QPoint& pixel) const
     QPoint cell;
     if (!cellAt(pixel, cell))
         return QString();
-    return ImageEntity::temperatureText(entity->temperatureAt(cell.x(), cell.y()), 0, unit);
+    return ImageEntity::temperatureText(
+      shown->photograph()->temperatureAt(cell.x(), cell.y()), 0, displayUnit());
 }
 
 void ImageDrawLabel::showReadout(const QPoint& pointer)
@@ -72,10 +125,7 @@ void ImageDrawLabel::showReadout(const QPoint& pointer)
         readout->hide();
         return;
     }
-    readout->showReading(
-      ImageEntity::temperatureText(entity->temperatureAt(cell.x(), cell.y()), 0, unit),
-      cell,
-      pointer);
+    readout->showReading(temperatureTextAt(pointer), cell, pointer);
 }
 
 QPixmap ImageDrawLabel::snapshot()
@@ -96,8 +146,7 @@ void ImageDrawLabel::leaveEvent(QEvent* event)
 
 void ImageDrawLabel::setFeatureVisible(bool visible)
 {
-    featureShown = visible;
-    update();
+    shown->setFeatureVisible(visible);
 }
 
 void ImageDrawLabel::setImage(const QImage& image)
@@ -142,71 +191,30 @@ void ImageDrawLabel::setEntity(ImageEntity* entity)
     if (!entity || !entity->loaded)
         return;
     readout->hide();
-    this->entity = entity;
-    // Nothing drawn on the previous photograph may come back, as a result or by Undo.
-    measuring.clear();
-    cleared.clear();
-    if (!shapes.isEmpty()) {
-        shapes.clear();
-        update();
-    }
+    shown->setPhotograph(entity);
     qDebug() << "entity->image_drawpaths.length = " << entity->image_drawpaths.size() << Qt::endl;
-    for (const ImageDrawPath& shape : qAsConst(entity->image_drawpaths))
-        shapes.append(shape);
-    if (!entity->image_drawpaths.isEmpty())
-        update();
 }
 
 void ImageDrawLabel::removeLastPath()
 {
-    if (!measuring.isEmpty() && measuring.last().before >= shapes.size()) {
-        measuring.removeLast();
-    } else if (!shapes.isEmpty()) {
-        shapes.removeLast();
-    } else if (!cleared.isEmpty()) {
-        shapes = cleared.takeLast();
-    } else {
-        return;
-    }
-    update();
+    shown->undoShape();
 }
 
 void ImageDrawLabel::clearPaths()
 {
-    measuring.clear();
-    if (shapes.isEmpty())
-        return;
-    cleared.append(shapes);
-    shapes.clear();
-    update();
+    shown->clearShapes();
 }
 
-void ImageDrawLabel::onRegionFailed(quint64 ticket)
+void ImageDrawLabel::onRegionFailed()
 {
     qDebug() << "onRegionFailed" << Qt::endl;
-    for (int i = 0; i < measuring.size(); ++i) {
-        if (measuring.at(i).ticket == ticket) {
-            measuring.removeAt(i);
-            break;
-        }
-    }
     preview = QPainterPath();
     update();
 }
 
-void ImageDrawLabel::onRegionSucceed(quint64 ticket, const ImageDrawPath& shape)
+void ImageDrawLabel::onRegionSucceed()
 {
     qDebug() << "onRegionSucceed" << Qt::endl;
-    for (int i = 0; i < measuring.size(); ++i) {
-        if (measuring.at(i).ticket != ticket)
-            continue;
-        // The list may have been shortened from outside since the shape was drawn.
-        shapes.insert(qMin(measuring.at(i).before, shapes.size()), shape);
-        measuring.removeAt(i);
-        for (int later = i; later < measuring.size(); ++later)
-            ++measuring[later].before;
-        break;
-    }
     preview = QPainterPath();
     update();
 }
@@ -294,25 +302,14 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
         }
     }
     ImageDrawPath shape;
-    shape.type = mode;
-    shape.points[0].x = float(pressPoint.x()) / float(labelWidth);
-    shape.points[0].y = float(pressPoint.y()) / float(labelHeight);
-    shape.points[1].x = float(releasePoint.x()) / float(labelWidth);
-    shape.points[1].y = float(releasePoint.y()) / float(labelHeight);
-    ImageRegionThread* thread = ImageRegionThread::create(entity, shape, labelWidth, labelHeight);
-    if (!thread)
-        return;
-    const quint64 ticket = ++lastTicket;
-    connect(
-      thread, &ImageRegionThread::regionFailed, this, [this, ticket] { onRegionFailed(ticket); });
-    connect(thread, &ImageRegionThread::regionSucceed, this, [this, ticket](ImageDrawPath shape) {
-        onRegionSucceed(ticket, shape);
-    });
-    if (!thread->launch()) {
-        delete thread;
-        return;
-    }
-    measuring.append({ ticket, shapes.size() });
+    shape.setKind(ShapeKind(mode));
+    PathPoint& start = shape.point(PointRole::Start);
+    start.x = float(pressPoint.x()) / float(labelWidth);
+    start.y = float(pressPoint.y()) / float(labelHeight);
+    PathPoint& end = shape.point(PointRole::End);
+    end.x = float(releasePoint.x()) / float(labelWidth);
+    end.y = float(releasePoint.y()) / float(labelHeight);
+    shown->drawShape(shape, labelWidth, labelHeight);
 }
 
 void ImageDrawLabel::paintEvent(QPaintEvent*)
@@ -321,12 +318,12 @@ void ImageDrawLabel::paintEvent(QPaintEvent*)
     if (!picture.isNull())
         painter.drawPixmap(QRectF(0, 0, width(), height()), picture, QRectF());
     // Shapes can be drawn before any photograph; there are no feature markers then.
-    static const ImageEntity noPhotograph;
-    const AnnotationPainter annotations(entity ? *entity : noPhotograph,
-                                        shapes,
+    const ImageEntity* entity = loadedPhotograph();
+    const AnnotationPainter annotations(*shown->photograph(),
+                                        shown->shapes(),
                                         size(),
-                                        unit,
-                                        entity && featureShown,
+                                        displayUnit(),
+                                        entity && featureVisible(),
                                         markerSize,
                                         font());
     annotations.paint(painter, preview);

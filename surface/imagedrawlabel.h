@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/imagedrawpath.h"
+#include "model/photographcodes.h"
 
 #include <QLabel>
 #include <QList>
@@ -9,11 +10,13 @@
 #include <QVector>
 
 class ImageEntity;
+class PhotographDocument;
 class PointerReadout;
 
-// The drawing surface: shows the rendered photograph fitted into its parent, turns mouse drags
-// into measurement shapes, has each measured on a worker thread, and paints the photograph's
-// markers and every finished shape with its temperature labels.
+// The drawing surface, a view of a photograph document: shows the rendered photograph fitted
+// into its parent, turns mouse drags into shapes that the document measures, and paints the
+// photograph's markers and every measured shape with its temperature labels. Without a document
+// set from outside it keeps one of its own.
 class ImageDrawLabel : public QLabel
 {
     Q_OBJECT
@@ -21,10 +24,10 @@ public:
     // Tools share the shape kind codes; None draws nothing.
     enum DrawMode
     {
-        Point = 0,
-        Line = 1,
-        Rectangle = 2,
-        Oval = 3,
+        Point = int(ShapeKind::Point),
+        Line = int(ShapeKind::Line),
+        Rectangle = int(ShapeKind::Rectangle),
+        Oval = int(ShapeKind::Oval),
         None = 4,
     };
     static constexpr double minimumDragRatio = 0.03;
@@ -32,12 +35,16 @@ public:
     explicit ImageDrawLabel(QWidget* parent = nullptr);
     ~ImageDrawLabel() override;
 
+    // The document shown; the surface's own one goes. Not null.
+    void setDocument(PhotographDocument* document);
+    PhotographDocument* document() const { return shown; }
+
     void setDrawMode(int mode);
     int drawMode() const { return mode; }
     void setDisplayUnit(int unit);
-    int displayUnit() const { return unit; }
+    int displayUnit() const;
     void setFeatureVisible(bool visible);
-    bool featureVisible() const { return featureShown; }
+    bool featureVisible() const;
     void setImage(const QImage& image);
     void refitImage();
     void setEntity(ImageEntity* entity);
@@ -45,8 +52,8 @@ public:
     // it brings back what the latest Clear of this photograph not yet undone took away.
     void removeLastPath();
     void clearPaths();
-    // The measured shapes in the order they were drawn.
-    QList<ImageDrawPath>& pathList() { return shapes; }
+    // The measured shapes in the order they were drawn, as the document holds them.
+    const QList<ImageDrawPath>& pathList() const;
     const QPixmap& shownPixmap() const { return picture; }
     // A press with a tool has been made and not yet released.
     bool isDragging() const { return dragging; }
@@ -58,7 +65,7 @@ public:
     // The reading of that cell in the display unit; empty where cellAt() is false.
     QString temperatureTextAt(const QPoint& pixel) const;
     const PointerReadout* pointerReadout() const { return readout; }
-    const ImageEntity* photograph() const { return entity; }
+    const ImageEntity* photograph() const;
     // The surface as painted, without the pointer's readout: what a save keeps.
     QPixmap snapshot();
 
@@ -74,31 +81,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // A drawn shape whose statistics have not come back. It belongs after the first `before`
-    // listed shapes; the ticket tells its thread's result from the others.
-    struct Measurement
-    {
-        quint64 ticket;
-        int before;
-    };
-
-    void onRegionFailed(quint64 ticket);
-    void onRegionSucceed(quint64 ticket, const ImageDrawPath& shape);
+    void onRegionFailed();
+    void onRegionSucceed();
+    void onSettingsChanged();
+    // The photograph the surface measures on: none until one is set or opened.
+    const ImageEntity* loadedPhotograph() const;
     void showReadout(const QPoint& pointer);
     // Only the picture's size is needed, so a resize does not copy the shown pixmap.
     void fitToImage(const QSize& image);
 
-    ImageEntity* entity = nullptr;
+    PhotographDocument* shown = nullptr;
     int fittedWidth = -1;
     int fittedHeight = -1;
     int mode = None;
-    QList<ImageDrawPath> shapes;
-    // In drawing order. Clear, Undo and a new photograph take entries away, so that a result
-    // that finds no entry is dropped.
-    QVector<Measurement> measuring;
-    quint64 lastTicket = 0;
-    // What each Clear of this photograph took away, the newest last.
-    QList<QList<ImageDrawPath>> cleared;
     QPoint pressPoint;
     QPoint releasePoint;
     QPainterPath preview;
@@ -107,8 +102,8 @@ private:
     PointerReadout* readout = nullptr;
     QPoint lastPointer;
     int markerSize = 32;
-    int unit = 0;
-    bool featureShown = true;
+    // The unit the readout shows, to know when a settings change has to rewrite it.
+    int readoutUnit = 0;
     // The rendered photograph as shown; kept here so painting does not depend on QLabel's own
     // pixmap accessor, whose signature changed between Qt versions.
     QPixmap picture;

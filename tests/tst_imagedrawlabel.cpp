@@ -1,3 +1,4 @@
+#include "document/photographdocument.h"
 #include "measure/annotationpainter.h"
 #include "render/calculatetools.h"
 #include "support/logcapture.h"
@@ -175,15 +176,15 @@ QList<int> kindsOf(const QList<ImageDrawPath>& shapes)
     return kinds;
 }
 
-// Holds the first result that reaches the surface until a second has been delivered, so that
-// the two are taken in in the opposite order of their finishing.
+// Holds the first result that reaches the surface's document until a second has been
+// delivered, so that the two are taken in in the opposite order of their finishing.
 class ResultHolder : public QObject
 {
 public:
     explicit ResultHolder(ImageDrawLabel* label)
       : label(label)
     {
-        label->installEventFilter(this);
+        label->document()->installEventFilter(this);
     }
     int results = 0;
     // The kinds listed once the second result was in and the first still held.
@@ -245,7 +246,8 @@ struct AnnotatedScene
         ImageDrawPath oval = shapeOf(3, QPointF(0.7, 0.4), QPointF(0.98, 0.8));
         oval.points[3] = PathPoint(0.99f, 0.6f, 27, 0);
         oval.points[4] = PathPoint(0.8f, 0.45f, -7.5f, 0);
-        label->pathList() << point << corner << line << rectangle << oval;
+        for (const ImageDrawPath& shape : { point, corner, line, rectangle, oval })
+            label->document()->addShape(shape);
     }
 
     Surface surface;
@@ -506,7 +508,7 @@ void TestImageDrawLabel::resultsAreAppended()
     ImageEntity photo = MeasureScene::landscape(160, 120, 15, QSize(500, 375));
     Surface surface(QSize(500, 375));
     surface.label->setEntity(&photo);
-    surface.label->pathList().append(shapeOf(1, QPointF(0, 0), QPointF(1, 1)));
+    surface.label->document()->addShape(shapeOf(1, QPointF(0, 0), QPointF(1, 1)));
     surface.drag(2, QPoint(10, 10), QPoint(200, 200));
     surface.drag(0, QPoint(30, 30), QPoint(30, 30));
     QTRY_COMPARE(surface.label->pathList().size(), 3);
@@ -657,7 +659,7 @@ void TestImageDrawLabel::repaints()
     ImageDrawLabel* label = surface.label;
     label->setEntity(&photo);
     if (withShape)
-        label->pathList().append(shapeOf(1, QPointF(0, 0), QPointF(1, 1)));
+        label->document()->addShape(shapeOf(1, QPointF(0, 0), QPointF(1, 1)));
     const int tools[] = { 0, 1, 2, 4 };
     const bool moving = action <= Action::MoveWithNoTool;
     if (moving) {
@@ -764,7 +766,8 @@ void TestImageDrawLabel::paintsMarkersByKind()
     ImageDrawPath line = shapeOf(1, QPointF(0.0625, 0.625), QPointF(0.9375, 0.625));
     line.points[3] = PathPoint(0.25f, 0.75f, 40, 0);
     line.points[4] = PathPoint(0.75f, 0.75f, 10, 0);
-    label->pathList() << point << line;
+    label->document()->addShape(point);
+    label->document()->addShape(line);
     label->update();
     const QImage shot = surface.shot();
     QCOMPARE(shot.size(), QSize(640, 480));
@@ -882,7 +885,7 @@ void TestImageDrawLabel::valueLabelBox()
     ImageDrawLabel* label = surface.label;
     ImageDrawPath point = shapeOf(0, at, at);
     point.points[3] = PathPoint(float(at.x()), float(at.y()), 21.5f, 0);
-    label->pathList() << point;
+    label->document()->addShape(point);
     label->setDisplayUnit(unit);
     const QImage shot = surface.shot();
 

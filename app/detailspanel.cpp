@@ -1,0 +1,49 @@
+#include "app/detailspanel.h"
+
+#include "model/imageentity.h"
+#include "ui_widget.h"
+
+namespace {
+
+const char* const paletteBars[] = {
+    ":/icon/res/icon/ic_palette_spectrum.png", ":/icon/res/icon/ic_palette_iron.png",
+    ":/icon/res/icon/ic_palette_cool.png",     ":/icon/res/icon/ic_palette_whitehot.png",
+    ":/icon/res/icon/ic_palette_blackhot.png",
+};
+
+} // namespace
+
+QPixmap DetailsPanel::paletteBar(int palette)
+{
+    if (palette < int(PaletteIndex::Spectrum) || palette > int(PaletteIndex::BlackHot))
+        return QPixmap();
+    return QPixmap(QLatin1String(paletteBars[palette]));
+}
+
+QString DetailsPanel::emissivityText(int emissivity)
+{
+    return QString::number(double(emissivity) / 100, 'g', 6);
+}
+
+void DetailsPanel::showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit)
+{
+    const ImageFeature& feature = photograph.details.feature;
+    const QString highest = photograph.featureTemperatureText(feature.maxPoint, unit);
+    const QString lowest = photograph.featureTemperatureText(feature.minPoint, unit);
+    ui->details_max->setText(highest);
+    ui->details_min->setText(lowest);
+    ui->details_spot->setText(photograph.featureTemperatureText(feature.centrePoint, unit));
+    ui->palette_max->setText(highest);
+    ui->palette_min->setText(lowest);
+}
+
+void DetailsPanel::showPreview(Ui_Widget* ui, const QPixmap& pixmap)
+{
+    if (qint64(pixmap.width()) * pixmap.height() <= 0)
+        return;
+    const double scale = qMin(double(ui->image_label->width()) / pixmap.width(),
+                              double(ui->image_label->height()) / pixmap.height());
+    const QSize target(int(pixmap.width() * scale), int(pixmap.height() * scale));
+    ui->image_label->setPixmap(
+      pixmap.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}

@@ -1,0 +1,296 @@
+#include "document/photographdocument.h"
+
+#include "document/shapecommands.h"
+#include "measure/imageregionthread.h"
+#include "model/parseimagethread.h"
+#include "render/blendscheduler.h"
+
+#include <QDebug>
+#include <QUndoStack>
+
+PhotographDocument::PhotographDocument(QObject* parent)
+  : QObject(parent)
+  , stack(new QUndoStack(this))
+  , blends(new BlendScheduler(this))
+{
+    connect(blends, &BlendScheduler::blendFailed, this, &PhotographDocument::renderFailed);
+    connect(blends, &BlendScheduler::blendSucceed, this, &PhotographDocument::pictureRendered);
+}
+
+PhotographDocument::~PhotographDocument()
+{
+    // A finished save has queued its deleteLater(); deleting it here takes that event with it.
+    for (ImageSaveThread* save : qAsConst(saves)) {
+        if (save) {
+            save->wait();
+            delete save;
+        }
+    }
+}
+
+bool PhotographDocument::open(const QString& filePath)
+{
+    if (opening || filePath.isEmpty())
+        return false;
+    requested = filePath;
+    ParseImageThread* thread = ParseImageThread::create(filePath, &own);
+    connect(thread, &ParseImageThread::parseFailed, this, [this] { onParsed(false); });
+    connect(thread, &ParseImageThread::parseSucceed, this, [this] { onParsed(true); });
+    opening = true;
+    if (!thread->launch()) {
+        qDebug() << "解析线程启动失败" << Qt::endl;
+        delete thread;
+        opening = false;
+        return false;
+    }
+    return true;
+}
+
+void PhotographDocument::onParsed(bool succeeded)
+{
+    opening = false;
+    if (!succeeded) {
+        emit openFailed();
+        return;
+    }
+    path = requested;
+    // Whatever is still being rendered belongs to the photograph just replaced.
+    blends->discard();
+    shown = &own;
+    loadStoredShapes();
+    emit photographReplaced();
+}
+
+void PhotographDocument::setPhotograph(ImageEntity* photograph)
+{
+    if (!photograph || !photograph->loaded)
+        return;
+    shown = photograph;
+    loadStoredShapes();
+}
+
+void PhotographDocument::loadStoredShapes()
+{
+    // Nothing drawn on the previous photograph may come back, as a result or by Undo.
+    const bool hadShapes = !entries.isEmpty();
+    stack->clear();
+    entries.clear();
+    for (const ImageDrawPath& shape : qAsConst(shown->image_drawpaths))
+        entries.append({ ++lastId, shape, false });
+    if (hadShapes || !entries.isEmpty())
+        refreshMeasured();
+}
+
+int PhotographDocument::measuringCount() const
+{
+    return int(std::count_if(
+      entries.cbegin(), entries.cend(), [](const Entry& entry) { return entry.measuring; }));
+}
+
+quint64 PhotographDocument::drawShape(const ImageDrawPath& shape,
+                                      int surfaceWidth,
+                                      int surfaceHeight)
+{
+    // Nothing is measured before a photograph has been shown.
+    ImageRegionThread* thread = ImageRegionThread::create(
+      shown->loaded ? shown : nullptr, shape, surfaceWidth, surfaceHeight);
+    if (!thread)
+        return 0;
+    const quint64 id = ++lastId;
+    connect(
+      thread, &ImageRegionThread::regionFailed, this, [this, id] { onMeasurementFailed(id); });
+    connect(thread, &ImageRegionThread::regionSucceed, this, [this, id](ImageDrawPath measured) {
+        onMeasured(id, measured);
+    });
+    if (!thread->launch()) {
+        delete thread;
+        return 0;
+    }
+    pushAdd({ id, shape, true });
+    return id;
+}
+
+void PhotographDocument::addShape(const ImageDrawPath& shape)
+{
+    pushAdd({ ++lastId, shape, false });
+}
+
+void PhotographDocument::pushAdd(const Entry& entry)
+{
+    entries.append(entry);
+    stack->push(new AddShapeCommand(this, entry.id, entries.size() - 1));
+    if (!entry.measuring)
+        refreshMeasured();
+}
+
+void PhotographDocument::onMeasured(quint64 id, const ImageDrawPath& shape)
+{
+    // A shape undone, cleared or drawn on another photograph has no entry any more.
+    const int index = entryIndex(id);
+    if (index >= 0 && entries.at(index).measuring) {
+        entries[index].shape = shape;
+        entries[index].measuring = false;
+        refreshMeasured();
+    }
+    emit shapeMeasured(id);
+}
+
+void PhotographDocument::onMeasurementFailed(quint64 id)
+{
+    const int index = entryIndex(id);
+    if (index >= 0 && entries.at(index).measuring)
+        entries.remove(index);
+    emit measurementFailed(id);
+}
+
+void PhotographDocument::undoShape()
+{
+    while (stack->canUndo()) {
+        const auto* command = stack->command(stack->index() - 1);
+        const auto* add = dynamic_cast<const AddShapeCommand*>(command);
+        const bool effective = !add || add->isEffective();
+        stack->undo();
+        if (effective)
+            return;
+    }
+    // The shapes the photograph came with are where the document starts, not edits to undo:
+    // taking one away is a change of that start, which nothing on the stack could undo any more.
+    if (entries.isEmpty())
+        return;
+    entries.removeLast();
+    stack->clear();
+    refreshMeasured();
+}
+
+void PhotographDocument::clearShapes()
+{
+    if (measured.isEmpty()) {
+        // Shapes still measuring go all the same; there is nothing for Undo to bring back.
+        if (!entries.isEmpty())
+            entries.clear();
+        return;
+    }
+    stack->push(new ClearShapesCommand(this));
+}
+
+int PhotographDocument::entryIndex(quint64 id) const
+{
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).id == id)
+            return i;
+    }
+    return -1;
+}
+
+void PhotographDocument::refreshMeasured()
+{
+    measured.clear();
+    measuredIds.clear();
+    for (const Entry& entry : qAsConst(entries)) {
+        if (entry.measuring)
+            continue;
+        measured.append(entry.shape);
+        measuredIds.append(entry.id);
+    }
+    emit shapesChanged();
+}
+
+void PhotographDocument::setSettings(const DisplaySettings& settings)
+{
+    if (settings == display)
+        return;
+    display = settings;
+    emit settingsChanged();
+}
+
+void PhotographDocument::setPalette(int palette)
+{
+    DisplaySettings changed = display;
+    changed.palette = palette;
+    setSettings(changed);
+}
+
+void PhotographDocument::setBlend(int blend)
+{
+    DisplaySettings changed = display;
+    changed.blend = blend;
+    setSettings(changed);
+}
+
+void PhotographDocument::setUnit(int unit)
+{
+    DisplaySettings changed = display;
+    changed.unit = unit;
+    setSettings(changed);
+}
+
+void PhotographDocument::setFeatureVisible(bool visible)
+{
+    DisplaySettings changed = display;
+    changed.featureVisible = visible;
+    setSettings(changed);
+}
+
+DisplaySettings PhotographDocument::storedSettings(const ImageEntity& photograph)
+{
+    const ImageDetails& details = photograph.details;
+    DisplaySettings settings;
+    // Codes the choices do not know show as the first choice.
+    const bool knownPalette = details.palette >= int(PaletteIndex::Spectrum) &&
+                              details.palette <= int(PaletteIndex::BlackHot);
+    settings.palette = knownPalette ? details.palette : int(PaletteIndex::Spectrum);
+    settings.blend = qBound(0, details.blend, 100);
+    const bool knownUnit =
+      details.unit >= int(TemperatureUnit::Celsius) && details.unit <= int(TemperatureUnit::Kelvin);
+    settings.unit = knownUnit ? details.unit : int(TemperatureUnit::Celsius);
+    settings.featureVisible = details.featureShown;
+    return settings;
+}
+
+bool PhotographDocument::render()
+{
+    if (!shown->loaded)
+        return false;
+    // A request the blend thread refuses starts nothing and logs nothing.
+    return blends->request(shown, unsigned(display.palette), float(display.blend) / 100.0f);
+}
+
+void PhotographDocument::discardRendering()
+{
+    blends->discard();
+}
+
+bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
+{
+    const QString source = path;
+    if (source.isEmpty() || !shown->loaded)
+        return false;
+    ImageSaveThread* thread = ImageSaveThread::create(source,
+                                                      targetPath,
+                                                      measured,
+                                                      shown,
+                                                      display.palette,
+                                                      display.unit,
+                                                      display.blend,
+                                                      display.featureVisible,
+                                                      snapshot);
+    if (!thread)
+        return false;
+    connect(thread,
+            &ImageSaveThread::saveFinished,
+            this,
+            [this, targetPath, source](ImageSaveThread::Outcome outcome) {
+                emit saveFinished(outcome, targetPath, source);
+            });
+    saves.removeAll(nullptr);
+    saves.append(thread);
+    thread->launch();
+    return true;
+}
+
+bool PhotographDocument::isSaving() const
+{
+    return std::any_of(saves.cbegin(), saves.cend(), [](const QPointer<ImageSaveThread>& save) {
+        return save && !save->isFinished();
+    });
+}

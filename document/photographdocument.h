@@ -1,0 +1,137 @@
+#pragma once
+
+#include "document/displaysettings.h"
+#include "model/imagedrawpath.h"
+#include "model/imageentity.h"
+#include "model/imagesavethread.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+class BlendScheduler;
+class QUndoStack;
+
+// The photograph behind the window: the entity shown, the file it came from, its shapes, each
+// with an id that stays its own for the life of the document, the display settings, and the undo
+// stack that drawing and clearing go through. It starts the workers that read, render, measure
+// and save the photograph, and tells its views what changed. Lives on the GUI thread, the only
+// thread that writes the entity.
+class PhotographDocument : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PhotographDocument(QObject* parent = nullptr);
+    // Waits for the saves still writing, so that closing never cuts a save short.
+    ~PhotographDocument() override;
+
+    // The photograph shown: the document's own, or one set from outside with setPhotograph().
+    ImageEntity* photograph() { return shown; }
+    const ImageEntity* photograph() const { return shown; }
+    bool isLoaded() const { return shown->loaded; }
+    // The path of the photograph shown; empty before the first open.
+    QString filePath() const { return path; }
+
+    // Reads a photograph into the document's own entity on a worker. False, starting nothing,
+    // while another read runs or without a path. The photograph shown stays until the new one
+    // has been read: then photographReplaced(), else openFailed().
+    bool open(const QString& filePath);
+    bool isOpening() const { return opening; }
+    // The path the running or last read was asked for.
+    QString requestedPath() const { return requested; }
+
+    // Shows a photograph kept elsewhere, which must outlive its use here. Its stored shapes
+    // replace the document's; the undo stack starts anew.
+    void setPhotograph(ImageEntity* photograph);
+
+    // The measured shapes in the order they were drawn.
+    const QList<ImageDrawPath>& shapes() const { return measured; }
+    quint64 shapeId(int index) const { return measuredIds.value(index); }
+    // Shapes drawn whose statistics have not come back.
+    int measuringCount() const;
+    // Starts measuring a drawn shape, given in fractions of a surface of the given size, and
+    // returns its id; 0 when no measurement could start. The shape joins shapes() when its
+    // statistics come back (shapeMeasured), unless it was undone or cleared meanwhile.
+    quint64 drawShape(const ImageDrawPath& shape, int surfaceWidth, int surfaceHeight);
+    // Adds a shape already measured, as drawing would.
+    void addShape(const ImageDrawPath& shape);
+    // The Undo command: the newest shape drawn, measured or not, goes; with none left to take,
+    // what the latest Clear took comes back; with nothing on the stack at all, the newest of the
+    // shapes the file came with goes.
+    void undoShape();
+    void clearShapes();
+    QUndoStack* undoStack() const { return stack; }
+
+    const DisplaySettings& settings() const { return display; }
+    void setSettings(const DisplaySettings& settings);
+    void setPalette(int palette);
+    void setBlend(int blend);
+    void setUnit(int unit);
+    void setFeatureVisible(bool visible);
+    // The settings the photograph's file stores, for a photograph just opened.
+    static DisplaySettings storedSettings(const ImageEntity& photograph);
+
+    // Renders the photograph with the palette and blend in force; the newest request wins.
+    bool render();
+    // Drops what is being rendered for a photograph no longer shown.
+    void discardRendering();
+
+    // Saves the photograph shown with its shapes and settings, the snapshot in front. False when
+    // no save could start; else saveFinished() follows.
+    bool save(const QString& targetPath, const QImage& snapshot);
+    bool isSaving() const;
+
+signals:
+    void photographReplaced();
+    void openFailed();
+    void shapesChanged();
+    void shapeMeasured(quint64 id);
+    void measurementFailed(quint64 id);
+    void settingsChanged();
+    void pictureRendered(const QImage& image);
+    void renderFailed();
+    // sourcePath is the photograph as it was when the save began.
+    void saveFinished(ImageSaveThread::Outcome outcome,
+                      const QString& targetPath,
+                      const QString& sourcePath);
+
+private:
+    friend class AddShapeCommand;
+    friend class ClearShapesCommand;
+
+    // A shape in drawing order; measuring until its statistics come back.
+    struct Entry
+    {
+        quint64 id = 0;
+        ImageDrawPath shape;
+        bool measuring = false;
+    };
+
+    void onParsed(bool succeeded);
+    void onMeasured(quint64 id, const ImageDrawPath& shape);
+    void onMeasurementFailed(quint64 id);
+    void loadStoredShapes();
+    void restartShapes();
+    int entryIndex(quint64 id) const;
+    void refreshMeasured();
+    void pushAdd(const Entry& entry);
+
+    ImageEntity own;
+    ImageEntity* shown = &own;
+    QString path;
+    QString requested;
+    bool opening = false;
+    QVector<Entry> entries;
+    // What shapes() hands out: the measured entries, kept in step with them.
+    QList<ImageDrawPath> measured;
+    QVector<quint64> measuredIds;
+    quint64 lastId = 0;
+    QUndoStack* stack = nullptr;
+    DisplaySettings display;
+    BlendScheduler* blends = nullptr;
+    QList<QPointer<ImageSaveThread>> saves;
+};

@@ -1,0 +1,60 @@
+#include "document/shapecommands.h"
+
+#include <QCoreApplication>
+
+AddShapeCommand::AddShapeCommand(PhotographDocument* document, quint64 id, int position)
+  : document(document)
+  , id(id)
+  , position(position)
+{
+}
+
+void AddShapeCommand::redo()
+{
+    // The first redo comes from the push, when the document has already placed the shape.
+    if (!holding)
+        return;
+    holding = false;
+    document->entries.insert(qBound(0, position, document->entries.size()), taken);
+    document->refreshMeasured();
+}
+
+void AddShapeCommand::undo()
+{
+    const int index = document->entryIndex(id);
+    if (index < 0)
+        return;
+    position = index;
+    taken = document->entries.takeAt(index);
+    holding = true;
+    if (!taken.measuring)
+        document->refreshMeasured();
+}
+
+bool AddShapeCommand::isEffective() const
+{
+    return document->entryIndex(id) >= 0;
+}
+
+ClearShapesCommand::ClearShapesCommand(PhotographDocument* document)
+  : document(document)
+{
+}
+
+void ClearShapesCommand::redo()
+{
+    taken.clear();
+    for (const PhotographDocument::Entry& entry : qAsConst(document->entries)) {
+        if (!entry.measuring)
+            taken.append(entry);
+    }
+    document->entries.clear();
+    document->refreshMeasured();
+}
+
+void ClearShapesCommand::undo()
+{
+    document->entries = taken + document->entries;
+    taken.clear();
+    document->refreshMeasured();
+}

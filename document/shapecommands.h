@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QUndoCommand>
+#include <QVector>
+
+#include "document/photographdocument.h"
+
+// Drawing a shape: its redo puts the shape back where it was drawn, its undo takes it away,
+// measured or still measuring. A shape whose measurement failed, or that a Clear dropped while
+// it was measuring, is no longer there to take: the command then does nothing.
+class AddShapeCommand : public QUndoCommand
+{
+public:
+    AddShapeCommand(PhotographDocument* document, quint64 id, int position);
+
+    void redo() override;
+    void undo() override;
+    // Whether undoing it now would take a shape away.
+    bool isEffective() const;
+
+private:
+    PhotographDocument* document;
+    quint64 id;
+    int position;
+    PhotographDocument::Entry taken;
+    bool holding = false;
+};
+
+// Clearing: the measured shapes go, and come back on undo. Shapes still measuring are dropped for
+// good, as their results are.
+class ClearShapesCommand : public QUndoCommand
+{
+public:
+    explicit ClearShapesCommand(PhotographDocument* document);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    PhotographDocument* document;
+    QVector<PhotographDocument::Entry> taken;
+};
