@@ -39,6 +39,14 @@ void CommandKeys::install(QWidget* window, Ui_Widget* ui)
     refreshToolTips(ui);
 }
 
+void CommandKeys::add(QWidget* parent, const char* keys, const std::function<void()>& action)
+{
+    auto* shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), parent);
+    if (!parent->isWindow())
+        shortcut->setContext(Qt::WidgetShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, parent, action);
+}
+
 void CommandKeys::refreshToolTips(Ui_Widget* ui)
 {
     for (const CommandKey& command : commandKeys) {

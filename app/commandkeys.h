@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 class Ui_Widget;
 
@@ -11,6 +13,8 @@ public:
 
     // Shortcuts on the window; a key does nothing while its button is disabled.
     static void install(QWidget* window, Ui_Widget* ui);
+    // A key for an action; on another widget than the window, only while that widget has focus.
+    static void add(QWidget* parent, const char* keys, const std::function<void()>& action);
     // The tooltips in the language loaded now.
     static void refreshToolTips(Ui_Widget* ui);
 };

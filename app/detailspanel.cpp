@@ -25,6 +25,13 @@ QString DetailsPanel::emissivityText(int emissivity)
     return QString::number(double(emissivity) / 100, 'g', 6);
 }
 
+void DetailsPanel::showTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit)
+{
+    ui->details_emissivity->setText(emissivityText(photograph.details.emissivity));
+    showFeatureTexts(ui, photograph, unit);
+    ui->details_time->setText(photograph.details.captureTime);
+}
+
 void DetailsPanel::showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit)
 {
     const ImageFeature& feature = photograph.details.feature;
@@ -35,15 +42,4 @@ void DetailsPanel::showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph
     ui->details_spot->setText(photograph.featureTemperatureText(feature.centrePoint, unit));
     ui->palette_max->setText(highest);
     ui->palette_min->setText(lowest);
-}
-
-void DetailsPanel::showPreview(Ui_Widget* ui, const QPixmap& pixmap)
-{
-    if (qint64(pixmap.width()) * pixmap.height() <= 0)
-        return;
-    const double scale = qMin(double(ui->image_label->width()) / pixmap.width(),
-                              double(ui->image_label->height()) / pixmap.height());
-    const QSize target(int(pixmap.width() * scale), int(pixmap.height() * scale));
-    ui->image_label->setPixmap(
-      pixmap.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

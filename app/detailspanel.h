@@ -17,8 +17,8 @@ public:
     static QPixmap paletteBar(int palette);
     // Emissivity in hundredths, as the details show it.
     static QString emissivityText(int emissivity);
+    // Emissivity, capture time and the temperatures, in a unit.
+    static void showTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit);
     // The hottest, coldest and centre temperatures in the details and beside the palette bar.
     static void showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit);
-    // The picture scaled into the preview, keeping its proportions.
-    static void showPreview(Ui_Widget* ui, const QPixmap& pixmap);
 };

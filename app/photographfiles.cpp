@@ -1,5 +1,8 @@
 #include "app/photographfiles.h"
 
+#include "app/settingstools.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -115,4 +118,12 @@ QString PhotographFiles::droppedPhotograph(const QMimeData* data)
             return path;
     }
     return QString();
+}
+
+QString PhotographFiles::saveStart()
+{
+    const QString name =
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss-zzz")) +
+      QStringLiteral(".jpg");
+    return SettingsTools::getLastSavePath() + QDir::separator() + name;
 }

@@ -28,4 +28,6 @@ public:
     static QString neighbour(const QString& path, int step);
     // The first local photograph among the dropped files; empty when there is none.
     static QString droppedPhotograph(const QMimeData* data);
+    // Where the save dialog starts: the last save folder, a name from the time now.
+    static QString saveStart();
 };

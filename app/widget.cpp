@@ -6,23 +6,19 @@
 #include "app/labelelider.h"
 #include "app/noticetexts.h"
 #include "app/photographfiles.h"
-#include "app/previewreadthread.h"
+#include "app/previewpanel.h"
 #include "app/settingstools.h"
 #include "app/surfacemenu.h"
 #include "app/viewtools.h"
+#include "app/windowevents.h"
 #include "app/windownotice.h"
 #include "app/windowstyle.h"
 #include "document/photographdocument.h"
 #include "ui_widget.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDebug>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
-#include <QShortcut>
 #include <QTranslator>
 
 #include <utility>
@@ -48,7 +44,11 @@ Widget::Widget(QWidget* parent)
     initMenuBar();
     initContent();
     initShortcuts();
-    setAcceptDrops(true);
+    new WindowEvents(this,
+                     ui->content_image,
+                     { [this] { return !parsing; },
+                       [this](const QString& path) { return openPhotograph(path); },
+                       [this] { ui->image_draw->refitImage(); } });
     new SurfaceMenu(ui->image_draw, notice, [this] { return fileInfo.filePath(); });
     connect(ui->image_draw, &ImageDrawLabel::shapeDiscarded, this, [this] {
         notice->showNotice(NoticeTexts::shapeTooSmall(), WindowNotice::Failure);
@@ -57,13 +57,6 @@ Widget::Widget(QWidget* parent)
 
 Widget::~Widget()
 {
-    // The document, a child, waits for its saves; the preview reads are the window's own.
-    for (PreviewReadThread* read : qAsConst(previewReads)) {
-        if (read) {
-            read->wait();
-            delete read;
-        }
-    }
     delete ui;
 }
 
@@ -101,28 +94,19 @@ void Widget::initContent()
 {
     WindowStyle::styleContent(ui);
     fileName = new LabelElider(ui->details_name);
-    ui->image_label->installEventFilter(this);
-    // The operation panel widens with its texts (a language, a long caption) without the window
-    // changing size, and the surface has to follow its area whatever made it change.
-    ui->content_image->installEventFilter(this);
+    preview = new PreviewPanel(ui->image_label);
 }
 
 void Widget::initShortcuts()
 {
     CommandKeys::install(this, ui);
-    const auto add = [this](const char* keys, QWidget* parent, auto action) {
-        auto* shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), parent);
-        if (parent != this)
-            shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, action);
-    };
-    add("Esc", this, [this] { cancelDragOrTool(); });
-    add("F11", this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
-    add("PgDown", this, [this] { stepPhotograph(1); });
-    add("PgUp", this, [this] { stepPhotograph(-1); });
+    CommandKeys::add(this, "Esc", [this] { cancelDragOrTool(); });
+    CommandKeys::add(this, "F11", [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    CommandKeys::add(this, "PgDown", [this] { stepPhotograph(1); });
+    CommandKeys::add(this, "PgUp", [this] { stepPhotograph(-1); });
     for (const auto& arrow : { std::make_pair("Right", 1), std::make_pair("Left", -1) }) {
         const int step = arrow.second;
-        add(arrow.first, ui->image_draw, [this, step] {
+        CommandKeys::add(ui->image_draw, arrow.first, [this, step] {
             if (!ui->image_draw->isDragging())
                 stepPhotograph(step);
         });
@@ -134,11 +118,6 @@ void Widget::refreshToolTips()
     CommandKeys::refreshToolTips(ui);
 }
 
-const ImageEntity& Widget::photograph() const
-{
-    return *document->photograph();
-}
-
 void Widget::cancelDragOrTool()
 {
     if (ui->image_draw->isDragging())
@@ -147,41 +126,9 @@ void Widget::cancelDragOrTool()
         toggleTool(drawMode);
 }
 
-bool Widget::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize) {
-        if (watched == ui->content_image)
-            ui->image_draw->refitImage();
-        else if (watched == ui->image_label && document->isLoaded() && !previewPicture.isNull())
-            showPreview(QPixmap::fromImage(previewPicture));
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void Widget::resizeEvent(QResizeEvent*)
 {
     ui->image_draw->refitImage();
-}
-
-void Widget::dragEnterEvent(QDragEnterEvent* event)
-{
-    dragMoveEvent(event);
-}
-
-void Widget::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (!parsing && !PhotographFiles::droppedPhotograph(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void Widget::dropEvent(QDropEvent* event)
-{
-    if (openPhotograph(PhotographFiles::droppedPhotograph(event->mimeData())))
-        event->acceptProposedAction();
-    else
-        event->ignore();
 }
 
 void Widget::on_title_language_currentIndexChanged(int index)
@@ -198,18 +145,13 @@ void Widget::on_title_language_currentIndexChanged(int index)
 void Widget::refreshTexts()
 {
     // The form's title is translated to this too, but not when no translation loaded.
-    setWindowTitle(QStringLiteral("Korvex"));
-    ui->title_text->setText(QStringLiteral("Korvex"));
-    ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
+    WindowStyle::showTitle(this, ui);
     refreshToolTips();
     if (!document->isLoaded())
         return;
-    const ImageDetails& details = photograph().details;
     fileName->setText(fileInfo.fileName());
-    ui->details_emissivity->setText(DetailsPanel::emissivityText(details.emissivity));
-    DetailsPanel::showFeatureTexts(ui, photograph(), currentUnit);
-    ui->details_time->setText(details.captureTime);
-    showPreview(QPixmap::fromImage(previewPicture));
+    DetailsPanel::showTexts(ui, *document->photograph(), currentUnit);
+    preview->refresh();
 }
 
 void Widget::on_menu_open_clicked()
@@ -274,7 +216,6 @@ void Widget::onParseSucceed()
 {
     qDebug() << "图片文件解析成功" << Qt::endl;
     fileInfo = QFileInfo(filePath);
-    ++shownPhotograph;
     stepping = 0;
     ui->image_draw->setEntity(document->photograph());
     ui->image_draw->setDrawMode(drawMode);
@@ -303,59 +244,34 @@ void Widget::showDetails()
 {
     if (!document->isLoaded())
         return;
-    const ImageEntity& shown = photograph();
+    const ImageEntity& shown = *document->photograph();
     const ImageDetails& details = shown.details;
     ui->details_blend->setValue(details.blend);
     showPalette();
     showUnit();
     fileName->setText(fileInfo.fileName());
-    ui->details_emissivity->setText(DetailsPanel::emissivityText(details.emissivity));
     // In the unit the combo shows, as after a language switch: an unknown stored unit shows as
     // the combo's Celsius rather than as "N.A" beside a Celsius choice.
-    DetailsPanel::showFeatureTexts(ui, shown, currentUnit);
-    ui->details_time->setText(details.captureTime);
-    previewPicture = shown.featureImage.isNull() ? shown.screenImage : shown.featureImage;
-    showPreview(QPixmap::fromImage(previewPicture));
+    DetailsPanel::showTexts(ui, shown, currentUnit);
+    preview->showPicture(shown.featureImage.isNull() ? shown.screenImage : shown.featureImage);
     ui->details_feature->setCheckState(details.featureShown ? Qt::Checked : Qt::Unchecked);
 }
 
 void Widget::showPalette()
 {
-    const int palette = photograph().details.palette;
-    ui->details_palette->setCurrentIndex(PhotographDocument::storedSettings(photograph()).palette);
-    ui->palette_image->setPixmap(DetailsPanel::paletteBar(palette));
+    const DisplaySettings stored = document->storedSettings(*document->photograph());
+    ui->details_palette->setCurrentIndex(stored.palette);
+    ui->palette_image->setPixmap(DetailsPanel::paletteBar(document->photograph()->details.palette));
 }
 
 void Widget::showUnit()
 {
-    ui->details_unit->setCurrentIndex(PhotographDocument::storedSettings(photograph()).unit);
+    ui->details_unit->setCurrentIndex(document->storedSettings(*document->photograph()).unit);
 }
 
 void Widget::showPreview(const QPixmap& pixmap)
 {
-    DetailsPanel::showPreview(ui, pixmap);
-}
-
-void Widget::readSavedPreview(const QString& target, const QString& source)
-{
-    // The preview is the picture as the file stores it; after a save that is the saved file's.
-    if (source != fileInfo.filePath())
-        return;
-    PreviewReadThread* read = PreviewReadThread::create(target);
-    if (!read)
-        return;
-    const int photograph = shownPhotograph;
-    const int request = ++previewRequest;
-    connect(
-      read, &PreviewReadThread::previewRead, this, [this, photograph, request](QImage picture) {
-          if (picture.isNull() || photograph != shownPhotograph || request != previewRequest)
-              return;
-          previewPicture = picture;
-          showPreview(QPixmap::fromImage(previewPicture));
-      });
-    previewReads.removeAll(nullptr);
-    previewReads.append(read);
-    read->launch();
+    PreviewPanel::show(ui->image_label, pixmap);
 }
 
 void Widget::startBlend()
@@ -393,7 +309,7 @@ void Widget::on_details_unit_currentIndexChanged(int index)
     currentUnit = index;
     document->setUnit(index);
     if (document->isLoaded())
-        DetailsPanel::showFeatureTexts(ui, photograph(), currentUnit);
+        DetailsPanel::showFeatureTexts(ui, *document->photograph(), currentUnit);
 }
 
 void Widget::on_details_feature_stateChanged(int)
@@ -459,12 +375,10 @@ void Widget::on_menu_save_clicked()
     const QString source = fileInfo.filePath();
     if (source.isEmpty())
         return;
-    const QString name =
-      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss-zzz")) +
-      QStringLiteral(".jpg");
-    const QString start = SettingsTools::getLastSavePath() + QDir::separator() + name;
-    const QString target = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Save picture"), start, QStringLiteral("JPEG(*.jpg)"));
+    const QString target = QFileDialog::getSaveFileName(this,
+                                                        QStringLiteral("Save picture"),
+                                                        PhotographFiles::saveStart(),
+                                                        QStringLiteral("JPEG(*.jpg)"));
     if (target.isEmpty())
         return;
     notice->clearNotice();
@@ -479,6 +393,7 @@ void Widget::onSaveFinished(ImageSaveThread::Outcome outcome,
     notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source),
                        outcome == ImageSaveThread::Saved ? WindowNotice::Success
                                                          : WindowNotice::Failure);
-    if (outcome == ImageSaveThread::Saved)
-        readSavedPreview(target, source);
+    // The preview is the picture as the file stores it; after a save that is the saved file's.
+    if (outcome == ImageSaveThread::Saved && source == fileInfo.filePath())
+        preview->readSaved(target);
 }

@@ -12,7 +12,7 @@
 
 class LabelElider;
 class PhotographDocument;
-class PreviewReadThread;
+class PreviewPanel;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
@@ -56,11 +56,7 @@ private slots:
     void onBlendSucceed(QImage image);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void initLanguage();
@@ -76,7 +72,6 @@ private:
     void showPalette();
     void showUnit();
     void showPreview(const QPixmap& pixmap);
-    void readSavedPreview(const QString& target, const QString& source);
     void startBlend();
     void refreshTexts();
     void refreshToolButtons();
@@ -87,27 +82,19 @@ private:
     void onSaveFinished(ImageSaveThread::Outcome outcome,
                         const QString& target,
                         const QString& source);
-    const ImageEntity& photograph() const;
 
     Ui_Widget* ui;
     QString filePath;
     QFileInfo fileInfo;
-    // Owns the photograph shown, its shapes and settings, and the saves still writing.
+    // Owns the photograph shown, its shapes and settings, and the saves still writing, which it
+    // waits for when the window closes, as the preview waits for its reads.
     PhotographDocument* document = nullptr;
     int drawMode = 4;
     int currentUnit = 0;
     QTranslator* translator = nullptr;
     // What the last command came to; never part of the drawing surface, so no snapshot holds it.
     WindowNotice* notice = nullptr;
-    // Reads of a saved file's preview, waited for on closing as the saves are.
-    QList<QPointer<PreviewReadThread>> previewReads;
-    // The picture the preview shows, kept whole: the label holds it scaled, and loses it to the
-    // text a retranslation puts back.
-    QImage previewPicture;
-    // Counts the photographs shown and the preview reads asked for, so that a read finishing
-    // late does not replace a newer preview, nor the preview of another photograph.
-    int shownPhotograph = 0;
-    int previewRequest = 0;
+    PreviewPanel* preview = nullptr;
     LabelElider* fileName = nullptr;
     bool parsing = false;
     // The direction of a step through the folder while its parse runs, else 0.

@@ -53,6 +53,13 @@ void WindowStyle::styleTitleBar(Ui_Widget* ui)
     ViewTools::setComboBoxStyle(ui->title_language);
 }
 
+void WindowStyle::showTitle(QWidget* window, Ui_Widget* ui)
+{
+    window->setWindowTitle(QStringLiteral("Korvex"));
+    ui->title_text->setText(QStringLiteral("Korvex"));
+    ui->title_version->setText(QStringLiteral("V ") + QCoreApplication::applicationVersion());
+}
+
 void WindowStyle::styleMenuBar(Ui_Widget* ui)
 {
     ViewTools::setBackground(ui->widget_menu_bar, QStringLiteral("#404142"));

@@ -12,6 +12,8 @@ public:
 
     static void styleWindow(QWidget* window, Ui_Widget* ui);
     static void styleTitleBar(Ui_Widget* ui);
+    // The window's title, the program's name and its version, which no translation changes.
+    static void showTitle(QWidget* window, Ui_Widget* ui);
     static void styleMenuBar(Ui_Widget* ui);
     static void styleContent(Ui_Widget* ui);
     // Each tool button shown selected when its tool is the one in hand.
