@@ -1,0 +1,264 @@
+#include "document/photographdocument.h"
+#include "support/measurescene.h"
+
+#include <QSignalSpy>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+
+// A measured shape told apart from the others by its maximum's value.
+ImageDrawPath taggedShape(int tag)
+{
+    ImageDrawPath shape;
+    shape.setKind(ShapeKind(tag % 4));
+    shape.point(PointRole::Start) = PathPoint(0.1f, 0.1f, 0, 0);
+    shape.point(PointRole::End) = PathPoint(0.6f, 0.7f, 0, 0);
+    shape.point(PointRole::Maximum) = PathPoint(0.3f, 0.3f, float(tag), 0);
+    return shape;
+}
+
+QList<int> tagsOf(const QList<ImageDrawPath>& shapes)
+{
+    QList<int> tags;
+    for (const ImageDrawPath& shape : shapes)
+        tags.append(int(shape.point(PointRole::Maximum).value));
+    return tags;
+}
+
+// Runs a script of edits: a digit adds the shape of that tag, u is Undo, c is Clear.
+void runScript(PhotographDocument& document, const QString& script)
+{
+    for (const QChar step : script) {
+        if (step.isDigit())
+            document.addShape(taggedShape(step.digitValue()));
+        else if (step == QLatin1Char('u'))
+            document.undoShape();
+        else if (step == QLatin1Char('c'))
+            document.clearShapes();
+    }
+}
+
+ImageEntity photographWith(const QList<int>& storedTags)
+{
+    ImageEntity photo = MeasureScene::landscape(80, 60, 7, QSize(320, 240));
+    for (int tag : storedTags)
+        photo.image_drawpaths.append(taggedShape(tag));
+    return photo;
+}
+
+} // namespace
+
+class TestPhotographDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editsAndUndo_data();
+    void editsAndUndo();
+    void idsStayWithTheirShapes();
+    void aNewPhotographStartsTheStackAnew();
+    void settingsSignalOnlyRealChanges();
+    void storedSettings_data();
+    void storedSettings();
+    void resultOfAShapeUndoneWhileMeasuringIsDropped();
+    void resultForThePreviousPhotographIsDropped();
+    void measuredShapeTakesItsDrawnPlace();
+};
+
+void TestPhotographDocument::editsAndUndo_data()
+{
+    QTest::addColumn<QList<int>>("stored");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QList<int>>("expected");
+
+    const QList<int> none;
+    QTest::newRow("undo takes the newest drawn shape") << none << "12u" << QList<int>{ 1 };
+    QTest::newRow("undo after clear brings every cleared shape back")
+      << none << "12cu" << QList<int>{ 1, 2 };
+    QTest::newRow("a shape drawn after a clear goes before the cleared ones come back")
+      << none << "1c2u" << none;
+    QTest::newRow("the clear is undone once the shape drawn after it has gone")
+      << none << "1c2uu" << QList<int>{ 1 };
+    QTest::newRow("undo with nothing drawn takes the newest stored shape")
+      << QList<int>{ 5, 6 } << "u" << QList<int>{ 5 };
+    QTest::newRow("undoing every drawn shape then reaches the stored ones")
+      << QList<int>{ 5 } << "1uu" << none;
+    QTest::newRow("stored shapes cleared come back whole")
+      << QList<int>{ 5, 6 } << "cu" << QList<int>{ 5, 6 };
+    QTest::newRow("a stored shape taken by undo does not come back by a later undo")
+      << QList<int>{ 5, 6 } << "u1uu" << none;
+    QTest::newRow("clear on no shapes leaves nothing for undo to bring back")
+      << none << "1ucu" << none;
+    QTest::newRow("undo on an empty document changes nothing") << none << "uu" << none;
+    QTest::newRow("two clears come back one undo at a time") << none << "1c2cu" << QList<int>{ 2 };
+}
+
+void TestPhotographDocument::editsAndUndo()
+{
+    QFETCH(QList<int>, stored);
+    QFETCH(QString, script);
+    QFETCH(QList<int>, expected);
+
+    ImageEntity photo = photographWith(stored);
+    PhotographDocument document;
+    document.setPhotograph(&photo);
+    QCOMPARE(tagsOf(document.shapes()), stored);
+    runScript(document, script);
+    QCOMPARE(tagsOf(document.shapes()), expected);
+}
+
+void TestPhotographDocument::idsStayWithTheirShapes()
+{
+    ImageEntity photo = photographWith({ 5 });
+    PhotographDocument document;
+    document.setPhotograph(&photo);
+    runScript(document, QStringLiteral("12"));
+    const quint64 stored = document.shapeId(0);
+    const quint64 first = document.shapeId(1);
+    const quint64 second = document.shapeId(2);
+    QVERIFY2(stored != first && first != second && stored != second, "ids are not distinct");
+
+    runScript(document, QStringLiteral("cu"));
+    QCOMPARE(document.shapeId(0), stored);
+    QCOMPARE(document.shapeId(1), first);
+    QCOMPARE(document.shapeId(2), second);
+
+    runScript(document, QStringLiteral("u3"));
+    QCOMPARE(tagsOf(document.shapes()), (QList<int>{ 5, 1, 3 }));
+    QVERIFY2(document.shapeId(2) != second, "an id was given again");
+}
+
+void TestPhotographDocument::aNewPhotographStartsTheStackAnew()
+{
+    ImageEntity first = photographWith({});
+    ImageEntity second = photographWith({ 7 });
+    PhotographDocument document;
+    document.setPhotograph(&first);
+    runScript(document, QStringLiteral("12c"));
+    QVERIFY(document.undoStack()->canUndo());
+    const quint64 lastOnFirst = document.shapeId(0);
+
+    document.setPhotograph(&second);
+    QVERIFY(!document.undoStack()->canUndo());
+    QCOMPARE(tagsOf(document.shapes()), QList<int>{ 7 });
+    QVERIFY(document.shapeId(0) > lastOnFirst);
+    // The clear of the first photograph cannot bring its shapes onto the second.
+    document.undoShape();
+    QCOMPARE(tagsOf(document.shapes()), QList<int>());
+}
+
+void TestPhotographDocument::settingsSignalOnlyRealChanges()
+{
+    PhotographDocument document;
+    QSignalSpy changed(&document, &PhotographDocument::settingsChanged);
+    document.setPalette(int(PaletteIndex::Spectrum));
+    document.setBlend(0);
+    document.setFeatureVisible(true);
+    QCOMPARE(changed.count(), 0);
+
+    document.setPalette(int(PaletteIndex::Iron));
+    document.setBlend(30);
+    document.setUnit(int(TemperatureUnit::Kelvin));
+    document.setFeatureVisible(false);
+    QCOMPARE(changed.count(), 4);
+    const DisplaySettings settings = document.settings();
+    QCOMPARE(settings.palette, int(PaletteIndex::Iron));
+    QCOMPARE(settings.blend, 30);
+    QCOMPARE(settings.unit, int(TemperatureUnit::Kelvin));
+    QCOMPARE(settings.featureVisible, false);
+
+    document.setSettings(settings);
+    QCOMPARE(changed.count(), 4);
+}
+
+void TestPhotographDocument::storedSettings_data()
+{
+    QTest::addColumn<int>("palette");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("blend");
+    QTest::addColumn<int>("expectedPalette");
+    QTest::addColumn<int>("expectedUnit");
+    QTest::addColumn<int>("expectedBlend");
+
+    QTest::newRow("known codes are taken as they are") << 4 << 2 << 75 << 4 << 2 << 75;
+    QTest::newRow("a palette no choice has shows as the first") << 5 << 1 << 0 << 0 << 1 << 0;
+    QTest::newRow("a negative palette shows as the first") << -1 << 0 << 0 << 0 << 0 << 0;
+    QTest::newRow("a unit no choice has shows as Celsius") << 1 << 3 << 50 << 1 << 0 << 50;
+    QTest::newRow("a blend beyond the slider's end is held there")
+      << 0 << 0 << 300 << 0 << 0 << 100;
+    QTest::newRow("a negative blend is held at none") << 0 << 0 << -25 << 0 << 0 << 0;
+}
+
+void TestPhotographDocument::storedSettings()
+{
+    QFETCH(int, palette);
+    QFETCH(int, unit);
+    QFETCH(int, blend);
+    ImageEntity photo = photographWith({});
+    photo.details.palette = palette;
+    photo.details.unit = unit;
+    photo.details.blend = blend;
+    photo.details.featureShown = false;
+    const DisplaySettings settings = PhotographDocument::storedSettings(photo);
+    QTEST(settings.palette, "expectedPalette");
+    QTEST(settings.unit, "expectedUnit");
+    QTEST(settings.blend, "expectedBlend");
+    QCOMPARE(settings.featureVisible, false);
+}
+
+void TestPhotographDocument::resultOfAShapeUndoneWhileMeasuringIsDropped()
+{
+    ImageEntity photo = photographWith({ 5 });
+    PhotographDocument document;
+    document.setPhotograph(&photo);
+    QSignalSpy measured(&document, &PhotographDocument::shapeMeasured);
+    const quint64 id = document.drawShape(taggedShape(1), 320, 240);
+    QVERIFY(id != 0);
+    QCOMPARE(document.measuringCount(), 1);
+    document.undoShape();
+    QCOMPARE(document.measuringCount(), 0);
+    QVERIFY(measured.wait(5000));
+    QCOMPARE(measured.first().first().value<quint64>(), id);
+    QCOMPARE(tagsOf(document.shapes()), QList<int>{ 5 });
+}
+
+void TestPhotographDocument::resultForThePreviousPhotographIsDropped()
+{
+    ImageEntity first = photographWith({});
+    ImageEntity second = photographWith({ 6 });
+    PhotographDocument document;
+    document.setPhotograph(&first);
+    QSignalSpy measured(&document, &PhotographDocument::shapeMeasured);
+    QVERIFY(document.drawShape(taggedShape(2), 320, 240) != 0);
+    document.setPhotograph(&second);
+    QVERIFY(measured.wait(5000));
+    QCOMPARE(tagsOf(document.shapes()), QList<int>{ 6 });
+}
+
+void TestPhotographDocument::measuredShapeTakesItsDrawnPlace()
+{
+    ImageEntity photo = photographWith({});
+    PhotographDocument document;
+    document.setPhotograph(&photo);
+    QSignalSpy measured(&document, &PhotographDocument::shapeMeasured);
+    QSignalSpy changed(&document, &PhotographDocument::shapesChanged);
+    ImageDrawPath line = taggedShape(1);
+    QVERIFY(document.drawShape(line, 320, 240) != 0);
+    document.addShape(taggedShape(3));
+    QVERIFY(measured.wait(5000));
+    QCOMPARE(document.shapes().size(), 2);
+    // The line was drawn first, so it stays first whenever its statistics come back.
+    QCOMPARE(document.shapes().at(0).kind(), ShapeKind::Line);
+    QVERIFY2(document.shapes().at(0).point(PointRole::Maximum).value != 1.0f,
+             "the line's maximum is not the measured one");
+    QCOMPARE(int(document.shapes().at(1).point(PointRole::Maximum).value), 3);
+    QVERIFY(changed.count() >= 2);
+    // Undo takes the newest drawn, not the newest measured.
+    document.undoShape();
+    QCOMPARE(document.shapes().size(), 1);
+    QCOMPARE(document.shapes().at(0).kind(), ShapeKind::Line);
+}
+
+QTEST_MAIN(TestPhotographDocument)
+#include "tst_photographdocument.moc"
