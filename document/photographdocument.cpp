@@ -205,30 +205,22 @@ void PhotographDocument::setSettings(const DisplaySettings& settings)
 
 void PhotographDocument::setPalette(int palette)
 {
-    DisplaySettings changed = display;
-    changed.palette = palette;
-    setSettings(changed);
+    setSetting(&DisplaySettings::palette, palette);
 }
 
 void PhotographDocument::setBlend(int blend)
 {
-    DisplaySettings changed = display;
-    changed.blend = blend;
-    setSettings(changed);
+    setSetting(&DisplaySettings::blend, blend);
 }
 
 void PhotographDocument::setUnit(int unit)
 {
-    DisplaySettings changed = display;
-    changed.unit = unit;
-    setSettings(changed);
+    setSetting(&DisplaySettings::unit, unit);
 }
 
 void PhotographDocument::setFeatureVisible(bool visible)
 {
-    DisplaySettings changed = display;
-    changed.featureVisible = visible;
-    setSettings(changed);
+    setSetting(&DisplaySettings::featureVisible, visible);
 }
 
 DisplaySettings PhotographDocument::storedSettings(const ImageEntity& photograph)

@@ -119,6 +119,13 @@ private:
     int entryIndex(quint64 id) const;
     void refreshMeasured();
     void pushAdd(const Entry& entry);
+    template<typename Value>
+    void setSetting(Value DisplaySettings::*field, Value value)
+    {
+        DisplaySettings changed = display;
+        changed.*field = value;
+        setSettings(changed);
+    }
 
     ImageEntity own;
     ImageEntity* shown = &own;
