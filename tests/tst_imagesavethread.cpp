@@ -160,6 +160,15 @@ QByteArray tail(const QByteArray& payload, char feature)
            "</mzr-featre>";
 }
 
+// The extension block a save writes behind the feature block for a photograph without one.
+QByteArray extensionBlock(int blend)
+{
+    const QByteArray json = "{\"version\":1,\"blend\":" + QByteArray::number(blend) + '}';
+    QByteArray block("<korvex-ext>");
+    RadiometricFile::appendI32(block, json.size());
+    return block + json + "</korvex-ext>";
+}
+
 QByteArray entry(quint16 x, quint16 y, qint32 value)
 {
     QByteArray bytes;
@@ -401,7 +410,7 @@ void TestImageSaveThread::writtenBytes()
         QCOMPARE(QImage::fromData(saved.left(snapshot.y() + 1)).size(), snapshotSize);
         written = saved.mid(snapshot.y() + 1);
     }
-    QCOMPARE(written, expectedKept + tail(emptyPayload(), char(feature)));
+    QCOMPARE(written, expectedKept + tail(emptyPayload(), char(feature)) + extensionBlock(blend));
 }
 
 void TestImageSaveThread::shapeRecord_data()
@@ -540,7 +549,10 @@ void TestImageSaveThread::roundTrip()
     QCOMPARE(entity.details.captureTime, original.details.captureTime);
     QCOMPARE(entity.details.palette, 4);
     QCOMPARE(entity.details.unit, 2);
-    QCOMPARE(entity.details.blend, 75);
+    // The device block holds the nearest of its codes; the extension block the degree itself.
+    const RadiometricLayout layout = RadiometricLayout::locate(saved);
+    QCOMPARE(qFromLittleEndian<qint32>(saved.constData() + layout.deviceOffset + 100), 25);
+    QCOMPARE(entity.details.blend, 63);
     QCOMPARE(entity.details.featureShown, false);
 
     const QList<StoredShape> expected = storedOneOfEachKind();
