@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QJsonArray>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -62,8 +61,7 @@ bool readBytes(const QString& path, QByteArray& bytes, QString& error)
         error = QStringLiteral("the file cannot be read: ") + file.errorString();
         return false;
     }
-    if (bytes.size() < 3 || uchar(bytes[0]) != 0xFF || uchar(bytes[1]) != 0xD8 ||
-        uchar(bytes[2]) != 0xFF) {
+    if (!RadiometricLayout::beginsAsImage(bytes)) {
         error = QStringLiteral("not a JPEG file");
         return false;
     }
@@ -91,22 +89,12 @@ PhotographSummary PhotographSummary::read(const QString& path, Images images)
     summary.ok = true;
     RadiometricLayout::findJpegs(bytes, &summary.jpegs);
     bytes.clear();
-    const qint64 cells = qint64(photo.temperatureWidth) * photo.temperatureHeight;
-    if (cells > 0 && photo.temperatureData.size() >= 2 * cells) {
-        const auto* data = reinterpret_cast<const uchar*>(photo.temperatureData.constData());
-        qint16 highest = qFromLittleEndian<qint16>(data);
-        qint16 lowest = highest;
-        qint64 sum = 0;
-        for (qint64 i = 0; i < cells; ++i) {
-            const qint16 tenths = qFromLittleEndian<qint16>(data + 2 * i);
-            highest = qMax(highest, tenths);
-            lowest = qMin(lowest, tenths);
-            sum += tenths;
-        }
+    const TemperatureMatrix matrix = photo.temperatures();
+    if (matrix.isComplete()) {
         summary.hasMatrix = true;
-        summary.matrixMax = float(highest) / 10.0f;
-        summary.matrixMin = float(lowest) / 10.0f;
-        summary.matrixMean = float(double(sum) / double(cells) / 10.0);
+        summary.matrixMax = matrix.maximum();
+        summary.matrixMin = matrix.minimum();
+        summary.matrixMean = matrix.mean();
     }
     return summary;
 }
@@ -127,10 +115,10 @@ QJsonObject PhotographSummary::json() const
     for (const ImageDrawPath& shape : entity.image_drawpaths) {
         shapes.append(QJsonObject{
           { QStringLiteral("kind"), QString::fromLatin1(CsvExport::kindName(shape.type)) },
-          { QStringLiteral("start"), pair(shape.points[0]) },
-          { QStringLiteral("end"), pair(shape.points[1]) },
-          { QStringLiteral("max"), sampleJson(shape.points[3]) },
-          { QStringLiteral("min"), sampleJson(shape.points[4]) } });
+          { QStringLiteral("start"), pair(shape.point(PointRole::Start)) },
+          { QStringLiteral("end"), pair(shape.point(PointRole::End)) },
+          { QStringLiteral("max"), sampleJson(shape.point(PointRole::Maximum)) },
+          { QStringLiteral("min"), sampleJson(shape.point(PointRole::Minimum)) } });
     }
     object.insert(QStringLiteral("jpegs"), jpegs);
     object.insert(QStringLiteral("capture_time"), details.captureTime);
@@ -184,9 +172,10 @@ QString PhotographSummary::text() const
     line("shapes:", QString::number(entity.image_drawpaths.size()));
     for (const ImageDrawPath& shape : entity.image_drawpaths) {
         QString measured = QString::fromLatin1(CsvExport::kindName(shape.type)) +
-                           QStringLiteral(": max ") + celsius(shape.points[3].value);
-        if (shape.type != 0)
-            measured += QStringLiteral(", min ") + celsius(shape.points[4].value);
+                           QStringLiteral(": max ") +
+                           celsius(shape.point(PointRole::Maximum).value);
+        if (shape.kind() != ShapeKind::Point)
+            measured += QStringLiteral(", min ") + celsius(shape.point(PointRole::Minimum).value);
         block += QStringLiteral("    ") + measured + QLatin1Char('\n');
     }
     return block;

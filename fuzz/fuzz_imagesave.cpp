@@ -1,16 +1,19 @@
 // Feeds arbitrary bytes to the save as the photograph being annotated. Whatever the source holds,
 // the save either refuses and leaves nothing behind, or writes a file that reads back with the
-// source's matrices and device information, the settings given and the new shapes.
+// source's matrices and device information, the settings given, the new shapes and the extension
+// block: its keys as carried, with the exact blend.
 #include "model/imagedrawpath.h"
 #include "model/imageentity.h"
 #include "model/imagesavethread.h"
 #include "model/radiometriclayout.h"
 #include "model/radiometricreader.h"
+#include "model/radiometricwriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -104,31 +107,46 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         !RadiometricReader::read(bytes, entity, nullptr, RadiometricReader::Images::Skip))
         return 0;
 
+    const quint8 seed = quint8(data[size - 1]);
+    // Half the saves start from the bytes read at open and never see a source file.
+    const bool fromBytes = seed & 2;
     const QString source = folder->filePath(QStringLiteral("source.jpg"));
     const QString target = folder->filePath(QStringLiteral("target.jpg"));
-    QFile file(source);
-    check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    file.close();
+    QFile::remove(source);
     QFile::remove(target);
+    if (!fromBytes) {
+        QFile file(source);
+        check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
 
-    const quint8 seed = quint8(data[size - 1]);
     const QList<ImageDrawPath> shapes = drawnShapes(seed);
     const int palette = seed % 5;
     const int unit = seed % 3;
     const bool feature = seed & 1;
+    const int blend = seed % 101;
+    // A key this program does not know rides along with whatever the photograph carried.
+    entity.extension.insert(QStringLiteral("fuzz"), int(seed));
+    const QJsonObject carried =
+      QJsonDocument::fromJson(RadiometricWriter::extensionPayload(entity.extension, blend))
+        .object();
     QImage snapshot(32, 24, QImage::Format_RGB32);
     snapshot.fill(QColor(seed, 255 - seed, 90));
-    ImageSaveThread* thread = ImageSaveThread::create(
-      source, target, shapes, &entity, palette, unit, 50, feature, snapshot);
+    ImageSaveThread* thread =
+      fromBytes ? ImageSaveThread::create(
+                    source, bytes, target, shapes, &entity, palette, unit, blend, feature, snapshot)
+                : ImageSaveThread::create(
+                    source, target, shapes, &entity, palette, unit, blend, feature, snapshot);
     const bool saved = thread->save();
     delete thread;
 
     const QStringList left = QDir(folder->path()).entryList(QDir::Files | QDir::Hidden);
+    const int sources = fromBytes ? 0 : 1;
     if (!saved) {
-        check(left == QStringList{ QStringLiteral("source.jpg") });
+        check(left.size() == sources &&
+              (fromBytes || left.first() == QStringLiteral("source.jpg")));
         return 0;
     }
-    check(left.size() == 2);
+    check(left.size() == sources + 1);
     QFile written(target);
     check(written.open(QIODevice::ReadOnly));
     ImageEntity back;
@@ -143,7 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check((back.featureLength > 0) == (entity.cameraLength > 0));
     checkDetails(entity.details, back.details);
     check(back.details.palette == palette && back.details.unit == unit);
-    check(back.details.blend == 50 && back.details.featureShown == feature);
+    check(back.details.blend == blend && back.details.featureShown == feature);
     checkShapes(shapes, back.image_drawpaths);
+    check(back.extension == carried);
+    check(back.extension.value(QStringLiteral("version")).toInt() == 1);
+    check(back.extension.value(QStringLiteral("blend")).toInt() == blend);
     return 0;
 }

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString error;
     const bool read =
       RadiometricReader::read(bytes, skipped, &error, RadiometricReader::Images::Skip);
-    if (read != decoded || read != error.isEmpty())
+    if (read != decoded || read != error.isEmpty() || skipped.extension != entity.extension ||
+        skipped.details.blend != entity.details.blend)
         std::abort();
     return 0;
 }

@@ -3,7 +3,6 @@
 #include "model/imageentity.h"
 
 #include <QSaveFile>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -30,7 +29,8 @@ QByteArray CsvExport::number(float celsius, int unit)
 {
     if (!isKnownUnit(unit) || std::isnan(celsius))
         return QByteArray();
-    const double value = double(ImageEntity::convertTemperature(celsius, 0, unit));
+    const double value =
+      double(ImageEntity::convertTemperature(celsius, int(TemperatureUnit::Celsius), unit));
     QByteArray text = QByteArray::number(value, 'f', 1);
     if (text == "-0.0")
         text = "0.0";
@@ -40,25 +40,25 @@ QByteArray CsvExport::number(float celsius, int unit)
 QByteArray CsvExport::kindName(int type)
 {
     static const char* const names[] = { "point", "line", "rectangle", "oval" };
-    return type >= 0 && type <= 3 ? QByteArray(names[type]) : QByteArray::number(type);
+    return type >= int(ShapeKind::Point) && type <= int(ShapeKind::Oval) ? QByteArray(names[type])
+                                                                         : QByteArray::number(type);
 }
 
 QByteArray CsvExport::temperatures(const ImageEntity& photo, int unit)
 {
-    const qint64 width = photo.temperatureWidth;
-    const qint64 height = photo.temperatureHeight;
-    if (width <= 0 || height <= 0 || photo.temperatureData.size() < 2 * width * height)
+    const TemperatureMatrix matrix = photo.temperatures();
+    if (!matrix.isComplete())
         return QByteArray();
-    const auto* cells = reinterpret_cast<const uchar*>(photo.temperatureData.constData());
+    const int width = matrix.width();
+    const int height = matrix.height();
     QByteArray text;
     // Seven bytes a value is about what "-123.4," takes.
-    text.reserve(int(qMin<qint64>(width * height * 7, 1 << 30)));
-    for (qint64 y = 0; y < height; ++y) {
-        for (qint64 x = 0; x < width; ++x) {
+    text.reserve(int(qMin<qint64>(qint64(width) * height * 7, 1 << 30)));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             if (x > 0)
                 text += ',';
-            const qint16 tenths = qFromLittleEndian<qint16>(cells + 2 * (y * width + x));
-            text += number(float(tenths) / 10.0f, unit);
+            text += number(matrix.celsius(x, y), unit);
         }
         text += '\n';
     }
@@ -79,13 +79,13 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
                QByteArray::number(cellOf(point.y, matrixHeight));
     };
     for (const ImageDrawPath& shape : shapes) {
-        const PathPoint& maximum = shape.points[3];
-        const PathPoint& minimum = shape.points[4];
-        text += kindName(shape.type) + ',' + position(shape.points[0]) + ',' +
-                position(shape.points[1]) + ',' + number(maximum.value, unit) + ',' +
+        const PathPoint& maximum = shape.point(PointRole::Maximum);
+        const PathPoint& minimum = shape.point(PointRole::Minimum);
+        text += kindName(shape.type) + ',' + position(shape.point(PointRole::Start)) + ',' +
+                position(shape.point(PointRole::End)) + ',' + number(maximum.value, unit) + ',' +
                 position(maximum) + ',';
         // A point shape has one reading, kept as its maximum.
-        if (shape.type == 0)
+        if (shape.kind() == ShapeKind::Point)
             text += ",,";
         else
             text += number(minimum.value, unit) + ',' + position(minimum);

@@ -9,11 +9,11 @@ constexpr float kelvinOffset = 273.15f;
 float fromCelsius(float value, int toUnit)
 {
     switch (toUnit) {
-        case 0:
+        case int(TemperatureUnit::Celsius):
             return value;
-        case 1:
+        case int(TemperatureUnit::Fahrenheit):
             return value * fahrenheitFactor + fahrenheitOffset;
-        case 2:
+        case int(TemperatureUnit::Kelvin):
             return value + kelvinOffset;
         default:
             return 0.0f;
@@ -22,7 +22,7 @@ float fromCelsius(float value, int toUnit)
 
 bool isKnownUnit(int unit)
 {
-    return unit >= 0 && unit <= 2;
+    return unit >= int(TemperatureUnit::Celsius) && unit <= int(TemperatureUnit::Kelvin);
 }
 
 QString unitText(float value, int unit)
@@ -67,6 +67,7 @@ ImageEntity::ImageEntity(const ImageEntity& other)
   , details(other.details)
   , image_drawpaths(other.image_drawpaths)
   , loaded(other.loaded)
+  , extension(other.extension)
 {
 }
 
@@ -90,16 +91,17 @@ ImageEntity& ImageEntity::operator=(const ImageEntity& other)
     details = other.details;
     image_drawpaths = other.image_drawpaths;
     loaded = other.loaded;
+    extension = other.extension;
     return *this;
 }
 
 float ImageEntity::convertTemperature(float value, int fromUnit, int toUnit)
 {
     switch (fromUnit) {
-        case 0:
+        case int(TemperatureUnit::Celsius):
             return fromCelsius(value, toUnit);
-        case 1:
-            if (toUnit == 1)
+        case int(TemperatureUnit::Fahrenheit):
+            if (toUnit == int(TemperatureUnit::Fahrenheit))
                 return value;
             return fromCelsius((value - fahrenheitOffset) / fahrenheitFactor, toUnit);
         default:
@@ -128,37 +130,11 @@ QString ImageEntity::featureTemperatureText(const FeaturePoint& point, int unit)
 
 float ImageEntity::temperatureAt(int cx, int cy) const
 {
-    if (temperatureData.isEmpty())
-        return 0;
-    const int width = temperatureWidth;
-    const int height = temperatureHeight;
-    // The window is cut to the matrix. A cell more than one past the border would leave no cell
-    // at all, so it falls back to the nearest border cell instead of dividing by zero.
-    auto span = [](int c, int size, int& first, int& last) {
-        first = qMax(c - 1, 0);
-        last = c + 1 < size ? c + 1 : size - 1;
-        if (first > last)
-            first = last = c < 0 ? 0 : size - 1;
-    };
-    int firstColumn, lastColumn, firstRow, lastRow;
-    span(cx, width, firstColumn, lastColumn);
-    span(cy, height, firstRow, lastRow);
-    if (lastColumn < 0 || lastRow < 0 ||
-        2 * (qint64(width) * lastRow + lastColumn + 1) > temperatureData.size())
-        return 0;
-    const auto* cells = reinterpret_cast<const uchar*>(temperatureData.constData());
-    float sum = 0;
-    for (int column = firstColumn; column <= lastColumn; ++column) {
-        for (int row = firstRow; row <= lastRow; ++row) {
-            const qint64 offset = (qint64(width) * row + column) * 2;
-            const auto cell = qint16(cells[offset] | (cells[offset + 1] << 8));
-            sum += float(cell) / 10.0f;
-        }
-    }
-    float mean = sum / float((lastColumn - firstColumn + 1) * (lastRow - firstRow + 1));
-    if (mean > details.feature.maxPoint.temperature)
-        mean = details.feature.maxPoint.temperature;
-    if (mean < details.feature.minPoint.temperature)
-        mean = details.feature.minPoint.temperature;
-    return mean;
+    return temperatures().reading(
+      cx, cy, details.feature.minPoint.temperature, details.feature.maxPoint.temperature);
+}
+
+TemperatureMatrix ImageEntity::temperatures() const
+{
+    return TemperatureMatrix(temperatureData, temperatureWidth, temperatureHeight);
 }

@@ -2,9 +2,11 @@
 
 #include "model/imagedetails.h"
 #include "model/imagedrawpath.h"
+#include "model/temperaturematrix.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QJsonObject>
 #include <QList>
 #include <QMetaType>
 #include <QObject>
@@ -30,6 +32,8 @@ public:
     // The mean of the 3 × 3 cells around a matrix cell in ℃, held within the photograph's
     // coldest and hottest temperatures; 0 for a photograph without temperatures.
     float temperatureAt(int cx, int cy) const;
+    // The temperature matrix over temperatureData, sharing its bytes.
+    TemperatureMatrix temperatures() const;
 
     QImage featureImage;
     int featureLength = 0;
@@ -49,6 +53,9 @@ public:
     ImageDetails details;
     QList<ImageDrawPath> image_drawpaths;
     bool loaded = false;
+    // The JSON object of the extension block behind the feature block, as read; empty without
+    // one. Keys this program does not know are written back unchanged on every save.
+    QJsonObject extension;
 };
 
 Q_DECLARE_METATYPE(ImageEntity)

@@ -1,6 +1,5 @@
 #include "model/imagesavethread.h"
 
-#include "model/radiometriclayout.h"
 #include "model/radiometricreader.h"
 
 #include <QBuffer>
@@ -9,66 +8,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
-
-#include <cmath>
-#include <limits>
-
-namespace {
-
-// The palette, unit and blend fields end here; a shorter device block cannot take them.
-constexpr int patchedFieldsEnd = 104;
-constexpr int paletteOffset = 92;
-constexpr int unitOffset = 96;
-constexpr int blendOffset = 100;
-constexpr int shapeKinds = 4;
-
-void appendU16(QByteArray& bytes, quint16 value)
-{
-    bytes.append(char(value & 0xFF));
-    bytes.append(char(value >> 8));
-}
-
-void appendI32(QByteArray& bytes, qint32 value)
-{
-    const auto bits = quint32(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.append(char((bits >> shift) & 0xFF));
-}
-
-void patchI32(QByteArray& bytes, qint64 offset, qint32 value)
-{
-    const auto bits = quint32(value);
-    for (int i = 0; i < 4; ++i)
-        bytes[int(offset + i)] = char((bits >> (8 * i)) & 0xFF);
-}
-
-// Truncated toward zero; what lies outside the field's range is held at its ends, not wrapped.
-template<typename Field>
-Field truncated(float scaled)
-{
-    if (std::isnan(scaled))
-        return 0;
-    const double whole = std::trunc(double(scaled));
-    return Field(qBound(
-      double(std::numeric_limits<Field>::min()), whole, double(std::numeric_limits<Field>::max())));
-}
-
-void appendRecord(QByteArray& bytes, const ImageDrawPath& shape)
-{
-    for (int index : { 0, 1, 3, 4 }) {
-        const PathPoint& point = shape.points[index];
-        appendU16(bytes, truncated<quint16>(point.x * 10000.0f));
-        appendU16(bytes, truncated<quint16>(point.y * 10000.0f));
-        appendI32(bytes, truncated<qint32>(point.value * 10.0f));
-    }
-}
-
-int jpegLength(const QPoint& range)
-{
-    return range.y() - range.x() + 1;
-}
-
-} // namespace
 
 ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
                                          const QString& targetPath,
@@ -102,11 +41,28 @@ ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
     thread->sourcePath = sourcePath;
     thread->targetPath = targetPath;
     thread->shapes = shapes;
-    thread->palette = palette;
-    thread->unit = unit;
-    thread->blendCode = blendCodeFor(blend);
-    thread->featureFlag = feature ? 1 : 0;
+    thread->settings = { palette, unit, blend, feature };
     thread->snapshot = snapshot;
+    return thread;
+}
+
+ImageSaveThread* ImageSaveThread::create(const QString& sourcePath,
+                                         const QByteArray& sourceBytes,
+                                         const QString& targetPath,
+                                         const QList<ImageDrawPath>& shapes,
+                                         ImageEntity* entity,
+                                         int palette,
+                                         int unit,
+                                         int blend,
+                                         bool feature,
+                                         const QImage& snapshot)
+{
+    ImageSaveThread* thread =
+      create(sourcePath, targetPath, shapes, entity, palette, unit, blend, feature, snapshot);
+    if (thread) {
+        thread->sourceBytes = sourceBytes;
+        thread->sourceGiven = true;
+    }
     return thread;
 }
 
@@ -129,44 +85,12 @@ void ImageSaveThread::run()
 
 int ImageSaveThread::blendCodeFor(int blend)
 {
-    const qint64 wanted = 100 - qint64(blend);
-    int code = 100;
-    for (int candidate : { 75, 50, 25, 0 }) {
-        if (qAbs(wanted - candidate) < qAbs(wanted - code))
-            code = candidate;
-    }
-    return code;
+    return RadiometricWriter::blendCodeFor(blend);
 }
 
 QByteArray ImageSaveThread::shapePayload(const QList<ImageDrawPath>& shapes)
 {
-    QByteArray groups[shapeKinds];
-    int counts[shapeKinds] = {};
-    for (const ImageDrawPath& shape : shapes) {
-        // The count is 16 bits wide; more shapes of one kind than it can say are left out.
-        if (shape.type < 0 || shape.type >= shapeKinds ||
-            counts[shape.type] == std::numeric_limits<quint16>::max())
-            continue;
-        appendRecord(groups[shape.type], shape);
-        ++counts[shape.type];
-    }
-    qDebug() << "point数量" << counts[0] << Qt::endl;
-    qDebug() << "point数据大小：" << groups[0].size() << Qt::endl;
-    qDebug() << "line数量：" << counts[1] << Qt::endl;
-    qDebug() << "line数据大小：" << groups[1].size() << Qt::endl;
-    qDebug() << "rects数量：" << counts[2] << Qt::endl;
-    qDebug() << "rect数据大小：" << groups[2].size() << Qt::endl;
-    qDebug() << "oval数量" << counts[3] << Qt::endl;
-    qDebug() << "oval数据大小：" << groups[3].size() << Qt::endl;
-
-    QByteArray body;
-    for (int type = 0; type < shapeKinds; ++type) {
-        appendU16(body, quint16(counts[type]));
-        body += groups[type];
-    }
-    QByteArray payload;
-    appendI32(payload, body.size());
-    return payload + body;
+    return RadiometricWriter::shapePayload(shapes);
 }
 
 bool ImageSaveThread::save()
@@ -174,7 +98,7 @@ bool ImageSaveThread::save()
     result = Saved;
     qDebug() << "源文件：" << sourcePath << Qt::endl;
     qDebug() << "目标文件：" << targetPath << Qt::endl;
-    if (!QFileInfo::exists(sourcePath)) {
+    if (!sourceGiven && !QFileInfo::exists(sourcePath)) {
         qDebug() << "源文件不存在,保存失败！" << sourcePath << Qt::endl;
         return fail(SourceUnreadable);
     }
@@ -184,16 +108,21 @@ bool ImageSaveThread::save()
                  << "true" << Qt::endl;
 
     QByteArray source;
-    if (!readSource(source))
+    if (!(sourceGiven ? takeSource(source) : readSource(source)))
         return fail(SourceUnreadable);
     QByteArray kept;
-    const Outcome keeping = keepSource(source, kept);
-    if (keeping != Saved)
-        return fail(keeping);
+    switch (RadiometricWriter::keepSource(source, entity, settings, kept)) {
+        case RadiometricWriter::Outcome::Written:
+            break;
+        case RadiometricWriter::Outcome::SourceChanged:
+            return fail(SourceChanged);
+        default:
+            return fail(SourceInvalid);
+    }
     // The whole source is in memory from here on, so the target may be the source itself.
     source.clear();
 
-    const QByteArray payload = shapePayload(shapes);
+    const QByteArray payload = RadiometricWriter::shapePayload(shapes);
     QSaveFile file(targetPath);
     if (!file.open(QIODevice::WriteOnly)) {
         qDebug() << "文件打开错误，保存失败" << Qt::endl;
@@ -204,22 +133,18 @@ bool ImageSaveThread::save()
     qDebug() << "region_array.length = " << payload.size() << Qt::endl;
 
     // Without a Camera image the snapshot is left out (see the class comment).
-    const bool withSnapshot = entity.cameraLength > 0;
     QByteArray jpeg;
-    if (withSnapshot && !encodeSnapshot(jpeg)) {
+    if (RadiometricWriter::takesSnapshot(entity) && !encodeSnapshot(jpeg)) {
         file.cancelWriting();
         return fail(SnapshotUnencodable);
     }
-    const QByteArray feature(1, char(featureFlag));
-    if (!writeTarget(file,
-                     { jpeg,
-                       kept,
-                       QByteArray(RadiometricLayout::regionTag),
-                       payload,
-                       QByteArray(RadiometricLayout::regionEndTag),
-                       QByteArray(RadiometricLayout::featureTag),
-                       feature,
-                       QByteArray(RadiometricLayout::featureEndTag) }))
+    const QByteArray bytes = RadiometricWriter::assemble(
+      jpeg,
+      kept,
+      payload,
+      settings.featureShown,
+      RadiometricWriter::extensionPayload(entity.extension, settings.blend));
+    if (!writeTarget(file, { bytes }))
         return fail(TargetUnwritable);
     return true;
 }
@@ -251,81 +176,16 @@ bool ImageSaveThread::readSource(QByteArray& bytes) const
     return true;
 }
 
-// The kept bytes run from the Screen JPEG to the end of the device information, found exactly as
-// the reader finds them. An old Feature JPEG in front goes, since the snapshot takes its place;
-// whatever follows the device block goes too, since the new blocks must come right after it.
-ImageSaveThread::Outcome ImageSaveThread::keepSource(const QByteArray& source,
-                                                     QByteArray& kept) const
+// The bytes read when the photograph was opened, told as a file read now would be.
+bool ImageSaveThread::takeSource(QByteArray& bytes) const
 {
-    const RadiometricLayout layout = RadiometricLayout::locate(source);
-    if (!RadiometricLayout::beginsAsImage(source) || !layout.isComplete()) {
-        qDebug() << "源文件数据格式错误，保存失败" << Qt::endl;
-        return SourceInvalid;
-    }
-    const int count = layout.jpegCount;
-    // Beside the snapshot a file holds at most a Screen and a Camera JPEG; with four or more the
-    // reader could not tell which is which.
-    if (count > 3) {
-        qDebug() << "源文件图片数量错误，保存失败" << count << Qt::endl;
-        return SourceInvalid;
-    }
-    if (layout.deviceLength < patchedFieldsEnd) {
-        qDebug() << "设备信息长度不足，保存失败" << layout.deviceLength << Qt::endl;
-        return SourceInvalid;
-    }
-    if (!isEntityLayout(layout)) {
-        qDebug() << "源文件与打开的照片不符，保存失败" << Qt::endl;
-        return SourceChanged;
-    }
-    const int screen = count == 3 ? 1 : 0;
-    if (count == 3)
-        qDebug() << "找到三张jpeg，剔除第一张图片数据！" << Qt::endl;
-    const qint64 start = layout.jpegs[screen].x();
-    kept = source.mid(int(start), int(layout.trailerOffset - start));
-    if (layout.trailer == RadiometricLayout::Trailer::Region)
-        qDebug() << "找到<mzr-region>标签位置：" << layout.trailerOffset - start << Qt::endl;
-    else if (layout.trailer == RadiometricLayout::Trailer::Feature)
-        qDebug() << "找到<mzr-featre>标签位置：" << layout.trailerOffset - start << Qt::endl;
-
-    qDebug() << "Screen数据长度：" << jpegLength(layout.jpegs[screen]) << Qt::endl;
-    if (screen + 1 < count)
-        qDebug() << "Camera数据长度：" << jpegLength(layout.jpegs[screen + 1]) << Qt::endl;
-    qDebug() << "温度数据长度：" << layout.temperatureLength << Qt::endl;
-    qDebug() << "灰度数据长度：" << layout.grayLength << Qt::endl;
-    const qint64 device = layout.deviceOffset - start;
-    qDebug() << "总数据长度：" << device << Qt::endl;
-
-    qDebug() << "irPallete.hex = " << kept.mid(int(device + paletteOffset), 4).toHex() << Qt::endl;
-    patchI32(kept, device + paletteOffset, palette);
-    qDebug() << "irUnit.hex = " << kept.mid(int(device + unitOffset), 4).toHex() << Qt::endl;
-    patchI32(kept, device + unitOffset, unit);
-    qDebug() << "irBlend.hex = " << kept.mid(int(device + blendOffset), 4).toHex() << Qt::endl;
-    patchI32(kept, device + blendOffset, blendCode);
-    return Saved;
-}
-
-// The sizes the entity was read with, section by section; a file rewritten or replaced since
-// the photograph was opened differs in at least one of them. A Feature picture in front is not
-// compared: the save replaces it, and a save over the opened file itself puts a new one there.
-bool ImageSaveThread::isEntityLayout(const RadiometricLayout& layout) const
-{
-    QVector<int> kept{ entity.screenLength };
-    if (entity.cameraLength > 0)
-        kept.append(entity.cameraLength);
-    const int count = layout.jpegs.size();
-    const int feature = count == 3 ? 1 : 0;
-    if (count - feature != kept.size())
+    if (sourceBytes.size() > RadiometricReader::maximumFileSize) {
+        qDebug() << "源文件数据长度错误，保存失败" << sourceBytes.size() << Qt::endl;
         return false;
-    for (int i = 0; i < kept.size(); ++i) {
-        if (jpegLength(layout.jpegs[feature + i]) != kept[i])
-            return false;
     }
-    return layout.temperatureWidth == entity.temperatureWidth &&
-           layout.temperatureHeight == entity.temperatureHeight &&
-           layout.temperatureLength == entity.temperatureData.size() &&
-           layout.grayWidth == entity.grayWidth && layout.grayHeight == entity.grayHeight &&
-           layout.grayLength == entity.grayData.size() &&
-           layout.deviceLength == entity.details.infoLength;
+    bytes = sourceBytes;
+    qDebug() << "源文件数据长度：" << bytes.size() << Qt::endl;
+    return true;
 }
 
 bool ImageSaveThread::encodeSnapshot(QByteArray& jpeg) const
@@ -335,10 +195,7 @@ bool ImageSaveThread::encodeSnapshot(QByteArray& jpeg) const
     QImageWriter writer(&buffer, "jpg");
     const bool written = !snapshot.isNull() && writer.write(snapshot);
     buffer.close();
-    // The reader takes the saved file apart at the snapshot's first end marker; an encoding that
-    // does not open and close as one JPEG there would shift every section behind it.
-    const QVector<QPoint> ranges = RadiometricLayout::findJpegs(jpeg);
-    if (!written || ranges.size() != 1 || ranges[0].x() != 0 || ranges[0].y() != jpeg.size() - 1) {
+    if (!written || !RadiometricWriter::isSnapshotJpeg(jpeg)) {
         qDebug() << "截图编码失败，保存失败" << writer.errorString() << Qt::endl;
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "model/imagedrawpath.h"
 #include "model/imageentity.h"
+#include "model/radiometricwriter.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -11,12 +12,16 @@
 #include <QThread>
 
 class QSaveFile;
-class RadiometricLayout;
 
 // Writes an annotated copy of a photograph: a JPEG of the drawing surface as shown, then the
 // source's Screen and Camera JPEGs, matrices and device information with the display settings
-// patched in, then the shapes and the feature setting. The target is replaced only once all of it
-// has been written, so a failed save leaves an existing file, even the source itself, untouched.
+// patched in, then the shapes, the feature setting and the extension block (RadiometricWriter
+// builds the bytes). The target is replaced only once all of it has been written, so a failed
+// save leaves an existing file, even the source itself, untouched.
+//
+// Given the source's bytes as they were read when the photograph was opened, a save never reads
+// the disk: the photograph can still be saved after its file was changed, moved or removed. Given
+// only the source path, the file is read again and must still be the photograph.
 //
 // The source must still be the photograph the entity was read from: a file that the reader would
 // refuse, or whose pictures, matrices or device block differ from the entity's, is not saved.
@@ -57,6 +62,18 @@ public:
                                    int blend,
                                    bool feature,
                                    const QImage& snapshot);
+    // sourcePath only names the source in the debug lines; sourceBytes are checked against the
+    // entity as a file read at sourcePath would be.
+    static ImageSaveThread* create(const QString& sourcePath,
+                                   const QByteArray& sourceBytes,
+                                   const QString& targetPath,
+                                   const QList<ImageDrawPath>& shapes,
+                                   ImageEntity* entity,
+                                   int palette,
+                                   int unit,
+                                   int blend,
+                                   bool feature,
+                                   const QImage& snapshot);
     ~ImageSaveThread() override;
 
     void launch();
@@ -81,8 +98,7 @@ protected:
 private:
     ImageSaveThread() = default;
     bool readSource(QByteArray& bytes) const;
-    Outcome keepSource(const QByteArray& source, QByteArray& kept) const;
-    bool isEntityLayout(const RadiometricLayout& layout) const;
+    bool takeSource(QByteArray& bytes) const;
     bool encodeSnapshot(QByteArray& jpeg) const;
     bool writeTarget(QSaveFile& file, const QList<QByteArray>& pieces) const;
     bool fail(Outcome outcome);
@@ -90,11 +106,11 @@ private:
     ImageEntity entity;
     QString sourcePath;
     QString targetPath;
+    // Null when the source is to be read from sourcePath.
+    QByteArray sourceBytes;
+    bool sourceGiven = false;
     QList<ImageDrawPath> shapes;
-    int palette = 0;
-    int unit = 0;
-    int blendCode = 100;
-    quint8 featureFlag = 1;
+    RadiometricWriter::Settings settings;
     // Taken as an image on the creating thread: pixmaps belong to the GUI thread.
     QImage snapshot;
     Outcome result = Saved;

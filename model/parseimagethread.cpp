@@ -67,6 +67,8 @@ bool ParseImageThread::isImageFile() const
 void ParseImageThread::run()
 {
     succeeded = parseFile();
+    if (!succeeded)
+        bytes.clear();
 }
 
 bool ParseImageThread::parseFile()
@@ -86,13 +88,18 @@ bool ParseImageThread::parseFile()
         qDebug() << "文件读取长度错误，解析失败" << Qt::endl;
         return false;
     }
-    const QByteArray bytes = file.read(size);
+    bytes = file.read(size);
     file.close();
     if (bytes.size() < size) {
         qDebug() << "文件读取长度错误，解析失败" << Qt::endl;
         return false;
     }
     return RadiometricReader::read(bytes, parsed);
+}
+
+QByteArray ParseImageThread::sourceBytes() const
+{
+    return succeeded ? bytes : QByteArray();
 }
 
 void ParseImageThread::handOver()

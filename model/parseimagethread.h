@@ -2,6 +2,7 @@
 
 #include "model/imageentity.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QThread>
@@ -20,6 +21,10 @@ public:
     bool launch();
     bool isFileAvailable() const;
     bool isImageFile() const;
+    // The file's bytes as the parse read them, shared rather than copied: what a save of this
+    // photograph starts from, whatever becomes of the file. Valid from parseSucceed() on; empty
+    // after a failed parse.
+    QByteArray sourceBytes() const;
 
 signals:
     void parseFailed();
@@ -38,5 +43,6 @@ private:
     QPointer<ImageEntity> entity;
     // Written by run() alone; handOver() reads them after run() has returned.
     ImageEntity parsed;
+    QByteArray bytes;
     bool succeeded = false;
 };

@@ -1,21 +1,17 @@
 #include "model/radiometriclayout.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-quint16 u16At(const QByteArray& bytes, qint64 offset)
+// Callers check that the field lies inside the bytes.
+template<typename Field>
+Field fieldAt(const QByteArray& bytes, qint64 offset)
 {
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + offset;
-    return quint16(data[0] | (data[1] << 8));
-}
-
-qint32 i32At(const QByteArray& bytes, qint64 offset)
-{
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + offset;
-    return qint32(quint32(data[0]) | (quint32(data[1]) << 8) | (quint32(data[2]) << 16) |
-                  (quint32(data[3]) << 24));
+    return qFromLittleEndian<Field>(bytes.constData() + offset);
 }
 
 bool hasTag(const QByteArray& bytes, qint64 offset, const char* tag)
@@ -89,41 +85,45 @@ RadiometricLayout RadiometricLayout::locate(const QByteArray& bytes)
         return layout;
 
     layout.temperatureOffset = jpegEnd + 1;
-    if (size - layout.temperatureOffset < 4) {
+    using namespace RadiometricFormat;
+    if (size - layout.temperatureOffset < matrixHeaderSize) {
         layout.failure = Failure::TemperatureHeader;
         return layout;
     }
-    layout.temperatureWidth = u16At(bytes, layout.temperatureOffset);
-    layout.temperatureHeight = u16At(bytes, layout.temperatureOffset + 2);
-    layout.temperatureLength = 2 * qint64(layout.temperatureWidth) * layout.temperatureHeight;
-    const qint64 temperatureEnd = layout.temperatureOffset + 4 + layout.temperatureLength;
+    layout.temperatureWidth = fieldAt<quint16>(bytes, layout.temperatureOffset);
+    layout.temperatureHeight = fieldAt<quint16>(bytes, layout.temperatureOffset + 2);
+    layout.temperatureLength =
+      temperatureCellSize * qint64(layout.temperatureWidth) * layout.temperatureHeight;
+    const qint64 temperatureEnd =
+      layout.temperatureOffset + matrixHeaderSize + layout.temperatureLength;
     if (temperatureEnd > size) {
         layout.failure = Failure::TemperatureMatrix;
         return layout;
     }
 
     layout.grayOffset = temperatureEnd;
-    if (size - layout.grayOffset < 4) {
+    if (size - layout.grayOffset < matrixHeaderSize) {
         layout.failure = Failure::GrayHeader;
         return layout;
     }
-    layout.grayWidth = u16At(bytes, layout.grayOffset);
-    layout.grayHeight = u16At(bytes, layout.grayOffset + 2);
+    layout.grayWidth = fieldAt<quint16>(bytes, layout.grayOffset);
+    layout.grayHeight = fieldAt<quint16>(bytes, layout.grayOffset + 2);
     layout.grayLength = qint64(layout.grayWidth) * layout.grayHeight;
-    const qint64 grayEnd = layout.grayOffset + 4 + layout.grayLength;
+    const qint64 grayEnd = layout.grayOffset + matrixHeaderSize + layout.grayLength;
     if (grayEnd > size) {
         layout.failure = Failure::GrayMatrix;
         return layout;
     }
 
     layout.deviceOffset = grayEnd;
-    if (size - layout.deviceOffset < 4) {
+    if (size - layout.deviceOffset < deviceLengthSize) {
         layout.failure = Failure::DeviceLength;
         return layout;
     }
-    layout.deviceLength = i32At(bytes, layout.deviceOffset);
+    layout.deviceLength = fieldAt<qint32>(bytes, layout.deviceOffset);
     // The length counts its own four bytes, so anything below 4 cannot be a block.
-    if (layout.deviceLength < 4 || layout.deviceLength > size - layout.deviceOffset) {
+    if (layout.deviceLength < deviceLengthSize ||
+        layout.deviceLength > size - layout.deviceOffset) {
         layout.failure = Failure::DeviceBlock;
         return layout;
     }

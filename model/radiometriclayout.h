@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/radiometricformat.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QVector>
@@ -31,12 +33,16 @@ public:
         Feature,
     };
 
-    static constexpr char regionTag[] = "<mzr-region>";
-    static constexpr char regionEndTag[] = "</mzr-region>";
-    static constexpr char featureTag[] = "<mzr-featre>";
-    static constexpr char featureEndTag[] = "</mzr-featre>";
-    static constexpr int tagSize = 12;
-    static constexpr int endTagSize = 13;
+    static constexpr const char (&regionTag)[sizeof(RadiometricFormat::regionTag)] =
+      RadiometricFormat::regionTag;
+    static constexpr const char (&regionEndTag)[sizeof(RadiometricFormat::regionEndTag)] =
+      RadiometricFormat::regionEndTag;
+    static constexpr const char (&featureTag)[sizeof(RadiometricFormat::featureTag)] =
+      RadiometricFormat::featureTag;
+    static constexpr const char (&featureEndTag)[sizeof(RadiometricFormat::featureEndTag)] =
+      RadiometricFormat::featureEndTag;
+    static constexpr int tagSize = RadiometricFormat::tagSize;
+    static constexpr int endTagSize = RadiometricFormat::endTagSize;
 
     static RadiometricLayout locate(const QByteArray& bytes);
     // Whether the bytes open as an image file does: FF D8 FF. locate() finds the first JPEG

@@ -6,16 +6,17 @@
 #include <QBuffer>
 #include <QDebug>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRect>
+#include <QtEndian>
 
+#include <cmath>
 #include <limits>
 
 namespace {
 
-constexpr int tagSize = RadiometricLayout::tagSize;
-constexpr int regionEndTagSize = RadiometricLayout::endTagSize;
-constexpr int featureBlockSize = 26;
-constexpr int shortDeviceLength = 104;
+using namespace RadiometricFormat;
 
 // Little-endian fields of a byte range; bytes beyond its end read as 0.
 class FieldReader
@@ -28,11 +29,8 @@ public:
     }
 
     uchar byteAt(qint64 offset) const { return offset >= 0 && offset < length ? data[offset] : 0; }
-    quint16 u16(qint64 offset) const { return quint16(byteAt(offset) | (byteAt(offset + 1) << 8)); }
-    qint32 i32(qint64 offset) const
-    {
-        return qint32(quint32(u16(offset)) | (quint32(u16(offset + 2)) << 16));
-    }
+    quint16 u16(qint64 offset) const { return field<quint16>(offset); }
+    qint32 i32(qint64 offset) const { return field<qint32>(offset); }
     QString text(qint64 offset, int size) const
     {
         QByteArray bytes;
@@ -42,6 +40,15 @@ public:
     }
 
 private:
+    template<typename Field>
+    Field field(qint64 offset) const
+    {
+        uchar bytes[sizeof(Field)];
+        for (size_t i = 0; i < sizeof(Field); ++i)
+            bytes[i] = byteAt(offset + qint64(i));
+        return qFromLittleEndian<Field>(bytes);
+    }
+
     const uchar* data;
     qint64 length;
 };
@@ -231,35 +238,35 @@ void readFeaturePoint(const FieldReader& block, qint64 offset, FeaturePoint& poi
 {
     point.x = block.u16(offset);
     point.y = block.u16(offset + 2);
-    point.temperature = float(block.i32(offset + 4)) / 10.0f;
+    point.temperature = float(block.i32(offset + 4)) / valueScale;
 }
 
 void readDevice(const QByteArray& bytes, const RadiometricLayout& layout, ImageDetails& details)
 {
     const FieldReader block(bytes, layout.deviceOffset, layout.deviceLength);
     details.infoLength = layout.deviceLength;
-    details.infoText1 = block.text(4, 20);
-    details.infoText2 = block.text(24, 20);
-    details.captureTime = block.text(44, 20);
-    readFeaturePoint(block, 64, details.feature.centrePoint);
-    readFeaturePoint(block, 72, details.feature.maxPoint);
-    readFeaturePoint(block, 80, details.feature.minPoint);
-    details.emissivity = block.i32(88);
-    details.palette = block.i32(92);
-    details.unit = block.i32(96);
+    details.infoText1 = block.text(deviceText1Offset, deviceTextSize);
+    details.infoText2 = block.text(deviceText2Offset, deviceTextSize);
+    details.captureTime = block.text(captureTimeOffset, deviceTextSize);
+    readFeaturePoint(block, centrePointOffset, details.feature.centrePoint);
+    readFeaturePoint(block, maxPointOffset, details.feature.maxPoint);
+    readFeaturePoint(block, minPointOffset, details.feature.minPoint);
+    details.emissivity = block.i32(emissivityOffset);
+    details.palette = block.i32(paletteOffset);
+    details.unit = block.i32(unitOffset);
     // Computed wide: 100 minus the most negative stored value does not fit in an int.
-    const qint64 blend = 100 - qint64(block.i32(100));
+    const qint64 blend = 100 - qint64(block.i32(blendOffset));
     details.blend = int(qMin<qint64>(blend, std::numeric_limits<int>::max()));
     if (layout.deviceLength == shortDeviceLength) {
-        details.margin.top = 13;
+        details.margin.top = shortBlockMargin;
         details.margin.right = 0;
-        details.margin.bottom = 13;
+        details.margin.bottom = shortBlockMargin;
         details.margin.left = 0;
     } else {
-        details.margin.top = block.u16(104);
-        details.margin.right = block.u16(106);
-        details.margin.bottom = block.u16(108);
-        details.margin.left = block.u16(110);
+        details.margin.top = block.u16(marginTopOffset);
+        details.margin.right = block.u16(marginRightOffset);
+        details.margin.bottom = block.u16(marginBottomOffset);
+        details.margin.left = block.u16(marginLeftOffset);
     }
 }
 
@@ -276,24 +283,25 @@ void cropScreen(ImageEntity& entity)
     entity.screenImage = entity.screenImage.copy(QRect(margin.left, margin.top, width, height));
 }
 
-ImageDrawPath shapeFromRecord(const FieldReader& payload, qint64 offset, int type)
+ImageDrawPath shapeFromRecord(const FieldReader& payload, qint64 offset, ShapeKind kind)
 {
     ImageDrawPath shape;
-    shape.type = type;
-    auto readPoint = [&](int index, qint64 at, bool withValue) {
-        PathPoint& point = shape.points[index];
-        point.x = float(payload.u16(offset + at)) / 10000.0f;
-        point.y = float(payload.u16(offset + at + 2)) / 10000.0f;
+    shape.setKind(kind);
+    auto readPoint = [&](PointRole role, int entry, bool withValue) {
+        PathPoint& point = shape.point(role);
+        const qint64 at = offset + qint64(entry) * recordPointSize;
+        point.x = float(payload.u16(at)) / positionScale;
+        point.y = float(payload.u16(at + 2)) / positionScale;
         if (withValue)
-            point.value = float(payload.i32(offset + at + 4)) / 10.0f;
+            point.value = float(payload.i32(at + 4)) / valueScale;
     };
     // A point shape is only its measured point; the other kinds keep both drag ends as well.
-    if (type != 0) {
-        readPoint(0, 0, false);
-        readPoint(1, 8, false);
-        readPoint(4, 24, true);
+    if (kind != ShapeKind::Point) {
+        readPoint(PointRole::Start, 0, false);
+        readPoint(PointRole::End, 1, false);
+        readPoint(PointRole::Minimum, 3, true);
     }
-    readPoint(3, 16, true);
+    readPoint(PointRole::Maximum, 2, true);
     return shape;
 }
 
@@ -307,44 +315,88 @@ void readShapes(const QByteArray& bytes,
     };
     const FieldReader payload(bytes, payloadOffset, payloadLength);
     qint64 offset = 0;
-    for (int type = 0; type < 4; ++type) {
+    for (int type = 0; type < shapeKinds; ++type) {
         const int count = offset + 2 <= payloadLength ? payload.u16(offset) : 0;
         offset += 2;
         qDebug() << countLines[type] << count << Qt::endl;
         // Records are only taken from inside the payload, so a count that promises more than
         // the block holds cannot conjure up empty shapes.
-        const qint64 fitting =
-          qMax<qint64>(0, (payloadLength - offset) / RadiometricReader::shapeRecordSize);
+        const qint64 fitting = qMax<qint64>(0, (payloadLength - offset) / shapeRecordSize);
         const qint64 room = RadiometricReader::maximumShapes - shapes.size();
         const qint64 taken = qMin<qint64>(qMin<qint64>(count, fitting), room);
         for (qint64 i = 0; i < taken; ++i)
-            shapes.append(
-              shapeFromRecord(payload, offset + i * RadiometricReader::shapeRecordSize, type));
-        offset += qint64(count) * RadiometricReader::shapeRecordSize;
+            shapes.append(shapeFromRecord(payload, offset + i * shapeRecordSize, ShapeKind(type)));
+        offset += qint64(count) * shapeRecordSize;
     }
+}
+
+// A sound block holds a JSON object; a valid blend in it is the degree the slider was at, which
+// the device block only keeps in steps of 25.
+void readExtension(const QByteArray& bytes, qint64 offset, ImageEntity& entity)
+{
+    const qint64 size = bytes.size();
+    if (size - offset < tagSize ||
+        bytes.mid(int(offset), tagSize) != QByteArray(RadiometricFormat::extensionTag))
+        return;
+    const char* problem = nullptr;
+    const qint64 payloadOffset = offset + tagSize + blockLengthSize;
+    const qint64 payloadLength =
+      size - payloadOffset >= 0 ? FieldReader(bytes, offset + tagSize, blockLengthSize).i32(0) : -1;
+    QJsonObject object;
+    if (size - payloadOffset < 0)
+        problem = "长度缺失";
+    else if (payloadLength < 0 || payloadLength > maximumExtensionPayload)
+        problem = "长度错误";
+    else if (size - payloadOffset < payloadLength + endTagSize ||
+             bytes.mid(int(payloadOffset + payloadLength), endTagSize) !=
+               QByteArray(RadiometricFormat::extensionEndTag))
+        problem = "数据不完整";
+    else {
+        QJsonParseError error;
+        const QJsonDocument document =
+          QJsonDocument::fromJson(bytes.mid(int(payloadOffset), int(payloadLength)), &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            problem = "不是JSON对象";
+        else
+            object = document.object();
+    }
+    if (problem) {
+        qDebug() << "扩展数据块无效，已忽略：" << problem << Qt::endl;
+        return;
+    }
+    entity.extension = object;
+    const QJsonValue blend = object.value(QStringLiteral("blend"));
+    const double degree = blend.toDouble(-1);
+    if (blend.isDouble() && degree >= 0 && degree <= 100 && degree == std::floor(degree))
+        entity.details.blend = int(degree);
 }
 
 void readTrailer(const QByteArray& bytes, const RadiometricLayout& layout, ImageEntity& entity)
 {
     const qint64 size = bytes.size();
     const qint64 offset = layout.trailerOffset;
+    qint64 featureOffset = -1;
     if (layout.trailer == RadiometricLayout::Trailer::Region) {
-        if (size - offset - tagSize < 4)
+        if (size - offset - tagSize < blockLengthSize)
             return;
-        const qint64 payloadLength = FieldReader(bytes, offset + tagSize, 4).i32(0);
-        const qint64 payloadOffset = offset + tagSize + 4;
-        if (payloadLength < 0 || size - payloadOffset < payloadLength + regionEndTagSize)
+        const qint64 payloadLength = FieldReader(bytes, offset + tagSize, blockLengthSize).i32(0);
+        const qint64 payloadOffset = offset + tagSize + blockLengthSize;
+        if (payloadLength < 0 || size - payloadOffset < payloadLength + endTagSize)
             return;
         readShapes(bytes, payloadOffset, payloadLength, entity.image_drawpaths);
-        const qint64 featureOffset = payloadOffset + payloadLength + regionEndTagSize;
-        const QByteArray featureTag(RadiometricLayout::featureTag);
-        if (size - featureOffset >= featureBlockSize &&
-            bytes.mid(int(featureOffset), tagSize) == featureTag)
-            entity.details.featureShown = bytes.at(int(featureOffset + tagSize)) != 0;
+        featureOffset = payloadOffset + payloadLength + endTagSize;
+        if (size - featureOffset < featureBlockSize ||
+            bytes.mid(int(featureOffset), tagSize) != QByteArray(RadiometricFormat::featureTag))
+            return;
     } else if (layout.trailer == RadiometricLayout::Trailer::Feature) {
-        if (size - offset - tagSize >= featureBlockSize - tagSize)
-            entity.details.featureShown = bytes.at(int(offset + tagSize)) != 0;
+        featureOffset = offset;
+        if (size - featureOffset < featureBlockSize)
+            return;
+    } else {
+        return;
     }
+    entity.details.featureShown = bytes.at(int(featureOffset + tagSize)) != 0;
+    readExtension(bytes, featureOffset + featureBlockSize, entity);
 }
 
 bool fail(QString* error, const QString& text)
@@ -384,7 +436,7 @@ bool RadiometricReader::read(const QByteArray& bytes,
     entity.temperatureHeight = layout.temperatureHeight;
     qDebug() << "温度数据宽 = " << entity.temperatureWidth << Qt::endl;
     qDebug() << "温度数据高 = " << entity.temperatureHeight << Qt::endl;
-    const qint64 temperatureStart = layout.temperatureOffset + 4;
+    const qint64 temperatureStart = layout.temperatureOffset + matrixHeaderSize;
     qDebug() << "温度数据开始下标：" << temperatureStart << "，长度：" << layout.temperatureLength
              << Qt::endl;
     if (layout.failure == Failure::TemperatureMatrix) {
@@ -400,7 +452,7 @@ bool RadiometricReader::read(const QByteArray& bytes,
     }
     entity.grayWidth = layout.grayWidth;
     entity.grayHeight = layout.grayHeight;
-    const qint64 grayStart = layout.grayOffset + 4;
+    const qint64 grayStart = layout.grayOffset + matrixHeaderSize;
     qDebug() << "灰度数据开始下标：" << grayStart << "，长度：" << layout.grayLength << Qt::endl;
     if (layout.failure == Failure::GrayMatrix) {
         qDebug() << "灰度数据读取错误，解析失败" << Qt::endl;

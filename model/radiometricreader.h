@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/radiometricformat.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,7 +9,9 @@ class ImageEntity;
 
 // Reads the bytes of a radiometric photograph into an entity, writing the reader's debug lines.
 // Returns false (after the line that says why) when the file lacks a required section; the
-// entity may then hold what was read before the failure.
+// entity may then hold what was read before the failure. The extension block behind the feature
+// block is read when it is sound; one that is not is passed over with a debug line of its own,
+// and the photograph still opens.
 class RadiometricReader
 {
 public:
@@ -23,7 +27,7 @@ public:
     static constexpr qint64 maximumPhotographPixels = qint64(48) << 20;
     // More shapes than anyone draws on one photograph; the rest of a larger block is not taken.
     static constexpr int maximumShapes = 4096;
-    static constexpr int shapeRecordSize = 32;
+    static constexpr int shapeRecordSize = RadiometricFormat::shapeRecordSize;
 
     // Skip is for readers that want the numbers only: the JPEG decoder never runs and the QImage
     // members stay null. The picture sizes the entity keeps then come from the JPEG frame headers,

@@ -58,6 +58,8 @@ ImageEntity filledEntity()
     entity.details.featureShown = false;
     entity.image_drawpaths << shape(0, 0.1f) << shape(1, 0.2f) << shape(3, 0.3f);
     entity.loaded = true;
+    entity.extension = QJsonObject{ { QStringLiteral("version"), 1 },
+                                    { QStringLiteral("later"), QStringLiteral("kept") } };
     return entity;
 }
 
@@ -119,6 +121,7 @@ void compareEntities(const ImageEntity& actual, const ImageEntity& expected)
     for (int i = 0; i < actual.image_drawpaths.size(); ++i)
         comparePaths(actual.image_drawpaths[i], expected.image_drawpaths[i]);
     QCOMPARE(actual.loaded, expected.loaded);
+    QCOMPARE(actual.extension, expected.extension);
 }
 
 template<typename T>

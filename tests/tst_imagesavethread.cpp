@@ -160,6 +160,15 @@ QByteArray tail(const QByteArray& payload, char feature)
            "</mzr-featre>";
 }
 
+// The extension block a save writes behind the feature block for a photograph without one.
+QByteArray extensionBlock(int blend)
+{
+    const QByteArray json = "{\"version\":1,\"blend\":" + QByteArray::number(blend) + '}';
+    QByteArray block("<korvex-ext>");
+    RadiometricFile::appendI32(block, json.size());
+    return block + json + "</korvex-ext>";
+}
+
 QByteArray entry(quint16 x, quint16 y, qint32 value)
 {
     QByteArray bytes;
@@ -277,6 +286,9 @@ private slots:
 
     void threadSavesAndDeletesItself();
     void logsTheSteps();
+    void savesFromTheBytesReadAtOpen_data();
+    void savesFromTheBytesReadAtOpen();
+    void keptBytesOfAnotherPhotographAreRefused();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -401,7 +413,7 @@ void TestImageSaveThread::writtenBytes()
         QCOMPARE(QImage::fromData(saved.left(snapshot.y() + 1)).size(), snapshotSize);
         written = saved.mid(snapshot.y() + 1);
     }
-    QCOMPARE(written, expectedKept + tail(emptyPayload(), char(feature)));
+    QCOMPARE(written, expectedKept + tail(emptyPayload(), char(feature)) + extensionBlock(blend));
 }
 
 void TestImageSaveThread::shapeRecord_data()
@@ -540,7 +552,10 @@ void TestImageSaveThread::roundTrip()
     QCOMPARE(entity.details.captureTime, original.details.captureTime);
     QCOMPARE(entity.details.palette, 4);
     QCOMPARE(entity.details.unit, 2);
-    QCOMPARE(entity.details.blend, 75);
+    // The device block holds the nearest of its codes; the extension block the degree itself.
+    const RadiometricLayout layout = RadiometricLayout::locate(saved);
+    QCOMPARE(qFromLittleEndian<qint32>(saved.constData() + layout.deviceOffset + 100), 25);
+    QCOMPARE(entity.details.blend, 63);
     QCOMPARE(entity.details.featureShown, false);
 
     const QList<StoredShape> expected = storedOneOfEachKind();
@@ -990,6 +1005,84 @@ void TestImageSaveThread::logsTheSteps()
         savedLine,
     };
     QCOMPARE(log.lines(), expected);
+}
+
+void TestImageSaveThread::savesFromTheBytesReadAtOpen_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("the source file was deleted") << QStringLiteral("delete");
+    QTest::newRow("the source file was replaced by another photograph")
+      << QStringLiteral("replace");
+    QTest::newRow("the source file was cut short") << QStringLiteral("truncate");
+}
+
+void TestImageSaveThread::savesFromTheBytesReadAtOpen()
+{
+    QFETCH(QString, change);
+    const QByteArray bytes = savedBefore().bytes();
+    const QString sourcePath = path(QStringLiteral("in.jpg"));
+    QVERIFY(writeAll(sourcePath, bytes));
+    ImageEntity entity;
+    QVERIFY(RadiometricReader::read(bytes, entity));
+    const QImage snapshot = snapshotPixmap().toImage();
+    auto saveTo = [&](const QString& target) {
+        std::unique_ptr<ImageSaveThread> thread(ImageSaveThread::create(
+          sourcePath, bytes, target, oneOfEachKind(), &entity, 3, 1, 30, false, snapshot));
+        return thread && thread->save() && thread->outcome() == ImageSaveThread::Saved;
+    };
+    QVERIFY(saveTo(path(QStringLiteral("before.jpg"))));
+
+    if (change == QStringLiteral("delete")) {
+        QVERIFY(QFile::remove(sourcePath));
+    } else if (change == QStringLiteral("replace")) {
+        RadiometricFile other;
+        other.temperatures = RadiometricFile::temperatureSection(20, 10, QVector<qint16>(200, 300));
+        QVERIFY(writeAll(sourcePath, other.bytes()));
+    } else {
+        QVERIFY(writeAll(sourcePath, bytes.left(100)));
+    }
+    LogCapture log;
+
+    QVERIFY2(saveTo(path(QStringLiteral("after.jpg"))), "the measurements could not be saved");
+
+    QCOMPARE(readAll(path(QStringLiteral("after.jpg"))),
+             readAll(path(QStringLiteral("before.jpg"))));
+    QCOMPARE(log.lines().first(), QStringLiteral("源文件： \"%1\"").arg(sourcePath));
+    QVERIFY(log.contains(QStringLiteral("源文件数据长度： %1").arg(bytes.size())));
+    QVERIFY(log.contains(savedLine));
+    ImageEntity back;
+    QVERIFY(RadiometricReader::read(readAll(path(QStringLiteral("after.jpg"))), back));
+    QCOMPARE(back.details.blend, 30);
+    QCOMPARE(back.image_drawpaths.size(), 4);
+}
+
+void TestImageSaveThread::keptBytesOfAnotherPhotographAreRefused()
+{
+    const QByteArray bytes = RadiometricFile().bytes();
+    ImageEntity entity;
+    QVERIFY(RadiometricReader::read(bytes, entity));
+    RadiometricFile other;
+    other.jpegs[1] = RadiometricFile::jpeg(QSize(96, 72));
+    const QString sourcePath = path(QStringLiteral("in.jpg"));
+    // The file on disk is the photograph; the bytes given are not, and they alone count.
+    QVERIFY(writeAll(sourcePath, bytes));
+    std::unique_ptr<ImageSaveThread> thread(ImageSaveThread::create(sourcePath,
+                                                                    other.bytes(),
+                                                                    path(QStringLiteral("out.jpg")),
+                                                                    oneOfEachKind(),
+                                                                    &entity,
+                                                                    0,
+                                                                    0,
+                                                                    0,
+                                                                    true,
+                                                                    snapshotPixmap().toImage()));
+    LogCapture log;
+
+    QVERIFY(!thread->save());
+
+    QCOMPARE(thread->outcome(), ImageSaveThread::SourceChanged);
+    QVERIFY(log.contains(QStringLiteral("源文件与打开的照片不符，保存失败")));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.jpg"))));
 }
 
 QTEST_MAIN(TestImageSaveThread)

@@ -92,6 +92,8 @@ private slots:
     void success();
     void handOverHappensOnTheCallersThread();
     void freshEntityDropsThePreviousImages();
+    void bytesReadAreHandedOver_data();
+    void bytesReadAreHandedOver();
 
 private:
     QTemporaryDir dir;
@@ -276,6 +278,42 @@ void TestParseImageThread::freshEntityDropsThePreviousImages()
     QCOMPARE(entity.featureLength, 0);
     QVERIFY(entity.image_drawpaths.isEmpty());
     QCOMPARE(entity.details.featureShown, true);
+}
+
+void TestParseImageThread::bytesReadAreHandedOver_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("handed");
+    QTest::newRow("a photograph that opens hands over its bytes")
+      << RadiometricFile().bytes() << true;
+    QTest::newRow("a file that does not open hands over nothing")
+      << RadiometricFile().bytes().left(300) << false;
+}
+
+void TestParseImageThread::bytesReadAreHandedOver()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, handed);
+    const QString path = writeFile(dir, QStringLiteral("handed.jpg"), bytes);
+    ImageEntity entity;
+    ParseImageThread* thread = ParseImageThread::create(path, &entity);
+    QByteArray reported;
+    int reports = 0;
+    connect(thread, &ParseImageThread::parseSucceed, this, [&] {
+        reported = thread->sourceBytes();
+        ++reports;
+        // The file may go once the photograph is open; the bytes stay.
+        QFile::remove(path);
+    });
+    connect(thread, &ParseImageThread::parseFailed, this, [&] {
+        reported = thread->sourceBytes();
+        ++reports;
+    });
+
+    runToEnd(thread);
+
+    QCOMPARE(reports, 1);
+    QCOMPARE(reported, handed ? bytes : QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestParseImageThread)

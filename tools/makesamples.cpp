@@ -376,6 +376,13 @@ QList<QPair<QString, QByteArray>> corpus()
     files.append({ QStringLiteral("shapes-and-feature"), two.bytes() });
     two.trailer = RadiometricFile::featureBlock(1);
     files.append({ QStringLiteral("feature-only"), two.bytes() });
+    two.trailer = RadiometricFile::shapeBlock(shapes) + RadiometricFile::featureBlock(1) +
+                  RadiometricFile::extensionBlock("{\"version\":1,\"blend\":30}");
+    files.append({ QStringLiteral("extension-block"), two.bytes() });
+    two.trailer = RadiometricFile::featureBlock(0) +
+                  RadiometricFile::extensionBlock(
+                    "{\"version\":1,\"blend\":64,\"later\":{\"a\":[1,2.5,\"x\"]},\"note\":\"n\"}");
+    files.append({ QStringLiteral("extension-unknown-keys"), two.bytes() });
 
     RadiometricFile one = small();
     one.jpegs.removeLast();

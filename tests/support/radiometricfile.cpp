@@ -144,6 +144,18 @@ QByteArray RadiometricFile::featureBlock(quint8 shown)
     return block + "</mzr-featre>";
 }
 
+QByteArray RadiometricFile::extensionBlock(const QByteArray& payload)
+{
+    return extensionBlock(payload.size(), payload);
+}
+
+QByteArray RadiometricFile::extensionBlock(qint32 length, const QByteArray& payload)
+{
+    QByteArray block("<korvex-ext>");
+    appendI32(block, length);
+    return block + payload + "</korvex-ext>";
+}
+
 RadiometricFile::RadiometricFile()
 {
     jpegs << jpeg(QSize(64, 48), QColor(200, 80, 20)) << jpeg(QSize(80, 60), QColor(40, 90, 60));

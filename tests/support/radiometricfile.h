@@ -57,6 +57,9 @@ public:
     static QByteArray shapeBlock(const QList<ShapeRecord>& shapes);
     static QByteArray shapeBlock(qint32 length, const QByteArray& payload);
     static QByteArray featureBlock(quint8 shown);
+    // The extension block around a payload, its length field saying the payload's size or length.
+    static QByteArray extensionBlock(const QByteArray& payload);
+    static QByteArray extensionBlock(qint32 length, const QByteArray& payload);
     static void appendU16(QByteArray& bytes, quint16 value);
     static void appendI32(QByteArray& bytes, qint32 value);
 
