@@ -35,7 +35,11 @@ bool PhotographDocument::open(const QString& filePath)
     requested = filePath;
     ParseImageThread* thread = ParseImageThread::create(filePath, &own);
     connect(thread, &ParseImageThread::parseFailed, this, [this] { onParsed(false); });
-    connect(thread, &ParseImageThread::parseSucceed, this, [this] { onParsed(true); });
+    connect(thread, &ParseImageThread::parseSucceed, this, [this, thread] {
+        // The bytes as read, so that a save never depends on the file staying as it was.
+        readBytes = thread->sourceBytes();
+        onParsed(true);
+    });
     opening = true;
     if (!thread->launch()) {
         qDebug() << "解析线程启动失败" << Qt::endl;
@@ -54,6 +58,8 @@ void PhotographDocument::onParsed(bool succeeded)
         return;
     }
     path = requested;
+    bytes = readBytes;
+    readBytes.clear();
     // Whatever is still being rendered belongs to the photograph just replaced.
     blends->discard();
     shown = &own;
@@ -66,6 +72,8 @@ void PhotographDocument::setPhotograph(ImageEntity* photograph)
     if (!photograph || !photograph->loaded)
         return;
     shown = photograph;
+    // Kept elsewhere, the photograph came with no bytes: a save reads its file.
+    bytes.clear();
     loadStoredShapes();
 }
 
@@ -257,15 +265,25 @@ bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
     const QString source = path;
     if (source.isEmpty() || !shown->loaded)
         return false;
-    ImageSaveThread* thread = ImageSaveThread::create(source,
-                                                      targetPath,
-                                                      measured,
-                                                      shown,
-                                                      display.palette,
-                                                      display.unit,
-                                                      display.blend,
-                                                      display.featureVisible,
-                                                      snapshot);
+    ImageSaveThread* thread = bytes.isEmpty() ? ImageSaveThread::create(source,
+                                                                        targetPath,
+                                                                        measured,
+                                                                        shown,
+                                                                        display.palette,
+                                                                        display.unit,
+                                                                        display.blend,
+                                                                        display.featureVisible,
+                                                                        snapshot)
+                                              : ImageSaveThread::create(source,
+                                                                        bytes,
+                                                                        targetPath,
+                                                                        measured,
+                                                                        shown,
+                                                                        display.palette,
+                                                                        display.unit,
+                                                                        display.blend,
+                                                                        display.featureVisible,
+                                                                        snapshot);
     if (!thread)
         return false;
     connect(thread,

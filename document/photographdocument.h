@@ -35,6 +35,9 @@ public:
     bool isLoaded() const { return shown->loaded; }
     // The path of the photograph shown; empty before the first open.
     QString filePath() const { return path; }
+    // The bytes the photograph shown was read from, which a save writes from; empty for a
+    // photograph set from outside.
+    QByteArray sourceBytes() const { return bytes; }
 
     // Reads a photograph into the document's own entity on a worker. False, starting nothing,
     // while another read runs or without a path. The photograph shown stays until the new one
@@ -130,6 +133,9 @@ private:
     ImageEntity own;
     ImageEntity* shown = &own;
     QString path;
+    QByteArray bytes;
+    // Handed over by the read that has just succeeded, until onParsed() takes them.
+    QByteArray readBytes;
     QString requested;
     bool opening = false;
     QVector<Entry> entries;
