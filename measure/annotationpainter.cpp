@@ -64,6 +64,27 @@ void AnnotationPainter::paint(QPainter& painter, const QPainterPath& outline) co
     painter.restore();
 }
 
+QImage AnnotationPainter::picture(const QImage& rendered,
+                                  const QBrush& background,
+                                  qreal devicePixelRatio,
+                                  int logicalDpiX,
+                                  int logicalDpiY) const
+{
+    const QSizeF target(width, height);
+    QImage image((target * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDotsPerMeterX(qRound(logicalDpiX / 0.0254));
+    image.setDotsPerMeterY(qRound(logicalDpiY / 0.0254));
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(QRectF(QPointF(0, 0), target), background);
+    if (!rendered.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), target), rendered, QRectF());
+    paint(painter);
+    painter.end();
+    return image;
+}
+
 void AnnotationPainter::preparePainter(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
