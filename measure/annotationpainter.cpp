@@ -1,7 +1,7 @@
 #include "measure/annotationpainter.h"
 
+#include "measure/shapegeometry.h"
 #include "model/imageentity.h"
-#include "render/calculatetools.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -64,6 +64,27 @@ void AnnotationPainter::paint(QPainter& painter, const QPainterPath& outline) co
     painter.restore();
 }
 
+QImage AnnotationPainter::picture(const QImage& rendered,
+                                  const QBrush& background,
+                                  qreal devicePixelRatio,
+                                  int logicalDpiX,
+                                  int logicalDpiY) const
+{
+    const QSizeF target(width, height);
+    QImage image((target * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDotsPerMeterX(qRound(logicalDpiX / 0.0254));
+    image.setDotsPerMeterY(qRound(logicalDpiY / 0.0254));
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(QRectF(QPointF(0, 0), target), background);
+    if (!rendered.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), target), rendered, QRectF());
+    paint(painter);
+    painter.end();
+    return image;
+}
+
 void AnnotationPainter::preparePainter(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
@@ -113,20 +134,7 @@ void AnnotationPainter::drawShape(QPainter& painter,
         drawMarkedPoint(painter, shape.points[3], PointMarker, taken);
         return;
     }
-    const QPoint a(int(width * shape.points[0].x), int(height * shape.points[0].y));
-    const QPoint b(int(width * shape.points[1].x), int(height * shape.points[1].y));
-    QPainterPath path;
-    if (shape.type == 1) {
-        path.moveTo(a);
-        path.lineTo(b);
-    } else {
-        const QRectF r = CalculateTools::rectFromCorners(a.x(), a.y(), b.x(), b.y());
-        if (shape.type == 2)
-            path.addRect(r);
-        else
-            path.addEllipse(r);
-    }
-    painter.drawPath(path);
+    painter.drawPath(ShapeGeometry(shape, QSize(width, height)).outline());
     drawMarkedPoint(painter, shape.points[3], MaximumMarker, taken);
     drawMarkedPoint(painter, shape.points[4], MinimumMarker, taken);
 }

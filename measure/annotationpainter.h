@@ -3,12 +3,14 @@
 #include "model/imagedrawpath.h"
 
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QPainterPath>
 #include <QSize>
 #include <QVector>
 
 class ImageEntity;
+class QBrush;
 class QPainter;
 class QRect;
 class QRectF;
@@ -32,6 +34,18 @@ public:
     // Leaves the painter as it was given. A drag's unfinished outline goes between the feature
     // markers and the shapes, where the window has always drawn it.
     void paint(QPainter& painter, const QPainterPath& outline = QPainterPath()) const;
+
+    // The drawing surface's picture painted off screen, as the window paints it with no drag
+    // under way: the background, rendered stretched over the whole target, then the
+    // annotations. The background shows only through a translucent picture; a grab of the window
+    // paints its palette's Window brush there. The image holds target × devicePixelRatio
+    // pixels, carries that ratio and sizes text at the given logical DPI, so that with the
+    // window's background, ratio and DPI it holds the pixels a grab of the window does.
+    QImage picture(const QImage& rendered,
+                   const QBrush& background,
+                   qreal devicePixelRatio,
+                   int logicalDpiX,
+                   int logicalDpiY) const;
 
     // Where a value label of the given size goes beside the marker frame centred on centre:
     // below the frame, or above it where below leaves the surface. When that box leaves the

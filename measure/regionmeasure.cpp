@@ -1,5 +1,6 @@
 #include "measure/regionmeasure.h"
 
+#include "measure/shapegeometry.h"
 #include "render/calculatetools.h"
 
 #include <QPainterPath>
@@ -228,22 +229,7 @@ PathPoint RegionMeasure::sampleAt(const QPoint& cell) const
 
 QPainterPath RegionMeasure::outline(const ImageDrawPath& shape) const
 {
-    const PathPoint& start = shape.points[0];
-    const PathPoint& end = shape.points[1];
-    const QPoint a = CalculateTools::pointFromRatio(start.x, start.y, labelWidth, labelHeight);
-    const QPoint b = CalculateTools::pointFromRatio(end.x, end.y, labelWidth, labelHeight);
-    QPainterPath path;
-    if (shape.type == 1) {
-        path.moveTo(a);
-        path.lineTo(b);
-        return path;
-    }
-    const QRectF r = CalculateTools::rectFromCorners(a.x(), a.y(), b.x(), b.y());
-    if (shape.type == 2)
-        path.addRect(r);
-    else
-        path.addEllipse(r);
-    return path;
+    return ShapeGeometry(shape, QSize(labelWidth, labelHeight)).outline();
 }
 
 bool RegionMeasure::featurePixel(const FeaturePoint& point, QPointF& pixel) const

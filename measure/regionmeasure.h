@@ -60,7 +60,8 @@ public:
     QPoint cellOf(int px, int py) const;
     // A sample at a cell: its top-left corner as fractions of the matrix, and its reading.
     PathPoint sampleAt(const QPoint& cell) const;
-    // The path of a line, rectangle or oval in label pixels, rebuilt from points 0 and 1.
+    // The path of a line, rectangle or oval in label pixels, rebuilt from points 0 and 1; a
+    // point has none.
     QPainterPath outline(const ImageDrawPath& shape) const;
     // The feature point carried into label pixels; false when the Screen size is unknown.
     bool featurePixel(const FeaturePoint& point, QPointF& pixel) const;
