@@ -308,6 +308,8 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
     connect(thread, &ImageRegionThread::regionSucceed, this, [this, ticket](ImageDrawPath shape) {
         onRegionSucceed(ticket, shape);
     });
+    ++threadsAlive;
+    connect(thread, &QObject::destroyed, this, [this] { --threadsAlive; });
     if (!thread->launch()) {
         delete thread;
         return;

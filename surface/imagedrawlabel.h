@@ -61,6 +61,9 @@ public:
     const ImageEntity* photograph() const { return entity; }
     // The surface as painted, without the pointer's readout: what a save keeps.
     QPixmap snapshot();
+    // Measurement threads this surface started that are not yet destroyed, those whose result
+    // will be dropped included.
+    int measurementThreads() const { return threadsAlive; }
 
 signals:
     // A drag ended in a shape too small to measure; nothing was added.
@@ -97,6 +100,7 @@ private:
     // that finds no entry is dropped.
     QVector<Measurement> measuring;
     quint64 lastTicket = 0;
+    int threadsAlive = 0;
     // What each Clear of this photograph took away, the newest last.
     QList<QList<ImageDrawPath>> cleared;
     QPoint pressPoint;
