@@ -1,14 +1,8 @@
 #include "app/noticetexts.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-
-QString translated(const char* source)
-{
-    return QCoreApplication::translate("Widget", source);
-}
 
 bool folderIsWritable(const QFileInfo& file)
 {
@@ -22,23 +16,23 @@ QString NoticeTexts::openFailure(const QString& path)
 {
     const QFileInfo chosen(path);
     if (chosen.isFile() && chosen.isReadable())
-        return translated("不是辐射照片：%1").arg(chosen.fileName());
-    return translated("无法打开：%1").arg(chosen.fileName());
+        return tr("不是辐射照片：%1").arg(chosen.fileName());
+    return tr("无法打开：%1").arg(chosen.fileName());
 }
 
 QString NoticeTexts::shapeTooSmall()
 {
-    return translated("选区太小，无法测量");
+    return tr("选区太小，无法测量");
 }
 
 QString NoticeTexts::exportOutcome(bool written, const QString& target)
 {
     const QFileInfo exported(target);
     if (written)
-        return translated("已导出 %1").arg(exported.fileName());
+        return tr("已导出 %1").arg(exported.fileName());
     if (!folderIsWritable(exported))
-        return translated("无法导出：文件夹不可写");
-    return translated("无法导出：无法写入 %1").arg(exported.fileName());
+        return tr("无法导出：文件夹不可写");
+    return tr("无法导出：无法写入 %1").arg(exported.fileName());
 }
 
 QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
@@ -49,19 +43,19 @@ QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
     const QString sourceName = QFileInfo(source).fileName();
     switch (outcome) {
         case ImageSaveThread::Saved:
-            return translated("已保存 %1").arg(saved.fileName());
+            return tr("已保存 %1").arg(saved.fileName());
         case ImageSaveThread::SourceUnreadable:
-            return translated("无法保存：原照片 %1 已无法读取").arg(sourceName);
+            return tr("无法保存：原照片 %1 已无法读取").arg(sourceName);
         case ImageSaveThread::SourceInvalid:
-            return translated("无法保存：原照片 %1 的数据已损坏").arg(sourceName);
+            return tr("无法保存：原照片 %1 的数据已损坏").arg(sourceName);
         case ImageSaveThread::SourceChanged:
-            return translated("无法保存：原照片 %1 在打开后已被改动").arg(sourceName);
+            return tr("无法保存：原照片 %1 在打开后已被改动").arg(sourceName);
         case ImageSaveThread::SnapshotUnencodable:
-            return translated("无法保存：无法编码快照");
+            return tr("无法保存：无法编码快照");
         case ImageSaveThread::TargetUnwritable:
             break;
     }
     if (!folderIsWritable(saved))
-        return translated("无法保存：文件夹不可写");
-    return translated("无法保存：无法写入 %1").arg(saved.fileName());
+        return tr("无法保存：文件夹不可写");
+    return tr("无法保存：无法写入 %1").arg(saved.fileName());
 }

@@ -2,14 +2,15 @@
 
 #include "model/imagesavethread.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QString>
 
 // The window's notices, translated in the window's context. File names are shown without their
 // folders.
-class NoticeTexts : public QObject
+class NoticeTexts
 {
-    Q_OBJECT
+    Q_DECLARE_TR_FUNCTIONS(Widget)
+
 public:
     NoticeTexts() = delete;
 

@@ -15,15 +15,6 @@
 #include <QFileInfo>
 #include <QMenu>
 
-namespace {
-
-QString translated(const char* source)
-{
-    return QCoreApplication::translate("Widget", source);
-}
-
-} // namespace
-
 SurfaceMenu::SurfaceMenu(ImageDrawLabel* surface,
                          WindowNotice* notice,
                          std::function<QString()> shownPath)
@@ -45,21 +36,26 @@ QMenu* SurfaceMenu::popUp(const QPoint& pixel)
     menu->setObjectName(QStringLiteral("surface_menu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QString reading = surface->temperatureTextAt(pixel);
-    QAction* copyReading = menu->addAction(
-      translated("复制温度"), menu, [reading] { QApplication::clipboard()->setText(reading); });
+    QAction* copyReading =
+      menu->addAction(QCoreApplication::translate("Widget", "复制温度"), menu, [reading] {
+          QApplication::clipboard()->setText(reading);
+      });
     copyReading->setObjectName(QStringLiteral("copy_temperature"));
     copyReading->setEnabled(!reading.isEmpty());
     menu
-      ->addAction(translated("复制图像"),
+      ->addAction(QCoreApplication::translate("Widget", "复制图像"),
                   menu,
                   [this] { QApplication::clipboard()->setPixmap(surface->snapshot()); })
       ->setObjectName(QStringLiteral("copy_image"));
     menu->addSeparator();
     menu
-      ->addAction(translated("导出温度为 CSV…"), this, [this] { exportCsv(Export::Temperatures); })
+      ->addAction(QCoreApplication::translate("Widget", "导出温度为 CSV…"),
+                  this,
+                  [this] { exportCsv(Export::Temperatures); })
       ->setObjectName(QStringLiteral("export_temperatures"));
-    QAction* shapes =
-      menu->addAction(translated("导出测量为 CSV…"), this, [this] { exportCsv(Export::Shapes); });
+    QAction* shapes = menu->addAction(QCoreApplication::translate("Widget", "导出测量为 CSV…"),
+                                      this,
+                                      [this] { exportCsv(Export::Shapes); });
     shapes->setObjectName(QStringLiteral("export_shapes"));
     shapes->setEnabled(!surface->pathList().isEmpty());
     menu->popup(surface->mapToGlobal(pixel));
@@ -77,7 +73,8 @@ void SurfaceMenu::exportCsv(Export what)
     const QString start = SettingsTools::getLastSavePath() + QDir::separator() + name;
     const QString target =
       QFileDialog::getSaveFileName(surface->window(),
-                                   temperatures ? translated("导出温度") : translated("导出测量"),
+                                   temperatures ? QCoreApplication::translate("Widget", "导出温度")
+                                                : QCoreApplication::translate("Widget", "导出测量"),
                                    start,
                                    QStringLiteral("CSV(*.csv)"));
     if (target.isEmpty())

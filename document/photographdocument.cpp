@@ -110,6 +110,8 @@ quint64 PhotographDocument::drawShape(const ImageDrawPath& shape,
     connect(thread, &ImageRegionThread::regionSucceed, this, [this, id](ImageDrawPath measured) {
         onMeasured(id, measured);
     });
+    ++threadsAlive;
+    connect(thread, &QObject::destroyed, this, [this] { --threadsAlive; });
     if (!thread->launch()) {
         delete thread;
         return 0;

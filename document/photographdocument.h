@@ -56,6 +56,9 @@ public:
     quint64 shapeId(int index) const { return measuredIds.value(index); }
     // Shapes drawn whose statistics have not come back.
     int measuringCount() const;
+    // Measurement threads started here that are not yet destroyed, those whose result will be
+    // dropped included.
+    int measurementThreads() const { return threadsAlive; }
     // Starts measuring a drawn shape, given in fractions of a surface of the given size, and
     // returns its id; 0 when no measurement could start. The shape joins shapes() when its
     // statistics come back (shapeMeasured), unless it was undone or cleared meanwhile.
@@ -143,6 +146,7 @@ private:
     QList<ImageDrawPath> measured;
     QVector<quint64> measuredIds;
     quint64 lastId = 0;
+    int threadsAlive = 0;
     QUndoStack* stack = nullptr;
     DisplaySettings display;
     BlendScheduler* blends = nullptr;

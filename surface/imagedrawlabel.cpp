@@ -57,6 +57,11 @@ const QList<ImageDrawPath>& ImageDrawLabel::pathList() const
     return shown->shapes();
 }
 
+int ImageDrawLabel::measurementThreads() const
+{
+    return shown->measurementThreads();
+}
+
 int ImageDrawLabel::displayUnit() const
 {
     return shown->settings().unit;

@@ -68,6 +68,9 @@ public:
     const ImageEntity* photograph() const;
     // The surface as painted, without the pointer's readout: what a save keeps.
     QPixmap snapshot();
+    // Measurement threads this surface started that are not yet destroyed, those whose result
+    // will be dropped included.
+    int measurementThreads() const;
 
 signals:
     // A drag ended in a shape too small to measure; nothing was added.

@@ -34,6 +34,8 @@ QImage expectedResult(const ImageEntity& entity, const Request& request)
     return ImageBlendThread::blendImages(palette, entity.cameraImage, request.blend);
 }
 
+const QString destroyedLine = QStringLiteral("~ImageBlendThread()");
+
 } // namespace
 
 Q_DECLARE_METATYPE(QList<float>)
@@ -67,6 +69,7 @@ void TestBlendScheduler::burstsCollapseToTheNewest()
     QFETCH(QList<float>, blends);
     QFETCH(int, expectedResults);
     ImageEntity entity = photograph();
+    LogCapture log;
     BlendScheduler scheduler;
     QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
     QList<Request> requests;
@@ -86,7 +89,8 @@ void TestBlendScheduler::burstsCollapseToTheNewest()
     QCOMPARE(entity.paletteImage,
              ImageBlendThread::renderPaletteImage(
                entity.grayData, entity.grayWidth, entity.grayHeight, requests.last().palette));
-    QTest::qWait(50);
+    // Once every blend made is destroyed, the started and the replaced ones, none can report.
+    QTRY_COMPARE_WITH_TIMEOUT(log.lines().count(destroyedLine), blends.size(), 10000);
     QCOMPARE(succeeded.count(), expectedResults);
 }
 
@@ -117,6 +121,7 @@ void TestBlendScheduler::staleResultsAreDropped()
 {
     QFETCH(bool, newPhotograph);
     ImageEntity entity = photograph();
+    LogCapture log;
     BlendScheduler scheduler;
     QSignalSpy succeeded(&scheduler, &BlendScheduler::blendSucceed);
     const Request newest{ PaletteTable::Cool, 0.4f };
@@ -130,7 +135,8 @@ void TestBlendScheduler::staleResultsAreDropped()
     }
     QVERIFY(scheduler.request(&entity, newest.palette, newest.blend));
     QTRY_VERIFY_WITH_TIMEOUT(!scheduler.isRunning() && !scheduler.hasPending(), 10000);
-    QTest::qWait(50);
+    // The stale blend, the replaced one and the newest are all gone; no late result can follow.
+    QTRY_COMPARE_WITH_TIMEOUT(log.lines().count(destroyedLine), 3, 10000);
     QCOMPARE(succeeded.count(), 1);
     QCOMPARE(succeeded.first().at(0).value<QImage>(), expectedResult(entity, newest));
     QCOMPARE(entity.paletteImage,
@@ -165,7 +171,6 @@ void TestBlendScheduler::destroyingDropsThePendingBlend()
         QVERIFY(scheduler.request(&entity, PaletteTable::Iron, 0.5f));
         QVERIFY(scheduler.request(&entity, PaletteTable::Cool, 0.5f));
     }
-    const QString destroyedLine = QStringLiteral("~ImageBlendThread()");
     QTRY_COMPARE_WITH_TIMEOUT(log.lines().count(destroyedLine), 2, 10000);
     QCOMPARE(log.lines().count(QStringLiteral("ImageBlendThread::run()")), 1);
 }

@@ -44,25 +44,11 @@ const char* const noticeSources[] = {
     "选区太小，无法测量",
 };
 
-// The command names in the tooltips of the command bar, and the drawing surface's menu.
-const char* const toolTipSources[] = {
-    "复制温度", "复制图像", "导出温度为 CSV…",  "导出测量为 CSV…", "导出温度",
-    "导出测量", "打开照片", "保存带标注的照片", "点测温",          "线测温",
-    "矩形测温", "椭圆测温", "撤销上一个测量",   "清除所有测量",
-};
-
 QStringList strings(std::initializer_list<const char*> texts)
 {
     QStringList list;
     for (const char* text : texts)
         list << QString::fromUtf8(text);
-    return list;
-}
-
-QStringList sorted(const QSet<QString>& set)
-{
-    QStringList list = set.values();
-    list.sort();
     return list;
 }
 
@@ -115,49 +101,6 @@ public slots:
     void on_menu_open_clicked() { ++openClicks; }
 };
 
-struct TsMessage
-{
-    QString source;
-    QString translation;
-    QString type;
-};
-
-struct TsFile
-{
-    QStringList contexts;
-    QList<TsMessage> messages;
-    QString error;
-};
-
-TsFile readTsFile(const QString& path)
-{
-    TsFile ts;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ts.error = file.errorString();
-        return ts;
-    }
-    QXmlStreamReader xml(&file);
-    TsMessage message;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            ts.contexts << xml.readElementText();
-        } else if (xml.name() == QLatin1String("source")) {
-            message = TsMessage();
-            message.source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText();
-            ts.messages << message;
-        }
-    }
-    if (xml.hasError())
-        ts.error = xml.errorString();
-    return ts;
-}
-
 } // namespace
 
 class TestForm : public QObject
@@ -195,8 +138,6 @@ private slots:
     void translatedTexts();
     void noticeTranslations_data();
     void noticeTranslations();
-    void translationSources_data();
-    void translationSources();
 
 private:
     QObject* object(const QString& name) const;
@@ -1007,77 +948,6 @@ void TestForm::noticeTranslations()
     for (const char* source : noticeSources)
         shown << QCoreApplication::translate("Widget", source);
     QCOMPARE(shown, notices);
-}
-
-void TestForm::translationSources_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("namesLanguages");
-    QTest::addColumn<bool>("translatesVersion");
-
-    QTest::newRow("chinese") << "chinese.ts" << true << false;
-    QTest::newRow("english, the only one with the form's version") << "english.ts" << true << true;
-    QTest::newRow("german") << "german.ts" << true << false;
-    QTest::newRow("french") << "french.ts" << true << false;
-    QTest::newRow("italian") << "italian.ts" << true << false;
-    QTest::newRow("spanish") << "spanish.ts" << true << false;
-    QTest::newRow("japanese") << "japanese.ts" << true << false;
-    QTest::newRow("russian") << "russian.ts" << true << false;
-    QTest::newRow("korean, which leaves the language names alone") << "korean.ts" << false << false;
-}
-
-void TestForm::translationSources()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, namesLanguages);
-    QFETCH(bool, translatesVersion);
-
-    const TsFile ts = readTsFile(QStringLiteral(KORVEX_LANGUAGE_DIR "/") + file);
-    QVERIFY2(ts.error.isEmpty(), qPrintable(ts.error));
-    QCOMPARE(ts.contexts, strings({ "Widget" }));
-
-    // Every text the untranslated form shows, plus the open dialog's caption and the notices.
-    QSet<QString> expected{ window->windowTitle(), QString::fromUtf8(selectFileSource) };
-    for (const char* source : noticeSources)
-        expected << QString::fromUtf8(source);
-    for (const char* source : toolTipSources)
-        expected << QString::fromUtf8(source);
-    for (QObject* child : window->findChildren<QObject*>()) {
-        const QString text = shownText(child);
-        if (!text.isEmpty())
-            expected << text;
-    }
-    for (QComboBox* combo : window->findChildren<QComboBox*>()) {
-        for (const QString& item : itemTexts(combo))
-            expected << item;
-    }
-    // No file translates the Korean name; it reads the same everywhere.
-    expected.remove(languageNames.last());
-    if (!namesLanguages) {
-        for (const QString& name : languageNames)
-            expected.remove(name);
-    }
-    if (!translatesVersion)
-        expected.remove(QStringLiteral("v1.2.6"));
-
-    QSet<QString> sources;
-    for (const TsMessage& message : ts.messages) {
-        QVERIFY2(!sources.contains(message.source),
-                 qPrintable(message.source + QStringLiteral(" twice")));
-        sources << message.source;
-        QVERIFY2(message.type.isEmpty(),
-                 qPrintable(message.source + QStringLiteral(" is ") + message.type));
-        QVERIFY2(!message.translation.isEmpty(), qPrintable(message.source));
-        // A lost or doubled placeholder drops the file name or shows "%1" in the title bar.
-        QVERIFY2(message.translation.count(QLatin1String("%1")) ==
-                   message.source.count(QLatin1String("%1")),
-                 qPrintable(message.translation));
-        if (message.source == QLatin1String("Widget"))
-            QCOMPARE(message.translation, QStringLiteral("Korvex"));
-        else if (languageNames.contains(message.source) || file == QLatin1String("chinese.ts"))
-            QCOMPARE(message.translation, message.source);
-    }
-    QCOMPARE(sorted(sources), sorted(expected));
 }
 
 QTEST_MAIN(TestForm)

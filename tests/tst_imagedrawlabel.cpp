@@ -26,6 +26,26 @@ QImage solidImage(const QSize& size, QRgb color = background)
     return image;
 }
 
+// Widgets ask to be repainted with a low-priority posted event; one posted after it arrives once
+// the window has painted what was asked for.
+void flushUpdates()
+{
+    struct Marker : QObject
+    {
+        bool arrived = false;
+        bool event(QEvent* event) override
+        {
+            if (event->type() != QEvent::User)
+                return QObject::event(event);
+            arrived = true;
+            return true;
+        }
+    } marker;
+    QCoreApplication::postEvent(&marker, new QEvent(QEvent::User), Qt::LowEventPriority);
+    if (!QTest::qWaitFor([&marker] { return marker.arrived; }))
+        qWarning("the posted marker never arrived");
+}
+
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject
 {
@@ -42,10 +62,6 @@ protected:
     }
 };
 
-// Set once a drag may have started a statistics thread, which deletes itself only through the
-// event loop after it has finished.
-bool measuring = false;
-
 // A shown parent area with a drawing surface fitted to an image of the given size.
 struct Surface
 {
@@ -57,6 +73,12 @@ struct Surface
         if (!QTest::qWaitForWindowExposed(&parent))
             qWarning("the parent area was not exposed");
         label->setImage(solidImage(imageSize.isValid() ? imageSize : parentSize));
+    }
+    // A statistics thread deletes itself only through the event loop after it has finished.
+    ~Surface()
+    {
+        if (!QTest::qWaitFor([this] { return label->measurementThreads() == 0; }, 10000))
+            qWarning("a statistics thread outlived its test");
     }
 
     void press(const QPoint& point)
@@ -75,7 +97,6 @@ struct Surface
     }
     void drag(int tool, const QPoint& from, const QPoint& to)
     {
-        measuring = true;
         label->setDrawMode(tool);
         press(from);
         move((from + to) / 2);
@@ -263,7 +284,6 @@ class TestImageDrawLabel : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
     void fitsIntoParent_data();
     void fitsIntoParent();
     void fittingNeedsParentAndImage();
@@ -297,13 +317,6 @@ private slots:
     void annotationsPaintAsTheWindowDoes_data();
     void annotationsPaintAsTheWindowDoes();
 };
-
-void TestImageDrawLabel::cleanup()
-{
-    if (measuring)
-        QTest::qWait(100);
-    measuring = false;
-}
 
 void TestImageDrawLabel::fitsIntoParent_data()
 {
@@ -401,7 +414,8 @@ void TestImageDrawLabel::shortDragsAreAbandoned()
     QCOMPARE(discarded.count(), accepted ? 0 : 1);
     QCOMPARE(log.linesStartingWith({ QStringLiteral("length =") }).size(), tool == 0 ? 0 : 1);
     if (!accepted) {
-        QTest::qWait(100);
+        // Only a thread could add a shape later.
+        QCOMPARE(surface.label->measurementThreads(), 0);
         QCOMPARE(surface.label->pathList().size(), 0);
         return;
     }
@@ -666,7 +680,7 @@ void TestImageDrawLabel::repaints()
         label->setDrawMode(tools[int(action)]);
         surface.press(QPoint(100, 100));
     }
-    QTest::qWait(50);
+    flushUpdates();
     PaintCounter paints(label);
     switch (action) {
         case Action::MoveWithPoint:
@@ -695,7 +709,7 @@ void TestImageDrawLabel::repaints()
             label->setFeatureVisible(false);
             break;
     }
-    QTest::qWait(50);
+    flushUpdates();
     QCOMPARE(paints.count > 0, repainted);
     if (action == Action::RemoveLast || action == Action::Clear)
         QCOMPARE(label->pathList().size(), 0);

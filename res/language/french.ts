@@ -40,6 +40,14 @@
         <translation>Русский</translation>
     </message>
     <message>
+        <source>한국인</source>
+        <translation>한국인</translation>
+    </message>
+    <message>
+        <source>v1.2.6</source>
+        <translation>v1.2.6</translation>
+    </message>
+    <message>
         <source>打开</source>
         <translation>Fichier ouvert</translation>
     </message>

@@ -8,6 +8,46 @@
         <translation>Korvex</translation>
     </message>
     <message>
+        <source>中文</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>한국인</source>
+        <translation>한국인</translation>
+    </message>
+    <message>
+        <source>v1.2.6</source>
+        <translation>v1.2.6</translation>
+    </message>
+    <message>
         <source>打开</source>
         <translation>파일 열기</translation>
     </message>

@@ -49,8 +49,14 @@ void DialogAnswer::poll()
     // Typed into the name field as a user would: selectFile() leaves a focused field alone.
     if (!name)
         return;
-    dialog->setDirectory(QFileInfo(path).absolutePath());
-    name->setText(QFileInfo(path).fileName());
+    const QFileInfo target(path);
+    if (QFileInfo(target.absolutePath()).isDir()) {
+        dialog->setDirectory(target.absolutePath());
+        name->setText(target.fileName());
+    } else {
+        // The dialog cannot show a folder that is not one; a user would type the whole path.
+        name->setText(target.absoluteFilePath());
+    }
     // Queued, so that a question the dialog asks while accepting can be answered as well.
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
 }
