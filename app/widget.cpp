@@ -382,7 +382,7 @@ void Widget::on_menu_save_clicked()
     if (target.isEmpty())
         return;
     notice->clearNotice();
-    document->save(target, ui->image_draw->snapshot().toImage());
+    document->save(target, ui->image_draw->savedPicture());
     SettingsTools::setLastSavePath(QFileInfo(target).path());
 }
 

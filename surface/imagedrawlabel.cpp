@@ -2,6 +2,7 @@
 
 #include "document/photographdocument.h"
 #include "measure/annotationpainter.h"
+#include "measure/shapegeometry.h"
 #include "model/imageentity.h"
 #include "render/calculatetools.h"
 #include "surface/pointerreadout.h"
@@ -135,12 +136,29 @@ void ImageDrawLabel::showReadout(const QPoint& pointer)
 
 QPixmap ImageDrawLabel::snapshot()
 {
-    const bool shown = readout->isVisible();
-    readout->hide();
-    const QPixmap painted = grab(QRect(0, 0, width(), height()));
-    if (shown)
-        readout->show();
-    return painted;
+    return QPixmap::fromImage(savedPicture());
+}
+
+QImage ImageDrawLabel::savedPicture() const
+{
+    // Painted apart from the screen, so that nothing shown over the surface reaches a file.
+    return annotations().picture(picture.toImage(),
+                                 palette().brush(QPalette::Window),
+                                 devicePixelRatioF(),
+                                 logicalDpiX(),
+                                 logicalDpiY());
+}
+
+AnnotationPainter ImageDrawLabel::annotations() const
+{
+    // Shapes can be drawn before any photograph; there are no feature markers then.
+    return AnnotationPainter(*shown->photograph(),
+                             shown->shapes(),
+                             size(),
+                             displayUnit(),
+                             loadedPhotograph() && featureVisible(),
+                             markerSize,
+                             font());
 }
 
 void ImageDrawLabel::leaveEvent(QEvent* event)
@@ -258,20 +276,10 @@ void ImageDrawLabel::mouseMoveEvent(QMouseEvent* event)
     if (mode == Point || mode == None || dragCancelled)
         return;
     QPoint p = event->pos();
-    preview = QPainterPath();
-    if (mode == Line) {
-        preview.moveTo(pressPoint);
-        preview.lineTo(p);
-    } else {
-        p.setX(qBound(0, p.x(), width()));
-        p.setY(qBound(0, p.y(), height()));
-        const QRectF r =
-          CalculateTools::rectFromCorners(pressPoint.x(), pressPoint.y(), p.x(), p.y());
-        if (mode == Rectangle)
-            preview.addRect(r);
-        else
-            preview.addEllipse(r);
-    }
+    // A line may run off the surface while it is drawn; an area stays on it.
+    if (mode != Line)
+        p = QPoint(qBound(0, p.x(), width()), qBound(0, p.y(), height()));
+    preview = ShapeGeometry::outline(ShapeKind(mode), pressPoint, p);
     update();
 }
 
@@ -322,14 +330,5 @@ void ImageDrawLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (!picture.isNull())
         painter.drawPixmap(QRectF(0, 0, width(), height()), picture, QRectF());
-    // Shapes can be drawn before any photograph; there are no feature markers then.
-    const ImageEntity* entity = loadedPhotograph();
-    const AnnotationPainter annotations(*shown->photograph(),
-                                        shown->shapes(),
-                                        size(),
-                                        displayUnit(),
-                                        entity && featureVisible(),
-                                        markerSize,
-                                        font());
-    annotations.paint(painter, preview);
+    annotations().paint(painter, preview);
 }

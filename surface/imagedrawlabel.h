@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QVector>
 
+class AnnotationPainter;
 class ImageEntity;
 class PhotographDocument;
 class PointerReadout;
@@ -66,8 +67,10 @@ public:
     QString temperatureTextAt(const QPoint& pixel) const;
     const PointerReadout* pointerReadout() const { return readout; }
     const ImageEntity* photograph() const;
-    // The surface as painted, without the pointer's readout: what a save keeps.
+    // The surface as painted, without the pointer's readout, a drag's outline or anything else
+    // shown over it: what a save keeps.
     QPixmap snapshot();
+    QImage savedPicture() const;
     // Measurement threads this surface started that are not yet destroyed, those whose result
     // will be dropped included.
     int measurementThreads() const;
@@ -87,6 +90,7 @@ private:
     void onRegionFailed();
     void onRegionSucceed();
     void onSettingsChanged();
+    AnnotationPainter annotations() const;
     // The photograph the surface measures on: none until one is set or opened.
     const ImageEntity* loadedPhotograph() const;
     void showReadout(const QPoint& pointer);
