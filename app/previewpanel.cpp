@@ -48,9 +48,12 @@ void PreviewPanel::readSaved(const QString& target)
         picture = saved;
         refresh();
     });
+    if (!read->launch()) {
+        delete read;
+        return;
+    }
     reads.removeAll(nullptr);
     reads.append(read);
-    read->launch();
 }
 
 void PreviewPanel::show(QLabel* label, const QPixmap& pixmap)

@@ -34,6 +34,8 @@ bool PhotographDocument::open(const QString& filePath)
         return false;
     requested = filePath;
     ParseImageThread* thread = ParseImageThread::create(filePath, &own);
+    if (!thread)
+        return false;
     connect(thread, &ParseImageThread::parseFailed, this, [this] { onParsed(false); });
     connect(thread, &ParseImageThread::parseSucceed, this, [this, thread] {
         // The bytes as read, so that a save never depends on the file staying as it was.
@@ -294,9 +296,12 @@ bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
             [this, targetPath, source](ImageSaveThread::Outcome outcome) {
                 emit saveFinished(outcome, targetPath, source);
             });
+    if (!thread->launch()) {
+        delete thread;
+        return false;
+    }
     saves.removeAll(nullptr);
     saves.append(thread);
-    thread->launch();
     return true;
 }
 

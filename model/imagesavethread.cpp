@@ -71,10 +71,11 @@ ImageSaveThread::~ImageSaveThread()
     qDebug() << "~ImageSaveThread析构" << Qt::endl;
 }
 
-void ImageSaveThread::launch()
+bool ImageSaveThread::launch()
 {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
     start(QThread::InheritPriority);
+    return true;
 }
 
 void ImageSaveThread::run()

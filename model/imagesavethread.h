@@ -76,7 +76,8 @@ public:
                                    const QImage& snapshot);
     ~ImageSaveThread() override;
 
-    void launch();
+    // True once started; create() has refused what could not be saved.
+    bool launch();
     // The whole save on the calling thread; run() does nothing else but report it. True once the
     // target holds the new file.
     bool save();

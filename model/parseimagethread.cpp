@@ -9,6 +9,8 @@
 
 ParseImageThread* ParseImageThread::create(const QString& filePath, ImageEntity* entity)
 {
+    if (!entity)
+        return nullptr;
     return new ParseImageThread(filePath, entity);
 }
 

@@ -15,6 +15,8 @@ class ParseImageThread : public QThread
 {
     Q_OBJECT
 public:
+    // Null without an entity to read into. An empty path is refused by launch(), which leaves
+    // the thread to its caller.
     static ParseImageThread* create(const QString& filePath, ImageEntity* entity);
     ~ParseImageThread() override;
 

@@ -88,6 +88,7 @@ private slots:
     void failures();
     void unreadableFile();
     void oversizedFileIsNotRead();
+    void createRefusesNoEntity();
     void launchRefusesAnEmptyPath();
     void success();
     void handOverHappensOnTheCallersThread();
@@ -204,6 +205,11 @@ void TestParseImageThread::oversizedFileIsNotRead()
     checkUntouched(entity);
     QVERIFY(log.contains(QStringLiteral("文件读取长度错误，解析失败")));
     QVERIFY(!log.contains(QStringLiteral("找到图片数据个数： 2")));
+}
+
+void TestParseImageThread::createRefusesNoEntity()
+{
+    QCOMPARE(ParseImageThread::create(QStringLiteral("photograph.jpg"), nullptr), nullptr);
 }
 
 void TestParseImageThread::launchRefusesAnEmptyPath()
