@@ -1,7 +1,10 @@
 #include "document/photographdocument.h"
+#include "model/radiometricreader.h"
 #include "support/measurescene.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -64,6 +67,8 @@ private slots:
     void resultOfAShapeUndoneWhileMeasuringIsDropped();
     void resultForThePreviousPhotographIsDropped();
     void measuredShapeTakesItsDrawnPlace();
+    void saveNeedsNoFileOnDisk_data();
+    void saveNeedsNoFileOnDisk();
 };
 
 void TestPhotographDocument::editsAndUndo_data()
@@ -258,6 +263,59 @@ void TestPhotographDocument::measuredShapeTakesItsDrawnPlace()
     document.undoShape();
     QCOMPARE(document.shapes().size(), 1);
     QCOMPARE(document.shapes().at(0).kind(), ShapeKind::Line);
+}
+
+void TestPhotographDocument::saveNeedsNoFileOnDisk_data()
+{
+    QTest::addColumn<QString>("change");
+
+    QTest::newRow("the file is left as it was") << "none";
+    QTest::newRow("the file was deleted after opening") << "delete";
+    QTest::newRow("the file was replaced by another photograph") << "replace";
+    QTest::newRow("the file was cut short") << "truncate";
+}
+
+void TestPhotographDocument::saveNeedsNoFileOnDisk()
+{
+    QFETCH(QString, change);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString source = folder.filePath(QStringLiteral("job1.jpg"));
+    QVERIFY(QFile::copy(QStringLiteral(KORVEX_SAMPLES_DIR "/fuse-box.jpg"), source));
+
+    PhotographDocument document;
+    QSignalSpy opened(&document, &PhotographDocument::photographReplaced);
+    QVERIFY(document.open(source));
+    QVERIFY2(opened.wait(10000), "the photograph did not open");
+    const int stored = document.shapes().size();
+    document.addShape(taggedShape(2));
+    document.setBlend(30);
+
+    if (change == QLatin1String("delete")) {
+        QVERIFY(QFile::remove(source));
+    } else if (change == QLatin1String("replace")) {
+        QVERIFY(QFile::remove(source));
+        QVERIFY(QFile::copy(QStringLiteral(KORVEX_SAMPLES_DIR "/radiator.jpg"), source));
+    } else if (change == QLatin1String("truncate")) {
+        QFile file(source);
+        QVERIFY(file.resize(100));
+    }
+
+    QSignalSpy saved(&document, &PhotographDocument::saveFinished);
+    const QString target = folder.filePath(QStringLiteral("job1-annotated.jpg"));
+    QImage snapshot(320, 240, QImage::Format_RGB32);
+    snapshot.fill(Qt::darkCyan);
+    QVERIFY(document.save(target, snapshot));
+    QVERIFY2(saved.wait(10000), "the save did not finish");
+    QCOMPARE(saved.first().at(0).value<ImageSaveThread::Outcome>(), ImageSaveThread::Saved);
+
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ImageEntity back;
+    QVERIFY(RadiometricReader::read(file.readAll(), back));
+    QCOMPARE(back.image_drawpaths.size(), stored + 1);
+    QCOMPARE(back.details.blend, 30);
+    QCOMPARE(back.temperatureData, document.photograph()->temperatureData);
 }
 
 QTEST_MAIN(TestPhotographDocument)
