@@ -73,9 +73,11 @@ void PhotographDocument::setPhotograph(ImageEntity* photograph)
 {
     if (!photograph || !photograph->loaded)
         return;
+    // A photograph kept elsewhere came with no bytes: a save reads its file. The document's own
+    // keeps the bytes it was read from.
+    if (photograph != &own)
+        bytes.clear();
     shown = photograph;
-    // Kept elsewhere, the photograph came with no bytes: a save reads its file.
-    bytes.clear();
     loadStoredShapes();
 }
 

@@ -128,6 +128,8 @@ private slots:
     void saveRoundTrip_data();
     void saveRoundTrip();
     void saveTakesThePhotographShown();
+    void saveAfterTheFileChanged_data();
+    void saveAfterTheFileChanged();
     void closingWaitsForTheSave();
     void closingWhileThreadsRun();
     void startupLanguage_data();
@@ -764,6 +766,50 @@ void TestWidget::startSave(Widget& window, const QString& target)
     QVERIFY(answer.answered);
 }
 
+void TestWidget::saveAfterTheFileChanged_data()
+{
+    QTest::addColumn<QString>("change");
+
+    QTest::newRow("the opened file was deleted") << QStringLiteral("delete");
+    QTest::newRow("the opened file was replaced by another photograph")
+      << QStringLiteral("replace");
+}
+
+void TestWidget::saveAfterTheFileChanged()
+{
+    QFETCH(QString, change);
+    SettingsTools::setLanguage(1);
+    const QString source = dir.filePath(QStringLiteral("job1.jpg"));
+    QFile::remove(source);
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("coffee-mug.jpg")), source));
+    Widget window;
+    window.show();
+    QVERIFY(open(window, source));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    QTest::mouseClick(child<QPushButton>(window, "menu_rect"), Qt::LeftButton);
+    drag(surface, QPoint(30, 30), QPoint(surface->width() / 2, surface->height() / 2));
+    QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == 1; }));
+    ImageEntity opened;
+    QVERIFY(readPhotograph(source, opened));
+
+    QVERIFY(QFile::remove(source));
+    if (change == QLatin1String("replace"))
+        QVERIFY(QFile::copy(samplePath(QStringLiteral("radiator.jpg")), source));
+    const QString target = dir.filePath(QStringLiteral("job1-annotated.jpg"));
+    QFile::remove(target);
+    startSave(window, target);
+    auto* notice = child<QLabel>(window, "title_notice");
+    QVERIFY2(
+      QTest::qWaitFor(
+        [&] { return notice->toolTip() == QStringLiteral("Saved job1-annotated.jpg"); }, 10000),
+      qPrintable(notice->toolTip()));
+    ImageEntity back;
+    QVERIFY(readPhotograph(target, back));
+    QCOMPARE(back.temperatureData, opened.temperatureData);
+    QCOMPARE(back.image_drawpaths.size(), 1);
+    QCOMPARE(back.image_drawpaths.first().type, 2);
+}
+
 void TestWidget::saveTakesThePhotographShown()
 {
     SettingsTools::setLanguage(1);
@@ -803,22 +849,20 @@ void TestWidget::saveTakesThePhotographShown()
     QCOMPARE(back.temperatureData, original.temperatureData);
     QCOMPARE(back.grayData, original.grayData);
 
-    // A source that has gone since it was opened says so, and nothing is written.
+    // A source that has gone since it was opened is saved all the same, from the bytes read.
     const QString copy = dir.filePath(QStringLiteral("mug-copy.jpg"));
     QFile::remove(copy);
     QVERIFY(QFile::copy(samplePath(QStringLiteral("coffee-mug.jpg")), copy));
     QVERIFY(open(window, copy));
     QVERIFY(QFile::remove(copy));
-    const QString refused = dir.filePath(QStringLiteral("refused.jpg"));
-    startSave(window, refused);
-    QVERIFY(QTest::qWaitFor(
-      [&] {
-          return notice->toolTip() ==
-                 QStringLiteral(
-                   "Could not save: the original photograph mug-copy.jpg can no longer be read");
-      },
-      10000));
-    QVERIFY(!QFile::exists(refused));
+    const QString kept = dir.filePath(QStringLiteral("kept.jpg"));
+    QFile::remove(kept);
+    startSave(window, kept);
+    QVERIFY(QTest::qWaitFor([&] { return notice->toolTip() == QStringLiteral("Saved kept.jpg"); },
+                            10000));
+    ImageEntity keptBack;
+    QVERIFY(readPhotograph(kept, keptBack));
+    QCOMPARE(keptBack.temperatureData, original.temperatureData);
 }
 
 void TestWidget::closingWaitsForTheSave()
