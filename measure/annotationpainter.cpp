@@ -130,13 +130,13 @@ void AnnotationPainter::drawShape(QPainter& painter,
                                   const ImageDrawPath& shape,
                                   QVector<QRect>& taken) const
 {
-    if (shape.type == 0) {
-        drawMarkedPoint(painter, shape.points[3], PointMarker, taken);
+    if (shape.kind() == ShapeKind::Point) {
+        drawMarkedPoint(painter, shape.point(PointRole::Maximum), PointMarker, taken);
         return;
     }
     painter.drawPath(ShapeGeometry(shape, QSize(width, height)).outline());
-    drawMarkedPoint(painter, shape.points[3], MaximumMarker, taken);
-    drawMarkedPoint(painter, shape.points[4], MinimumMarker, taken);
+    drawMarkedPoint(painter, shape.point(PointRole::Maximum), MaximumMarker, taken);
+    drawMarkedPoint(painter, shape.point(PointRole::Minimum), MinimumMarker, taken);
 }
 
 void AnnotationPainter::drawMarkedPoint(QPainter& painter,

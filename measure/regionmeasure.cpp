@@ -329,9 +329,9 @@ void RegionMeasure::scanArea(const QPainterPath& path, Extremes& extremes) const
     }
 }
 
-void RegionMeasure::walkOutline(const QPainterPath& path, int type, Extremes& extremes) const
+void RegionMeasure::walkOutline(const QPainterPath& path, ShapeKind kind, Extremes& extremes) const
 {
-    if (type == 3) {
+    if (kind == ShapeKind::Oval) {
         walkEllipse(path, extremes);
         return;
     }
@@ -386,11 +386,11 @@ bool RegionMeasure::measure(ImageDrawPath& shape)
     // Without cells there is nothing to read and no fraction to place a sample at.
     if (matrixWidth <= 0 || matrixHeight <= 0)
         return false;
-    if (shape.type == 0) {
-        const PathPoint& point = shape.points[1];
+    if (shape.kind() == ShapeKind::Point) {
+        const PathPoint& point = shape.point(PointRole::End);
         const QPoint cell =
           CalculateTools::pointFromRatio(point.x, point.y, matrixWidth, matrixHeight);
-        shape.points[3] = PathPoint(point.x, point.y, reading(cell), 0);
+        shape.point(PointRole::Maximum) = PathPoint(point.x, point.y, reading(cell), 0);
         return true;
     }
     if (labelWidth <= 0 || labelHeight <= 0)
@@ -398,11 +398,11 @@ bool RegionMeasure::measure(ImageDrawPath& shape)
     const QPainterPath path = outline(shape);
     prepareReadings(path.controlPointRect());
     Extremes extremes;
-    if (shape.type != 1) {
+    if (shape.kind() != ShapeKind::Line) {
         takeFeatures(path, extremes);
         scanArea(path, extremes);
     }
-    walkOutline(path, shape.type, extremes);
+    walkOutline(path, shape.kind(), extremes);
     if (!extremes.maxSeen || !extremes.minSeen)
         return false;
     PathPoint maximum = sampleAt(extremes.maxCell);
@@ -413,7 +413,7 @@ bool RegionMeasure::measure(ImageDrawPath& shape)
     if (maximum.x == minimum.x && maximum.y == minimum.y)
         maximum.x += 0.005f;
     shape.path = path;
-    shape.points[3] = maximum;
-    shape.points[4] = minimum;
+    shape.point(PointRole::Maximum) = maximum;
+    shape.point(PointRole::Minimum) = minimum;
     return true;
 }

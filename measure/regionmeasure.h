@@ -96,7 +96,7 @@ private:
     // The reading of the cell under a label pixel, from the cache where the pixel has a place.
     float readingAt(int px, int py) const;
     void scanArea(const QPainterPath& path, Extremes& extremes) const;
-    void walkOutline(const QPainterPath& path, int type, Extremes& extremes) const;
+    void walkOutline(const QPainterPath& path, ShapeKind kind, Extremes& extremes) const;
     void walkEllipse(const QPainterPath& path, Extremes& extremes) const;
     void takeFeatures(const QPainterPath& path, Extremes& extremes) const;
 
