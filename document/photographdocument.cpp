@@ -261,11 +261,6 @@ bool PhotographDocument::render()
     return blends->request(shown, unsigned(display.palette), float(display.blend) / 100.0f);
 }
 
-void PhotographDocument::discardRendering()
-{
-    blends->discard();
-}
-
 bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
 {
     const QString source = path;
@@ -305,11 +300,4 @@ bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
     saves.removeAll(nullptr);
     saves.append(thread);
     return true;
-}
-
-bool PhotographDocument::isSaving() const
-{
-    return std::any_of(saves.cbegin(), saves.cend(), [](const QPointer<ImageSaveThread>& save) {
-        return save && !save->isFinished();
-    });
 }

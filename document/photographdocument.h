@@ -43,9 +43,6 @@ public:
     // while another read runs or without a path. The photograph shown stays until the new one
     // has been read: then photographReplaced(), else openFailed().
     bool open(const QString& filePath);
-    bool isOpening() const { return opening; }
-    // The path the running or last read was asked for.
-    QString requestedPath() const { return requested; }
 
     // Shows a photograph kept elsewhere, which must outlive its use here. Its stored shapes
     // replace the document's; the undo stack starts anew.
@@ -83,13 +80,10 @@ public:
 
     // Renders the photograph with the palette and blend in force; the newest request wins.
     bool render();
-    // Drops what is being rendered for a photograph no longer shown.
-    void discardRendering();
 
     // Saves the photograph shown with its shapes and settings, the snapshot in front. False when
     // no save could start; else saveFinished() follows.
     bool save(const QString& targetPath, const QImage& snapshot);
-    bool isSaving() const;
 
 signals:
     void photographReplaced();

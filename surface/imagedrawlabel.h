@@ -7,7 +7,6 @@
 #include <QList>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QVector>
 
 class AnnotationPainter;
 class ImageEntity;
