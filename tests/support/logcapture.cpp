@@ -1,24 +1,30 @@
 #include "support/logcapture.h"
 
 namespace {
+// Workers write their lines while a test makes and ends captures on its own thread, so the
+// capture in force changes only under this lock, which every line takes as well.
+std::recursive_mutex currentMutex;
 LogCapture* current = nullptr;
 }
 
 LogCapture::LogCapture()
-  : outer(current)
 {
+    const std::lock_guard<std::recursive_mutex> locker(currentMutex);
+    outer = current;
     current = this;
     previous = qInstallMessageHandler(&LogCapture::handle);
 }
 
 LogCapture::~LogCapture()
 {
+    const std::lock_guard<std::recursive_mutex> locker(currentMutex);
     qInstallMessageHandler(previous);
     current = outer;
 }
 
 void LogCapture::handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    const std::lock_guard<std::recursive_mutex> held(currentMutex);
     if (type != QtDebugMsg) {
         // An inner capture's previous handler is this one; warnings go to the handler that was
         // there before the outermost capture.
