@@ -91,10 +91,11 @@ PhotographSummary PhotographSummary::read(const QString& path, Images images)
     bytes.clear();
     const TemperatureMatrix matrix = photo.temperatures();
     if (matrix.isComplete()) {
+        const TemperatureMatrix::Summary cells = matrix.summary();
         summary.hasMatrix = true;
-        summary.matrixMax = matrix.maximum();
-        summary.matrixMin = matrix.minimum();
-        summary.matrixMean = matrix.mean();
+        summary.matrixMax = cells.maximum;
+        summary.matrixMin = cells.minimum;
+        summary.matrixMean = cells.mean;
     }
     return summary;
 }

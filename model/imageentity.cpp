@@ -130,8 +130,13 @@ QString ImageEntity::featureTemperatureText(const FeaturePoint& point, int unit)
 
 float ImageEntity::temperatureAt(int cx, int cy) const
 {
-    return temperatures().reading(
-      cx, cy, details.feature.minPoint.temperature, details.feature.maxPoint.temperature);
+    return TemperatureMatrix::reading(temperatureData,
+                                      temperatureWidth,
+                                      temperatureHeight,
+                                      cx,
+                                      cy,
+                                      details.feature.minPoint.temperature,
+                                      details.feature.maxPoint.temperature);
 }
 
 TemperatureMatrix ImageEntity::temperatures() const

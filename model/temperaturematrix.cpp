@@ -51,44 +51,45 @@ float TemperatureMatrix::celsius(int x, int y) const
     return float(tenths(x, y)) / tenthsPerDegree;
 }
 
-float TemperatureMatrix::minimum() const
+TemperatureMatrix::Summary TemperatureMatrix::summary() const
 {
+    Summary summary;
     const qint64 held = heldCells();
     if (held == 0)
-        return 0;
+        return summary;
     qint16 lowest = cellAt(0);
-    for (qint64 i = 1; i < held; ++i)
-        lowest = qMin(lowest, cellAt(i));
-    return float(lowest) / tenthsPerDegree;
-}
-
-float TemperatureMatrix::maximum() const
-{
-    const qint64 held = heldCells();
-    if (held == 0)
-        return 0;
-    qint16 highest = cellAt(0);
-    for (qint64 i = 1; i < held; ++i)
-        highest = qMax(highest, cellAt(i));
-    return float(highest) / tenthsPerDegree;
-}
-
-float TemperatureMatrix::mean() const
-{
-    const qint64 held = heldCells();
-    if (held == 0)
-        return 0;
+    qint16 highest = lowest;
     // Whole tenths add up exactly; only the one division rounds.
     qint64 sum = 0;
-    for (qint64 i = 0; i < held; ++i)
-        sum += cellAt(i);
-    return float(double(sum) / double(held) / 10.0);
+    for (qint64 i = 0; i < held; ++i) {
+        const qint16 cell = cellAt(i);
+        lowest = qMin(lowest, cell);
+        highest = qMax(highest, cell);
+        sum += cell;
+    }
+    summary.minimum = float(lowest) / tenthsPerDegree;
+    summary.maximum = float(highest) / tenthsPerDegree;
+    summary.mean = float(double(sum) / double(held) / 10.0);
+    return summary;
 }
 
 float TemperatureMatrix::reading(int cx, int cy, float low, float high) const
 {
+    return reading(cells, columns, rows, cx, cy, low, high);
+}
+
+float TemperatureMatrix::reading(const QByteArray& cells,
+                                 int columns,
+                                 int rows,
+                                 int cx,
+                                 int cy,
+                                 float low,
+                                 float high)
+{
     if (cells.isEmpty())
         return 0;
+    columns = qMax(0, columns);
+    rows = qMax(0, rows);
     // The window is cut to the matrix. A cell more than one past the border would leave no cell
     // at all, so it falls back to the nearest border cell instead of dividing by zero.
     auto span = [](int c, int size, int& first, int& last) {
@@ -104,10 +105,13 @@ float TemperatureMatrix::reading(int cx, int cy, float low, float high) const
         cellSize * (qint64(columns) * lastRow + lastColumn + 1) > cells.size())
         return 0;
     // Column by column: the order of the additions decides the last bit of the sum.
+    const char* data = cells.constData();
     float sum = 0;
     for (int column = firstColumn; column <= lastColumn; ++column) {
-        for (int row = firstRow; row <= lastRow; ++row)
-            sum += float(cellAt(qint64(columns) * row + column)) / tenthsPerDegree;
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const qint64 offset = (qint64(columns) * row + column) * cellSize;
+            sum += float(qFromLittleEndian<qint16>(data + offset)) / tenthsPerDegree;
+        }
     }
     float mean = sum / float((lastColumn - firstColumn + 1) * (lastRow - firstRow + 1));
     if (mean > high)

@@ -22,13 +22,25 @@ public:
     qint16 tenths(int x, int y) const;
     float celsius(int x, int y) const;
     // Over the cells the bytes hold; 0 without any.
-    float minimum() const;
-    float maximum() const;
-    float mean() const;
+    struct Summary
+    {
+        float minimum = 0;
+        float maximum = 0;
+        float mean = 0;
+    };
+    // All three in one pass over the cells.
+    Summary summary() const;
+    float minimum() const { return summary().minimum; }
+    float maximum() const { return summary().maximum; }
+    float mean() const { return summary().mean; }
 
     // The mean of the 3 × 3 cells around (cx, cy) in ℃, cut to the matrix and held within low and
     // high; 0 without bytes, or when a cell it needs is missing.
     float reading(int cx, int cy, float low, float high) const;
+    // The same reading straight from the bytes, for callers that read cell after cell and have
+    // no matrix to hand: it spares them sharing the bytes anew for every cell.
+    static float
+    reading(const QByteArray& cells, int width, int height, int cx, int cy, float low, float high);
 
 private:
     qint64 heldCells() const;
