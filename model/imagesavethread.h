@@ -13,7 +13,7 @@
 
 class QSaveFile;
 
-// Writes an annotated copy of a photograph: a JPEG of the drawing surface as shown, then the
+// Writes an annotated copy of a photograph: a JPEG of the annotated picture, then the
 // source's Screen and Camera JPEGs, matrices and device information with the display settings
 // patched in, then the shapes, the feature setting and the extension block (RadiometricWriter
 // builds the bytes). The target is replaced only once all of it has been written, so a failed
