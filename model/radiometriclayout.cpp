@@ -1,5 +1,6 @@
 #include "model/radiometriclayout.h"
 
+#include <QSize>
 #include <QtEndian>
 
 #include <algorithm>
@@ -134,4 +135,45 @@ RadiometricLayout RadiometricLayout::locate(const QByteArray& bytes)
         layout.trailer = Trailer::Feature;
     layout.failure = Failure::None;
     return layout;
+}
+
+QSize RadiometricLayout::frameSize(const uchar* data, qint64 length)
+{
+    if (length < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return QSize();
+    qint64 at = 2;
+    for (;;) {
+        if (length - at < 2 || data[at] != 0xFF)
+            return QSize();
+        // Any number of fill bytes may stand before a marker.
+        while (length - at >= 2 && data[at + 1] == 0xFF)
+            ++at;
+        if (length - at < 2)
+            return QSize();
+        const uchar marker = data[at + 1];
+        at += 2;
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+            continue;
+        // A scan or an end before any frame header, or a stuffed byte here, is no image.
+        if (marker == 0x00 || marker == 0xD8 || marker == 0xD9 || marker == 0xDA)
+            return QSize();
+        if (length - at < 2)
+            return QSize();
+        const qint64 segment = (qint64(data[at]) << 8) | data[at + 1];
+        if (segment < 2 || segment > length - at)
+            return QSize();
+        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+            if (segment < 8)
+                return QSize();
+            const int height = (data[at + 3] << 8) | data[at + 4];
+            const int width = (data[at + 5] << 8) | data[at + 6];
+            return width > 0 && height > 0 ? QSize(width, height) : QSize();
+        }
+        // Lossless, hierarchical and arithmetic-coded frames.
+        const bool otherFrame =
+          (marker & 0xF0) == 0xC0 && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (otherFrame)
+            return QSize();
+        at += segment;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QPoint>
+#include <QSize>
 #include <QVector>
 
 // Where the sections of a radiometric photograph lie in its bytes: the JPEGs back to back, the
@@ -59,6 +60,11 @@ public:
     static QVector<QPoint> findJpegs(const QByteArray& bytes,
                                      int* count = nullptr,
                                      qint64* end = nullptr);
+
+    // Width and height from the frame header, found by walking the segments in front of it. Only
+    // the frame kinds the decoder takes count; anything malformed gives an empty size, as the
+    // decoder would give no picture.
+    static QSize frameSize(const uchar* data, qint64 length);
 
     bool isComplete() const { return failure == Failure::None; }
 

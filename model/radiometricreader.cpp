@@ -1,5 +1,6 @@
 #include "model/radiometricreader.h"
 
+#include "model/extensionblock.h"
 #include "model/imageentity.h"
 #include "model/radiometriclayout.h"
 
@@ -72,50 +73,6 @@ QSize decoderSize(const QByteArray& bytes, const QPoint& range)
     return QImageReader(&buffer).size();
 }
 
-// Width and height from the frame header, found by walking the segments in front of it. Only the
-// frame kinds the decoder takes count; anything malformed gives an empty size, as the decoder
-// would give no picture.
-QSize frameSize(const uchar* data, qint64 length)
-{
-    if (length < 4 || data[0] != 0xFF || data[1] != 0xD8)
-        return QSize();
-    qint64 at = 2;
-    for (;;) {
-        if (length - at < 2 || data[at] != 0xFF)
-            return QSize();
-        // Any number of fill bytes may stand before a marker.
-        while (length - at >= 2 && data[at + 1] == 0xFF)
-            ++at;
-        if (length - at < 2)
-            return QSize();
-        const uchar marker = data[at + 1];
-        at += 2;
-        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
-            continue;
-        // A scan or an end before any frame header, or a stuffed byte here, is no image.
-        if (marker == 0x00 || marker == 0xD8 || marker == 0xD9 || marker == 0xDA)
-            return QSize();
-        if (length - at < 2)
-            return QSize();
-        const qint64 segment = (qint64(data[at]) << 8) | data[at + 1];
-        if (segment < 2 || segment > length - at)
-            return QSize();
-        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
-            if (segment < 8)
-                return QSize();
-            const int height = (data[at + 3] << 8) | data[at + 4];
-            const int width = (data[at + 5] << 8) | data[at + 6];
-            return width > 0 && height > 0 ? QSize(width, height) : QSize();
-        }
-        // Lossless, hierarchical and arithmetic-coded frames.
-        const bool otherFrame =
-          (marker & 0xF0) == 0xC0 && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (otherFrame)
-            return QSize();
-        at += segment;
-    }
-}
-
 int rangeLength(const QPoint& range)
 {
     return range.y() - range.x() + 1;
@@ -126,7 +83,7 @@ QSize headerSize(const QByteArray& bytes, const QPoint& range, RadiometricReader
     if (images == RadiometricReader::Images::Decode)
         return decoderSize(bytes, range);
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData()) + range.x();
-    return frameSize(data, rangeLength(range));
+    return RadiometricLayout::frameSize(data, rangeLength(range));
 }
 
 // Takes the pixels of a picture out of the photograph's budget if it may be decoded at all.
@@ -330,47 +287,6 @@ void readShapes(const QByteArray& bytes,
     }
 }
 
-// A sound block holds a JSON object; a valid blend in it is the degree the slider was at, which
-// the device block only keeps in steps of 25.
-void readExtension(const QByteArray& bytes, qint64 offset, ImageEntity& entity)
-{
-    const qint64 size = bytes.size();
-    if (size - offset < tagSize ||
-        bytes.mid(int(offset), tagSize) != QByteArray(RadiometricFormat::extensionTag))
-        return;
-    const char* problem = nullptr;
-    const qint64 payloadOffset = offset + tagSize + blockLengthSize;
-    const qint64 payloadLength =
-      size - payloadOffset >= 0 ? FieldReader(bytes, offset + tagSize, blockLengthSize).i32(0) : -1;
-    QJsonObject object;
-    if (size - payloadOffset < 0)
-        problem = "长度缺失";
-    else if (payloadLength < 0 || payloadLength > maximumExtensionPayload)
-        problem = "长度错误";
-    else if (size - payloadOffset < payloadLength + endTagSize ||
-             bytes.mid(int(payloadOffset + payloadLength), endTagSize) !=
-               QByteArray(RadiometricFormat::extensionEndTag))
-        problem = "数据不完整";
-    else {
-        QJsonParseError error;
-        const QJsonDocument document =
-          QJsonDocument::fromJson(bytes.mid(int(payloadOffset), int(payloadLength)), &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
-            problem = "不是JSON对象";
-        else
-            object = document.object();
-    }
-    if (problem) {
-        qDebug() << "扩展数据块无效，已忽略：" << problem << Qt::endl;
-        return;
-    }
-    entity.extension = object;
-    const QJsonValue blend = object.value(QStringLiteral("blend"));
-    const double degree = blend.toDouble(-1);
-    if (blend.isDouble() && degree >= 0 && degree <= 100 && degree == std::floor(degree))
-        entity.details.blend = int(degree);
-}
-
 void readTrailer(const QByteArray& bytes, const RadiometricLayout& layout, ImageEntity& entity)
 {
     const qint64 size = bytes.size();
@@ -396,7 +312,7 @@ void readTrailer(const QByteArray& bytes, const RadiometricLayout& layout, Image
         return;
     }
     entity.details.featureShown = bytes.at(int(featureOffset + tagSize)) != 0;
-    readExtension(bytes, featureOffset + featureBlockSize, entity);
+    ExtensionBlock::read(bytes, featureOffset + featureBlockSize, entity);
 }
 
 bool fail(QString* error, const QString& text)

@@ -1,5 +1,6 @@
 #include "model/radiometricwriter.h"
 
+#include "model/extensionblock.h"
 #include "model/imageentity.h"
 #include "model/radiometricformat.h"
 #include "model/radiometriclayout.h"
@@ -15,9 +16,6 @@
 namespace {
 
 using namespace RadiometricFormat;
-
-const QString versionKey = QStringLiteral("version");
-const QString blendKey = QStringLiteral("blend");
 
 template<typename Field>
 void append(QByteArray& bytes, Field value)
@@ -60,20 +58,6 @@ void appendRecord(QByteArray& bytes, const ImageDrawPath& shape)
 int jpegLength(const QPoint& range)
 {
     return range.y() - range.x() + 1;
-}
-
-QByteArray compact(const QJsonObject& object)
-{
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-// "version" is written first, so a look at the block's first bytes tells which rules it follows;
-// QJsonObject itself keeps its keys sorted.
-QByteArray versionFirst(const QJsonObject& rest)
-{
-    const QByteArray head =
-      "{\"" + versionKey.toUtf8() + "\":" + QByteArray::number(extensionVersion);
-    return rest.isEmpty() ? head + '}' : head + ',' + compact(rest).mid(1);
 }
 
 } // namespace
@@ -219,39 +203,7 @@ bool RadiometricWriter::isSnapshotJpeg(const QByteArray& jpeg)
 
 QByteArray RadiometricWriter::extensionPayload(const QJsonObject& extension, int blend)
 {
-    QJsonObject rest = extension;
-    rest.remove(versionKey);
-    rest.insert(blendKey, qBound(0, blend, 100));
-    QByteArray payload = versionFirst(rest);
-    if (payload.size() <= maximumExtensionPayload)
-        return payload;
-
-    // Each carried key costs its "key":value and a comma; the largest go first.
-    QVector<QPair<qint64, QString>> carried;
-    for (auto it = rest.constBegin(); it != rest.constEnd(); ++it) {
-        if (it.key() != blendKey)
-            carried.append(
-              { compact(QJsonObject{ { it.key(), it.value() } }).size() - 1, it.key() });
-    }
-    std::sort(carried.begin(), carried.end(), [](const auto& a, const auto& b) {
-        return a.first > b.first;
-    });
-    qint64 size = payload.size();
-    int dropped = 0;
-    for (const auto& [cost, key] : carried) {
-        if (size <= maximumExtensionPayload)
-            break;
-        rest.remove(key);
-        size -= cost;
-        ++dropped;
-    }
-    payload = versionFirst(rest);
-    if (payload.size() > maximumExtensionPayload) {
-        dropped = carried.size();
-        payload = versionFirst(QJsonObject{ { blendKey, qBound(0, blend, 100) } });
-    }
-    qDebug() << "扩展数据过大，舍弃的键数：" << dropped << Qt::endl;
-    return payload;
+    return ExtensionBlock::payload(extension, blend);
 }
 
 QByteArray RadiometricWriter::assemble(const QByteArray& snapshotJpeg,
