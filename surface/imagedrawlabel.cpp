@@ -142,7 +142,7 @@ QPixmap ImageDrawLabel::snapshot()
 QImage ImageDrawLabel::savedPicture() const
 {
     // Painted apart from the screen, so that nothing shown over the surface reaches a file.
-    return annotations().picture(picture.toImage(),
+    return annotations().picture(rendered,
                                  palette().brush(QPalette::Window),
                                  devicePixelRatioF(),
                                  logicalDpiX(),
@@ -177,6 +177,7 @@ void ImageDrawLabel::setImage(const QImage& image)
     if (image.isNull())
         return;
     fitToImage(image.size());
+    rendered = image;
     picture = QPixmap::fromImage(image);
     setPixmap(picture);
 }

@@ -3,6 +3,7 @@
 #include "model/imagedrawpath.h"
 #include "model/photographcodes.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QList>
 #include <QPainterPath>
@@ -113,4 +114,6 @@ private:
     // The rendered photograph as shown; kept here so painting does not depend on QLabel's own
     // pixmap accessor, whose signature changed between Qt versions.
     QPixmap picture;
+    // The same picture as it was rendered, which a save paints on without converting it back.
+    QImage rendered;
 };
