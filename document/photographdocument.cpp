@@ -2,6 +2,7 @@
 
 #include "document/shapecommands.h"
 #include "measure/imageregionthread.h"
+#include "measure/regionmeasure.h"
 #include "model/parseimagethread.h"
 #include "render/blendscheduler.h"
 
@@ -87,8 +88,20 @@ void PhotographDocument::loadStoredShapes()
     const bool hadShapes = !entries.isEmpty();
     stack->clear();
     entries.clear();
-    for (const ImageDrawPath& shape : qAsConst(shown->image_drawpaths))
+    // A file keeps each shape's maximum and minimum but not its mean: that one is measured here,
+    // on cells the file's own figures came from. A scan of the cells, cheap beside the read.
+    const RegionMeasure cells(*shown);
+    for (ImageDrawPath shape : qAsConst(shown->image_drawpaths)) {
+        RegionMeasure::Statistics found;
+        const PathPoint& start = shape.point(PointRole::Start);
+        const PathPoint& end = shape.point(PointRole::End);
+        if (cells.statistics(
+              shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), found)) {
+            shape.mean = found.meanCelsius();
+            shape.cells = found.cells;
+        }
         entries.append({ ++lastId, shape, false });
+    }
     if (hadShapes || !entries.isEmpty())
         refreshMeasured();
 }

@@ -1,6 +1,7 @@
 #include "measure/imageregionthread.h"
 
 #include "measure/regionmeasure.h"
+#include "measure/shapegeometry.h"
 
 #include <QDebug>
 
@@ -49,10 +50,12 @@ bool ImageRegionThread::launch()
 void ImageRegionThread::run()
 {
     shape.type = kind;
-    RegionMeasure measure(entity, labelWidth, labelHeight);
-    if (!measure.measure(shape)) {
+    if (!RegionMeasure(entity).measure(shape)) {
         emit regionFailed();
         return;
     }
+    // The outline as the surface showed it; the figures come from the cells alone.
+    if (shape.kind() != ShapeKind::Point && labelWidth > 0 && labelHeight > 0)
+        shape.path = ShapeGeometry(shape, QSize(labelWidth, labelHeight)).outline();
     emit regionSucceed(shape);
 }

@@ -1,418 +1,208 @@
 #include "measure/regionmeasure.h"
 
-#include "measure/shapegeometry.h"
-#include "render/calculatetools.h"
-
-#include <QPainterPath>
+#include "model/imageentity.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-
-// One curve of the outline, with its arc length tabulated so that the parameter at a given length
-// is found by a table search instead of repeated subdivision.
-class OvalOutline::Curve
-{
-public:
-    Curve(const QPointF& p0, const QPointF& p1, const QPointF& p2, const QPointF& p3)
-      : p0(p0)
-      , p1(p1)
-      , p2(p2)
-      , p3(p3)
-    {
-        QPainterPath single(p0);
-        single.cubicTo(p1, p2, p3);
-        pathLength = single.length();
-        static const double nodes[] = {
-            -0.8611363115940526, -0.3399810435848563, 0.3399810435848563, 0.8611363115940526
-        };
-        static const double weights[] = {
-            0.3478548451374538, 0.6521451548625461, 0.6521451548625461, 0.3478548451374538
-        };
-        lengths.resize(segments + 1);
-        lengths[0] = 0;
-        for (int i = 0; i < segments; ++i) {
-            const double a = double(i) / segments;
-            const double h = 1.0 / segments;
-            double piece = 0;
-            for (int k = 0; k < 4; ++k)
-                piece += weights[k] * speedAt(a + h * (nodes[k] + 1) * 0.5);
-            lengths[i + 1] = lengths[i] + piece * h * 0.5;
-        }
-        // The walk measures lengths as the path itself does; scale the exact table to agree
-        // with it at the curve's end.
-        const double scale = lengths[segments] > 0 ? pathLength / lengths[segments] : 0;
-        for (double& l : lengths)
-            l *= scale;
-    }
-
-    qreal length() const { return pathLength; }
-
-    double margin() const
-    {
-        auto span = [](const QPointF& d) { return std::hypot(d.x(), d.y()); };
-        const double excess = span(p1 - p0) + span(p2 - p1) + span(p3 - p2) - span(p3 - p0);
-        const double pieces = std::cbrt(qMax(0.0, excess) / pathTolerance);
-        // The table's arc length is linear between its nodes; it is off by at most an eighth of
-        // the bend times the squared node spacing, the bend bounding the speed's change.
-        const double bend = 6 * qMax(span(p2 - 2 * p1 + p0), span(p3 - 2 * p2 + p1));
-        const double interpolation = bend / (8.0 * segments * segments);
-        return pathTolerance + 0.5 * (1 - 0.25) * pathTolerance * pieces + interpolation;
-    }
-
-    QPointF pointAtLength(double l) const
-    {
-        if (l <= 0)
-            return p0;
-        if (l >= lengths[segments])
-            return p3;
-        const auto it = std::upper_bound(lengths.cbegin(), lengths.cend(), l);
-        const int i = int(it - lengths.cbegin()) - 1;
-        const double span = lengths[i + 1] - lengths[i];
-        const double fraction = span > 0 ? (l - lengths[i]) / span : 0;
-        return pointAt((i + fraction) / segments);
-    }
-
-private:
-    QPointF pointAt(double u) const
-    {
-        const double m = 1.0 - u;
-        auto axis = [&](double a0, double a1, double a2, double a3) {
-            double a = a0 * m + a1 * u;
-            double b = a1 * m + a2 * u;
-            const double c = a2 * m + a3 * u;
-            a = a * m + b * u;
-            b = b * m + c * u;
-            return a * m + b * u;
-        };
-        return QPointF(axis(p0.x(), p1.x(), p2.x(), p3.x()), axis(p0.y(), p1.y(), p2.y(), p3.y()));
-    }
-
-    double speedAt(double u) const
-    {
-        const double m = 1.0 - u;
-        const QPointF d = 3 * m * m * (p1 - p0) + 6 * m * u * (p2 - p1) + 3 * u * u * (p3 - p2);
-        return std::hypot(d.x(), d.y());
-    }
-
-    static constexpr int segments = 512;
-    // QPainterPath's tolerance both in finding a length and in measuring a curve.
-    static constexpr double pathTolerance = 0.01;
-    QPointF p0, p1, p2, p3;
-    qreal pathLength;
-    std::vector<double> lengths;
-};
-
-OvalOutline::OvalOutline(const QPainterPath& oval)
-{
-    for (int i = 1; i + 2 < oval.elementCount(); ++i) {
-        if (oval.elementAt(i).type != QPainterPath::CurveToElement)
-            continue;
-        curves.emplace_back(
-          oval.elementAt(i - 1), oval.elementAt(i), oval.elementAt(i + 1), oval.elementAt(i + 2));
-        total += curves.back().length();
-        bound = qMax(bound, curves.back().margin());
-        ends.push_back(total);
-        i += 2;
-    }
-}
-
-OvalOutline::~OvalOutline() = default;
-
-QPointF OvalOutline::pointAtLength(double t) const
-{
-    if (curves.empty())
-        return QPointF();
-    const auto it = std::lower_bound(ends.cbegin(), ends.cend() - 1, t);
-    const int current = int(it - ends.cbegin());
-    const double start = current > 0 ? ends[current - 1] : 0;
-    return curves[current].pointAtLength(t - start);
-}
-
-RegionMeasure::RegionMeasure(const ImageEntity& photo, int labelWidth, int labelHeight)
-  : photo(photo)
-  , labelWidth(labelWidth)
-  , labelHeight(labelHeight)
-  , matrixWidth(photo.temperatureWidth)
-  , matrixHeight(photo.temperatureHeight)
-{
-    if (labelWidth > 0 && labelHeight > 0) {
-        columnCells.resize(labelWidth + 1);
-        for (int x = 0; x <= labelWidth; ++x)
-            columnCells[x] = CalculateTools::mapPointBetweenSizes(
-                               x, 0, labelWidth, labelHeight, matrixWidth, matrixHeight)
-                               .x();
-        rowCells.resize(labelHeight + 1);
-        for (int y = 0; y <= labelHeight; ++y)
-            rowCells[y] = CalculateTools::mapPointBetweenSizes(
-                            0, y, labelWidth, labelHeight, matrixWidth, matrixHeight)
-                            .y();
-    }
-}
-
-QPoint RegionMeasure::cellOf(int px, int py) const
-{
-    if (px >= 0 && px < columnCells.size() && py >= 0 && py < rowCells.size())
-        return QPoint(columnCells[px], rowCells[py]);
-    return CalculateTools::mapPointBetweenSizes(
-      px, py, labelWidth, labelHeight, matrixWidth, matrixHeight);
-}
 
 namespace {
 
-// Gives the cell of each label pixel from first to last a place, counting from 0 and sharing
-// one place between neighbouring pixels on the same cell; -1 for a cell off the matrix. Returns
-// how many places were given.
-int placeCells(const QVector<int>& cellOfPixel,
-               int first,
-               int last,
-               int cellCount,
-               std::vector<int>& places)
+// A line across a hostile file's fractions would otherwise step on for ever.
+constexpr double maximumLineSteps = 1 << 24;
+
+bool finite(const QPointF& point)
 {
-    places.assign(size_t(last - first + 1), -1);
-    int count = 0;
-    int previous = -1;
-    for (int pixel = first; pixel <= last; ++pixel) {
-        const int cell = cellOfPixel[pixel];
-        if (cell < 0 || cell >= cellCount)
-            continue;
-        if (cell != previous)
-            ++count;
-        previous = cell;
-        places[size_t(pixel - first)] = count - 1;
-    }
-    return count;
+    return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
 } // namespace
 
-void RegionMeasure::prepareReadings(const QRectF& bounds)
+RegionMeasure::RegionMeasure(const TemperatureMatrix& matrix)
+  : matrix(matrix)
 {
-    // A pixel past the box on each side: the walk rounds points of the outline to pixels.
-    cacheLeft = qBound(0, int(std::floor(bounds.left())) - 1, labelWidth);
-    const int right = qBound(0, int(std::ceil(bounds.right())) + 1, labelWidth);
-    cacheTop = qBound(0, int(std::floor(bounds.top())) - 1, labelHeight);
-    const int bottom = qBound(0, int(std::ceil(bounds.bottom())) + 1, labelHeight);
-    cacheWidth = placeCells(columnCells, cacheLeft, right, matrixWidth, columnPlaces);
-    const int rows = placeCells(rowCells, cacheTop, bottom, matrixHeight, rowPlaces);
-    readings.assign(size_t(cacheWidth) * size_t(rows), std::numeric_limits<float>::quiet_NaN());
 }
 
-float RegionMeasure::reading(const QPoint& cell) const
+RegionMeasure::RegionMeasure(const ImageEntity& photo)
+  : matrix(photo.temperatures())
 {
-    return photo.temperatureAt(cell.x(), cell.y());
 }
 
-float RegionMeasure::readingAt(int px, int py) const
+QPoint RegionMeasure::cellAt(const QPointF& fraction) const
 {
-    const size_t column = size_t(px - cacheLeft);
-    const size_t row = size_t(py - cacheTop);
-    if (column >= columnPlaces.size() || row >= rowPlaces.size())
-        return reading(cellOf(px, py));
-    const int placeColumn = columnPlaces[column];
-    const int placeRow = rowPlaces[row];
-    if (placeColumn < 0 || placeRow < 0)
-        return reading(cellOf(px, py));
-    float& value = readings[size_t(placeRow) * size_t(cacheWidth) + size_t(placeColumn)];
-    if (std::isnan(value))
-        value = photo.temperatureAt(columnCells[px], rowCells[py]);
-    return value;
+    return matrix.cellAt(fraction.x(), fraction.y());
 }
 
-PathPoint RegionMeasure::sampleAt(const QPoint& cell) const
+template<typename Visit>
+void RegionMeasure::visitLine(const QPointF& start, const QPointF& end, Visit&& cell) const
 {
-    return PathPoint(float(cell.x()) / float(matrixWidth),
-                     float(cell.y()) / float(matrixHeight),
-                     reading(cell),
-                     0);
+    const QPointF span = end - start;
+    const double extent =
+      qMax(std::abs(span.x()) * matrix.width(), std::abs(span.y()) * matrix.height());
+    const int steps = int(qBound(1.0, std::ceil(2 * extent), maximumLineSteps));
+    QPoint previous(-1, -1);
+    for (int k = 0; k <= steps; ++k) {
+        const QPoint current = cellAt(start + span * (double(k) / steps));
+        // Steps finer than a cell land on one cell several times; it counts once.
+        if (current == previous)
+            continue;
+        previous = current;
+        cell(current.x(), current.y());
+    }
 }
 
-QPainterPath RegionMeasure::outline(const ImageDrawPath& shape) const
+template<typename Visit>
+int RegionMeasure::visitArea(bool oval,
+                             const QPointF& start,
+                             const QPointF& end,
+                             Visit&& cell) const
 {
-    return ShapeGeometry(shape, QSize(labelWidth, labelHeight)).outline();
+    const int columns = matrix.width();
+    const int rows = matrix.height();
+    // In cells from here on: cell (i, j) has its centre at (i + ½, j + ½).
+    const double left = qMin(start.x(), end.x()) * columns;
+    const double right = qMax(start.x(), end.x()) * columns;
+    const double top = qMin(start.y(), end.y()) * rows;
+    const double bottom = qMax(start.y(), end.y()) * rows;
+    const double firstRow = qMax(0.0, std::ceil(top - 0.5));
+    const double lastRow = qMin(double(rows - 1), std::floor(bottom - 0.5));
+    const double firstColumn = qMax(0.0, std::ceil(left - 0.5));
+    const double lastColumn = qMin(double(columns - 1), std::floor(right - 0.5));
+    if (firstRow > lastRow || firstColumn > lastColumn)
+        return 0;
+
+    int visited = 0;
+    if (!oval) {
+        for (int j = int(firstRow); j <= int(lastRow); ++j) {
+            for (int i = int(firstColumn); i <= int(lastColumn); ++i)
+                cell(i, j);
+        }
+        return (int(lastRow) - int(firstRow) + 1) * (int(lastColumn) - int(firstColumn) + 1);
+    }
+
+    const double cx = (left + right) / 2;
+    const double cy = (top + bottom) / 2;
+    const double a = (right - left) / 2;
+    const double b = (bottom - top) / 2;
+    // The test every cell answers to; the square root below only says where to ask it.
+    const auto inside = [&](int i, int j) {
+        const double u = i + 0.5 - cx;
+        const double v = j + 0.5 - cy;
+        if (a <= 0 || b <= 0)
+            return (a > 0 || u == 0) && (b > 0 || v == 0) && std::abs(u) <= a && std::abs(v) <= b;
+        return (u / a) * (u / a) + (v / b) * (v / b) <= 1;
+    };
+    for (int j = int(firstRow); j <= int(lastRow); ++j) {
+        const double v = b > 0 ? (j + 0.5 - cy) / b : 0;
+        const double half = a * std::sqrt(qMax(0.0, 1 - v * v));
+        int first = int(qBound(firstColumn, std::ceil(cx - half - 0.5), lastColumn));
+        int last = int(qBound(firstColumn, std::floor(cx + half - 0.5), lastColumn));
+        // An oval is convex, so its cells in a row are one run; the ends are settled by the test.
+        while (first > int(firstColumn) && inside(first - 1, j))
+            --first;
+        while (first <= last && !inside(first, j))
+            ++first;
+        while (last < int(lastColumn) && last >= first && inside(last + 1, j))
+            ++last;
+        while (last >= first && !inside(last, j))
+            --last;
+        for (int i = first; i <= last; ++i)
+            cell(i, j);
+        visited += qMax(0, last - first + 1);
+    }
+    return visited;
 }
 
-bool RegionMeasure::featurePixel(const FeaturePoint& point, QPointF& pixel) const
+template<typename Visit>
+void RegionMeasure::visit(ShapeKind kind,
+                          const QPointF& start,
+                          const QPointF& end,
+                          Visit&& cell) const
 {
-    // A Screen image that did not decode leaves no space to carry the point from.
-    if (photo.screenWidth <= 0 || photo.screenHeight <= 0)
+    if (matrix.width() <= 0 || matrix.height() <= 0 || !finite(start) || !finite(end))
+        return;
+    switch (kind) {
+        case ShapeKind::Point: {
+            const QPoint under = cellAt(end);
+            cell(under.x(), under.y());
+            return;
+        }
+        case ShapeKind::Line:
+            visitLine(start, end, cell);
+            return;
+        case ShapeKind::Rectangle:
+        case ShapeKind::Oval:
+        default:
+            // A shape smaller than a cell holds no cell's centre; it reads the cell it sits on.
+            if (visitArea(kind != ShapeKind::Rectangle, start, end, cell) == 0) {
+                const QPoint under = cellAt((start + end) / 2);
+                cell(under.x(), under.y());
+            }
+            return;
+    }
+}
+
+QVector<QPoint> RegionMeasure::cells(ShapeKind kind, const QPointF& start, const QPointF& end) const
+{
+    QVector<QPoint> covered;
+    visit(kind, start, end, [&covered](int i, int j) { covered.append(QPoint(i, j)); });
+    return covered;
+}
+
+bool RegionMeasure::statistics(ShapeKind kind,
+                               const QPointF& start,
+                               const QPointF& end,
+                               Statistics& result) const
+{
+    if (matrix.isEmpty())
         return false;
-    pixel = CalculateTools::mapPointBetweenSizes(
-      point.x, point.y, photo.screenWidth, photo.screenHeight, labelWidth, labelHeight);
+    Statistics found;
+    // Whole tenths add up exactly; only the one division for the mean rounds.
+    qint64 sum = 0;
+    visit(kind, start, end, [&](int i, int j) {
+        const int tenths = matrix.tenths(i, j);
+        if (found.cells == 0 || tenths > found.maximum) {
+            found.maximum = tenths;
+            found.hottest = QPoint(i, j);
+        }
+        if (found.cells == 0 || tenths < found.minimum) {
+            found.minimum = tenths;
+            found.coldest = QPoint(i, j);
+        }
+        sum += tenths;
+        ++found.cells;
+    });
+    if (found.cells == 0)
+        return false;
+    found.meanTenths = double(sum) / found.cells;
+    result = found;
     return true;
 }
 
-void RegionMeasure::takeFeatures(const QPainterPath& path, Extremes& extremes) const
+bool RegionMeasure::measure(ImageDrawPath& shape) const
 {
-    const FeaturePoint& hottest = photo.details.feature.maxPoint;
-    const FeaturePoint& coldest = photo.details.feature.minPoint;
-    QPointF pixel;
-    if (featurePixel(hottest, pixel) && path.contains(pixel)) {
-        extremes.maxCell = cellOf(int(pixel.x()), int(pixel.y()));
-        extremes.maxValue = hottest.temperature;
-        extremes.maxSeen = true;
-    }
-    if (featurePixel(coldest, pixel) && path.contains(pixel)) {
-        extremes.minCell = cellOf(int(pixel.x()), int(pixel.y()));
-        extremes.minValue = coldest.temperature;
-        extremes.minSeen = true;
-    }
-}
-
-// Every label pixel inside the path, column by column. Rectangles and ovals are convex, so the
-// pixels of a row inside them form one run; each run is found with a few containment tests
-// around where the geometry puts its ends, instead of one test per pixel.
-void RegionMeasure::scanArea(const QPainterPath& path, Extremes& extremes) const
-{
-    const QRectF bounds = path.controlPointRect();
-    const int left = qRound(bounds.x());
-    const int top = qRound(bounds.y());
-    const int right = qRound(bounds.x() + bounds.width());
-    const int bottom = qRound(bounds.y() + bounds.height());
-    if (right <= left || bottom <= top)
-        return;
-
-    const QPointF centre = bounds.center();
-    const double rx = bounds.width() / 2;
-    const double ry = bounds.height() / 2;
-    const bool ellipse = path.elementCount() > 5;
-    auto inside = [&](int column, int row) { return path.contains(QPointF(column, row)); };
-
-    QVector<int> firsts(bottom - top, 0);
-    QVector<int> lasts(bottom - top, -1);
-    for (int row = top; row < bottom; ++row) {
-        double half = rx;
-        if (ellipse) {
-            const double dy = ry > 0 ? (row - centre.y()) / ry : 2;
-            half = dy * dy < 1 ? rx * std::sqrt(1 - dy * dy) : 0;
-        }
-        const int guessFirst = qBound(left, int(std::ceil(centre.x() - half)), right - 1);
-        const int guessLast = qBound(left, int(std::floor(centre.x() + half)), right - 1);
-        int seed = -1;
-        const int middle = qBound(left, int(std::floor(centre.x())), right - 1);
-        for (int c : { middle, qMin(middle + 1, right - 1), guessFirst, guessLast }) {
-            if (inside(c, row)) {
-                seed = c;
-                break;
-            }
-        }
-        if (seed < 0)
-            continue;
-        int first = qMin(guessFirst, seed);
-        if (inside(first, row)) {
-            while (first > left && inside(first - 1, row))
-                --first;
-        } else {
-            while (!inside(first + 1, row))
-                ++first;
-            ++first;
-        }
-        int last = qMax(guessLast, seed);
-        if (inside(last, row)) {
-            while (last < right - 1 && inside(last + 1, row))
-                ++last;
-        } else {
-            while (!inside(last - 1, row))
-                --last;
-            --last;
-        }
-        firsts[row - top] = first;
-        lasts[row - top] = last;
-    }
-
-    for (int column = left; column < right; ++column) {
-        for (int row = top; row < bottom; ++row) {
-            if (column < firsts[row - top] || column > lasts[row - top])
-                continue;
-            extremes.update(cellOf(column, row), readingAt(column, row));
-        }
-    }
-}
-
-void RegionMeasure::walkOutline(const QPainterPath& path, ShapeKind kind, Extremes& extremes) const
-{
-    if (kind == ShapeKind::Oval) {
-        walkEllipse(path, extremes);
-        return;
-    }
-    // Straight outlines are cheap for the path itself to walk.
-    const qreal length = path.length();
-    if (length <= 0)
-        return;
-    for (double t = 0; t < length; t += walkStep) {
-        const QPoint pixel = path.pointAtPercent(path.percentAtLength(t)).toPoint();
-        extremes.update(cellOf(pixel.x(), pixel.y()), readingAt(pixel.x(), pixel.y()));
-    }
-}
-
-// The walk follows the tabulated outline, which lands within about a tenth of a pixel of the
-// path's own points. Only where that could round to another pixel, and that pixel's sample could
-// change the hottest or coldest, is the path itself asked, so the result is the one its own walk
-// gives.
-void RegionMeasure::walkEllipse(const QPainterPath& path, Extremes& extremes) const
-{
-    const qreal length = path.length();
-    if (length <= 0)
-        return;
-    const OvalOutline outline(path);
-    if (outline.length() <= 0)
-        return;
-    const double margin = outline.margin();
-    auto changes = [&](const QPoint& pixel) {
-        const float value = readingAt(pixel.x(), pixel.y());
-        return !extremes.maxSeen || !extremes.minSeen || value >= extremes.maxValue ||
-               extremes.minValue > value;
-    };
-    for (double t = 0; t < length; t += walkStep) {
-        const QPointF near = outline.pointAtLength(t);
-        QPoint pixel = near.toPoint();
-        const QPoint low = (near - QPointF(margin, margin)).toPoint();
-        const QPoint high = (near + QPointF(margin, margin)).toPoint();
-        if (low != high) {
-            bool decisive = false;
-            for (int x : { low.x(), high.x() }) {
-                for (int y : { low.y(), high.y() })
-                    decisive = decisive || changes(QPoint(x, y));
-            }
-            if (decisive)
-                pixel = path.pointAtPercent(path.percentAtLength(t)).toPoint();
-        }
-        extremes.update(cellOf(pixel.x(), pixel.y()), readingAt(pixel.x(), pixel.y()));
-    }
-}
-
-bool RegionMeasure::measure(ImageDrawPath& shape)
-{
-    // Without cells there is nothing to read and no fraction to place a sample at.
-    if (matrixWidth <= 0 || matrixHeight <= 0)
+    const PathPoint& start = shape.point(PointRole::Start);
+    const PathPoint& end = shape.point(PointRole::End);
+    Statistics found;
+    if (!statistics(shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), found))
         return false;
+    shape.mean = found.meanCelsius();
+    shape.cells = found.cells;
     if (shape.kind() == ShapeKind::Point) {
-        const PathPoint& point = shape.point(PointRole::End);
-        const QPoint cell =
-          CalculateTools::pointFromRatio(point.x, point.y, matrixWidth, matrixHeight);
-        shape.point(PointRole::Maximum) = PathPoint(point.x, point.y, reading(cell), 0);
+        shape.point(PointRole::Maximum) = PathPoint(end.x, end.y, found.maximumCelsius(), 0);
         return true;
     }
-    if (labelWidth <= 0 || labelHeight <= 0)
-        return false;
-    const QPainterPath path = outline(shape);
-    prepareReadings(path.controlPointRect());
-    Extremes extremes;
-    if (shape.kind() != ShapeKind::Line) {
-        takeFeatures(path, extremes);
-        scanArea(path, extremes);
-    }
-    walkOutline(path, shape.kind(), extremes);
-    if (!extremes.maxSeen || !extremes.minSeen)
-        return false;
-    PathPoint maximum = sampleAt(extremes.maxCell);
-    maximum.value = extremes.maxValue;
-    PathPoint minimum = sampleAt(extremes.minCell);
-    minimum.value = extremes.minValue;
-    // Two markers on one spot of a uniform region would hide each other.
+    const int columns = matrix.width();
+    const int rows = matrix.height();
+    PathPoint maximum(TemperatureMatrix::cornerOf(found.hottest.x(), columns),
+                      TemperatureMatrix::cornerOf(found.hottest.y(), rows),
+                      found.maximumCelsius(),
+                      0);
+    const PathPoint minimum(TemperatureMatrix::cornerOf(found.coldest.x(), columns),
+                            TemperatureMatrix::cornerOf(found.coldest.y(), rows),
+                            found.minimumCelsius(),
+                            0);
     if (maximum.x == minimum.x && maximum.y == minimum.y)
         maximum.x += 0.005f;
-    shape.path = path;
     shape.point(PointRole::Maximum) = maximum;
     shape.point(PointRole::Minimum) = minimum;
     return true;

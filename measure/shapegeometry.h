@@ -6,7 +6,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QVector>
 
 // Where a shape lies on a surface of a given size: its outline, its box, what it covers and
 // whether a pointer touches it. A shape keeps its corners as fractions of the surface; here they
@@ -36,21 +35,7 @@ public:
     // grown by the tolerance along both of its axes).
     bool hits(const QPointF& position, double tolerance) const;
 
-    // The cells of a matrix of the given size laid over the whole surface that the shape covers,
-    // row by row, each once. Cells hold their top and left edges, not their bottom and right ones,
-    // except the matrix's last row and column, which hold the surface's far edge too. A point
-    // covers the cell it lies in; a line the cells of its two ends and every cell it passes
-    // through between them, a cell it only touches at a corner left out; a rectangle or oval every
-    // cell whose centre lies
-    // inside it or on its edge. A rectangle or oval flat in one direction is its segment and
-    // covers the cells whose centre lies on it. Nothing off the matrix is covered, and nothing at
-    // all by a shape with a corner more than 2^20 pixels off the surface's origin.
-    QVector<QPoint> coveredCells(const QSize& matrix) const;
-
 private:
-    QVector<QPoint> lineCells(const QSize& matrix) const;
-    QVector<QPoint> areaCells(const QSize& matrix) const;
-
     ShapeKind shapeKind;
     QPoint first;
     QPoint last;

@@ -9,6 +9,8 @@ ImageDrawPath::ImageDrawPath(const ImageDrawPath& other)
   : QObject(nullptr)
   , type(other.type)
   , path(other.path)
+  , mean(other.mean)
+  , cells(other.cells)
 {
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
@@ -18,6 +20,8 @@ ImageDrawPath& ImageDrawPath::operator=(const ImageDrawPath& other)
 {
     type = other.type;
     path = other.path;
+    mean = other.mean;
+    cells = other.cells;
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
     return *this;

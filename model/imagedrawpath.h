@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPainterPath>
 
+#include <limits>
+
 // One measurement shape. Points by index: 0 start, 1 end, 2 spare, 3 maximum, 4 minimum.
 class ImageDrawPath : public QObject
 {
@@ -26,6 +28,11 @@ public:
     int type = 0;
     QPainterPath path;
     PathPoint points[pointCount];
+    // The mean of the cells the shape covers in ℃ and how many there are, from its latest
+    // measurement; files keep neither, so a shape read from one has no mean (NaN) until it is
+    // measured.
+    float mean = std::numeric_limits<float>::quiet_NaN();
+    int cells = 0;
 };
 
 Q_DECLARE_METATYPE(ImageDrawPath)

@@ -130,13 +130,7 @@ QString ImageEntity::featureTemperatureText(const FeaturePoint& point, int unit)
 
 float ImageEntity::temperatureAt(int cx, int cy) const
 {
-    return TemperatureMatrix::reading(temperatureData,
-                                      temperatureWidth,
-                                      temperatureHeight,
-                                      cx,
-                                      cy,
-                                      details.feature.minPoint.temperature,
-                                      details.feature.maxPoint.temperature);
+    return temperatures().celsius(cx, cy);
 }
 
 TemperatureMatrix ImageEntity::temperatures() const

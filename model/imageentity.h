@@ -29,8 +29,8 @@ public:
     // A feature point's temperature in a unit; 0 and "N.A" until a photograph is loaded.
     float featureTemperature(const FeaturePoint& point, int unit) const;
     QString featureTemperatureText(const FeaturePoint& point, int unit) const;
-    // The mean of the 3 × 3 cells around a matrix cell in ℃, held within the photograph's
-    // coldest and hottest temperatures; 0 for a photograph without temperatures.
+    // The temperature of one matrix cell in ℃, as the file stores it; 0 off the matrix or for a
+    // photograph without temperatures.
     float temperatureAt(int cx, int cy) const;
     // The temperature matrix over temperatureData, sharing its bytes.
     TemperatureMatrix temperatures() const;

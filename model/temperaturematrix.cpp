@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <cmath>
+
 namespace {
 
 constexpr int cellSize = RadiometricFormat::temperatureCellSize;
@@ -73,50 +75,16 @@ TemperatureMatrix::Summary TemperatureMatrix::summary() const
     return summary;
 }
 
-float TemperatureMatrix::reading(int cx, int cy, float low, float high) const
+int TemperatureMatrix::cellIndex(double fraction, int cells)
 {
-    return reading(cells, columns, rows, cx, cy, low, high);
+    if (cells <= 0 || std::isnan(fraction))
+        return 0;
+    constexpr double storedStep = 1e-4;
+    const double index = std::floor((fraction + 1.5 * storedStep) * cells);
+    return int(qBound(0.0, index, double(cells - 1)));
 }
 
-float TemperatureMatrix::reading(const QByteArray& cells,
-                                 int columns,
-                                 int rows,
-                                 int cx,
-                                 int cy,
-                                 float low,
-                                 float high)
+QPoint TemperatureMatrix::cellAt(double x, double y) const
 {
-    if (cells.isEmpty())
-        return 0;
-    columns = qMax(0, columns);
-    rows = qMax(0, rows);
-    // The window is cut to the matrix. A cell more than one past the border would leave no cell
-    // at all, so it falls back to the nearest border cell instead of dividing by zero.
-    auto span = [](int c, int size, int& first, int& last) {
-        first = qMax(c - 1, 0);
-        last = c + 1 < size ? c + 1 : size - 1;
-        if (first > last)
-            first = last = c < 0 ? 0 : size - 1;
-    };
-    int firstColumn, lastColumn, firstRow, lastRow;
-    span(cx, columns, firstColumn, lastColumn);
-    span(cy, rows, firstRow, lastRow);
-    if (lastColumn < 0 || lastRow < 0 ||
-        cellSize * (qint64(columns) * lastRow + lastColumn + 1) > cells.size())
-        return 0;
-    // Column by column: the order of the additions decides the last bit of the sum.
-    const char* data = cells.constData();
-    float sum = 0;
-    for (int column = firstColumn; column <= lastColumn; ++column) {
-        for (int row = firstRow; row <= lastRow; ++row) {
-            const qint64 offset = (qint64(columns) * row + column) * cellSize;
-            sum += float(qFromLittleEndian<qint16>(data + offset)) / tenthsPerDegree;
-        }
-    }
-    float mean = sum / float((lastColumn - firstColumn + 1) * (lastRow - firstRow + 1));
-    if (mean > high)
-        mean = high;
-    if (mean < low)
-        mean = low;
-    return mean;
+    return QPoint(cellIndex(x, columns), cellIndex(y, rows));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 
 // A photograph's temperature matrix over the bytes the file stores: width × height cells of
 // little-endian int16 tenths of ℃, row by row. The bytes are shared, not copied. Any cell the
@@ -34,13 +35,18 @@ public:
     float maximum() const { return summary().maximum; }
     float mean() const { return summary().mean; }
 
-    // The mean of the 3 × 3 cells around (cx, cy) in ℃, cut to the matrix and held within low and
-    // high; 0 without bytes, or when a cell it needs is missing.
-    float reading(int cx, int cy, float low, float high) const;
-    // The same reading straight from the bytes, for callers that read cell after cell and have
-    // no matrix to hand: it spares them sharing the bytes anew for every cell.
-    static float
-    reading(const QByteArray& cells, int width, int height, int cx, int cy, float low, float high);
+    // The cell a position falls in, given as fractions of the photograph: column
+    // min(⌊x·width⌋, width − 1), likewise for the row, held on the matrix. Positions come back
+    // from files in steps of 1/10000, cut short by earlier writers, so a cell's own corner can
+    // read up to a step below it; a position is taken a step and a half further on, which puts
+    // every stored corner back in its cell and moves any other position by a fraction of a cell.
+    QPoint cellAt(double x, double y) const;
+    static int cellIndex(double fraction, int cells);
+    // The top-left corner of a cell as fractions, where a measured extreme is kept.
+    static float cornerOf(int index, int cells)
+    {
+        return cells > 0 ? float(index) / float(cells) : 0;
+    }
 
 private:
     qint64 heldCells() const;

@@ -108,9 +108,9 @@ bool ImageDrawLabel::cellAt(const QPoint& pixel, QPoint& cell) const
     const int rows = entity->temperatureHeight;
     if (columns <= 0 || rows <= 0)
         return false;
-    const QPoint mapped =
-      CalculateTools::mapPointBetweenSizes(pixel.x(), pixel.y(), width(), height(), columns, rows);
-    cell = QPoint(qBound(0, mapped.x(), columns - 1), qBound(0, mapped.y(), rows - 1));
+    // Where a point shape dropped on this pixel would stand, so the two always read one cell.
+    cell = entity->temperatures().cellAt(double(float(pixel.x()) / float(width())),
+                                         double(float(pixel.y()) / float(height())));
     return true;
 }
 

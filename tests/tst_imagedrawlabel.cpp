@@ -311,6 +311,8 @@ private slots:
     void valueLabelBox_data();
     void valueLabelBox();
     void readout_data();
+    void readoutAndPointReadTheSameCell_data();
+    void readoutAndPointReadTheSameCell();
     void readout();
     void readoutShowsAShapesMaximum();
     void snapshotLeavesTheReadoutOut();
@@ -492,6 +494,9 @@ void TestImageDrawLabel::releaseOutsideClampsToTheBorder()
 void TestImageDrawLabel::pointToolMeasuresTheReleasePixel()
 {
     ImageEntity photo = MeasureScene::landscape(160, 120, 14, QSize(500, 375));
+    // The press pixel's cell, (3, 3), is hotter than any other.
+    photo.temperatureData[2 * (3 * 160 + 3)] = char(0xe7);
+    photo.temperatureData[2 * (3 * 160 + 3) + 1] = char(0x03);
     Surface surface(QSize(500, 375));
     surface.label->setEntity(&photo);
     surface.drag(0, QPoint(10, 10), QPoint(250, 180));
@@ -500,8 +505,8 @@ void TestImageDrawLabel::pointToolMeasuresTheReleasePixel()
     QCOMPARE(shape.type, 0);
     QCOMPARE(shape.points[3].x, 0.5f);
     QCOMPARE(shape.points[3].y, 0.48f);
-    const QPoint cell = CalculateTools::pointFromRatio(0.5f, 0.48f, 160, 120);
-    QCOMPARE(shape.points[3].value, photo.temperatureAt(cell.x(), cell.y()));
+    QCOMPARE(shape.points[3].value, photo.temperatureAt(80, 57));
+    QCOMPARE(photo.temperatureAt(3, 3), 99.9f);
     QVERIFY2(shape.points[3].value != photo.temperatureAt(3, 3), "the press pixel is not read");
 }
 
@@ -946,6 +951,48 @@ void TestImageDrawLabel::valueLabelBox()
             inked = qRed(shot.pixel(xx, yy)) > 200 && qGreen(shot.pixel(xx, yy)) > 200;
     }
     QVERIFY2(inked, "the text is written in the yellow of a point marker");
+}
+
+void TestImageDrawLabel::readoutAndPointReadTheSameCell_data()
+{
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QPoint>("cell");
+
+    // 500 × 375 pixels over 160 × 120 cells: 3.125 pixels a cell. Cell (80, 57) alone is hot.
+    QTest::newRow("the hot cell reads its own value, not a mean of its neighbours")
+      << QPoint(251, 180) << QPoint(80, 57);
+    QTest::newRow("the hot cell's first pixel reads it") << QPoint(250, 179) << QPoint(80, 57);
+    QTest::newRow("the pixel before the hot cell reads the cell before it")
+      << QPoint(249, 179) << QPoint(79, 57);
+    QTest::newRow("a pixel a sliver short of a cell's edge reads the cell it starts in")
+      << QPoint(28, 37) << QPoint(8, 11);
+    QTest::newRow("the last pixel reads the last cell") << QPoint(499, 374) << QPoint(159, 119);
+}
+
+// The pointer and a point dropped where it is must name and read one cell, the hot one included.
+void TestImageDrawLabel::readoutAndPointReadTheSameCell()
+{
+    QFETCH(QPoint, pointer);
+    QFETCH(QPoint, cell);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 5, QSize(500, 375));
+    photo.temperatureData[2 * (57 * 160 + 80)] = char(0xe7);
+    photo.temperatureData[2 * (57 * 160 + 80) + 1] = char(0x03);
+    Surface surface(QSize(500, 375));
+    surface.label->setEntity(&photo);
+    surface.hover(pointer);
+    const PointerReadout* readout = surface.label->pointerReadout();
+    QVERIFY(readout->isVisible());
+    QCOMPARE(readout->cell(), cell);
+    const float celsius = photo.temperatureAt(cell.x(), cell.y());
+    QCOMPARE(readout->temperature(), ImageEntity::temperatureText(celsius, 0, 0));
+    if (cell == QPoint(80, 57))
+        QCOMPARE(celsius, 99.9f);
+
+    surface.drag(0, pointer, pointer);
+    QTRY_COMPARE(surface.label->pathList().size(), 1);
+    const PathPoint& point = surface.label->pathList().first().point(PointRole::Maximum);
+    QCOMPARE(point.value, celsius);
+    QCOMPARE(photo.temperatures().cellAt(point.x, point.y), cell);
 }
 
 void TestImageDrawLabel::readout_data()

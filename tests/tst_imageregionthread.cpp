@@ -1,5 +1,6 @@
 #include "measure/imageregionthread.h"
 #include "measure/regionmeasure.h"
+#include "measure/shapegeometry.h"
 #include "support/logcapture.h"
 #include "support/measurescene.h"
 
@@ -26,7 +27,8 @@ bool samePoint(const PathPoint& a, const PathPoint& b)
 
 bool sameShape(const ImageDrawPath& a, const ImageDrawPath& b)
 {
-    if (a.type != b.type || a.path != b.path)
+    if (a.type != b.type || a.path != b.path || a.cells != b.cells ||
+        !(a.mean == b.mean || (std::isnan(a.mean) && std::isnan(b.mean))))
         return false;
     for (int i = 0; i < ImageDrawPath::pointCount; ++i) {
         if (!samePoint(a.points[i], b.points[i]))
@@ -38,9 +40,10 @@ bool sameShape(const ImageDrawPath& a, const ImageDrawPath& b)
 ImageDrawPath measured(const ImageEntity& photo, const ImageDrawPath& drawn)
 {
     ImageDrawPath shape = drawn;
-    RegionMeasure measure(photo, labelWidth, labelHeight);
-    if (!measure.measure(shape))
+    if (!RegionMeasure(photo).measure(shape))
         qFatal("the expected shape could not be measured");
+    if (shape.kind() != ShapeKind::Point)
+        shape.path = ShapeGeometry(shape, QSize(labelWidth, labelHeight)).outline();
     return shape;
 }
 
@@ -73,7 +76,6 @@ enum class Change
 {
     MatrixOverwritten,
     MatrixReplaced,
-    FeaturesMoved,
     PhotographReplaced,
 };
 
@@ -91,6 +93,8 @@ private slots:
     void measuresWhatCreateSaw_data();
     void measuresWhatCreateSaw();
     void matrixWithoutCellsFails();
+    void sameFiguresAtEverySurfaceSize_data();
+    void sameFiguresAtEverySurfaceSize();
 };
 
 void TestImageRegionThread::createWithoutEntity()
@@ -144,7 +148,7 @@ void TestImageRegionThread::measuresWhatCreateSaw_data()
 
     QTest::newRow("matrix overwritten in place") << Change::MatrixOverwritten << 2;
     QTest::newRow("matrix replaced by a cold one") << Change::MatrixReplaced << 1;
-    QTest::newRow("feature points moved into the oval") << Change::FeaturesMoved << 3;
+    QTest::newRow("matrix overwritten under an oval") << Change::MatrixOverwritten << 3;
     QTest::newRow("another photograph opened") << Change::PhotographReplaced << 2;
 }
 
@@ -170,11 +174,6 @@ void TestImageRegionThread::measuresWhatCreateSaw()
         case Change::MatrixReplaced:
             photo.temperatureData = MeasureScene::matrix(QVector<qint16>(160 * 120, -200));
             photo.details.feature.minPoint.temperature = -50;
-            break;
-        case Change::FeaturesMoved:
-            photo.details.feature.maxPoint.x = 160;
-            photo.details.feature.maxPoint.y = 120;
-            photo.details.feature.maxPoint.temperature = 99;
             break;
         case Change::PhotographReplaced:
             photo = MeasureScene::landscape(64, 48, 6, QSize(640, 480));
@@ -212,6 +211,41 @@ void TestImageRegionThread::matrixWithoutCellsFails()
     QTRY_COMPARE_WITH_TIMEOUT(receiver.failures, 1, 5000);
     QCOMPARE(receiver.successes, 0);
     QVERIFY(receiver.thread == QThread::currentThread());
+}
+
+void TestImageRegionThread::sameFiguresAtEverySurfaceSize_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("a point reads one cell at every size") << int(ShapeKind::Point);
+    QTest::newRow("a line covers the same cells at every size") << int(ShapeKind::Line);
+    QTest::newRow("a rectangle covers the same cells at every size") << int(ShapeKind::Rectangle);
+    QTest::newRow("an oval covers the same cells at every size") << int(ShapeKind::Oval);
+}
+
+// The window's size decided which cells a shape read while it was measured through the pixels
+// of the surface; on the cells it must not.
+void TestImageRegionThread::sameFiguresAtEverySurfaceSize()
+{
+    QFETCH(int, type);
+    ImageEntity photo = MeasureScene::landscape(160, 120, 9, QSize(320, 240));
+    const ImageDrawPath drawn = shapeOf(type, 0.137f, 0.262f, 0.713f, 0.871f);
+    QVector<ImageDrawPath> results;
+    for (const QSize& surface : { QSize(213, 160), QSize(1000, 750), QSize(1721, 1291) }) {
+        ImageRegionThread* thread =
+          ImageRegionThread::create(&photo, drawn, surface.width(), surface.height());
+        QVERIFY(thread);
+        Receiver receiver;
+        connect(thread, &ImageRegionThread::regionSucceed, &receiver, &Receiver::onRegionSucceed);
+        QVERIFY(thread->launch());
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.successes, 1, 5000);
+        results.append(receiver.shape);
+    }
+    for (const ImageDrawPath& result : qAsConst(results)) {
+        for (int role : { 3, 4 })
+            QVERIFY(samePoint(result.points[role], results.first().points[role]));
+        QCOMPARE(result.mean, results.first().mean);
+        QCOMPARE(result.cells, results.first().cells);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestImageRegionThread)

@@ -96,8 +96,6 @@ private slots:
     void boundingBox();
     void hits_data();
     void hits();
-    void coveredCells_data();
-    void coveredCells();
 };
 
 void TestShapeGeometry::outlineIsTheOneAlwaysDrawn_data()
@@ -257,109 +255,6 @@ void TestShapeGeometry::hits()
     QFETCH(double, tolerance);
     QFETCH(bool, expected);
     QCOMPARE(ShapeGeometry(kind, start, end, QSize(100, 80)).hits(position, tolerance), expected);
-}
-
-void TestShapeGeometry::coveredCells_data()
-{
-    QTest::addColumn<ShapeKind>("kind");
-    QTest::addColumn<QSize>("surface");
-    QTest::addColumn<QPoint>("start");
-    QTest::addColumn<QPoint>("end");
-    QTest::addColumn<QSize>("matrix");
-    QTest::addColumn<Cells>("expected");
-
-    // Cells of 10 × 10 pixels, their centres at 5, 15, 25 and 35.
-    const QSize surface(40, 30);
-    const QSize matrix(4, 3);
-    const QPoint none;
-    QTest::newRow("a point covers the cell it lies in")
-      << ShapeKind::Point << surface << none << QPoint(15, 25) << matrix << Cells{ { 1, 2 } };
-    QTest::newRow("a point on a cell's top left corner belongs to that cell")
-      << ShapeKind::Point << surface << none << QPoint(20, 10) << matrix << Cells{ { 2, 1 } };
-    QTest::newRow("a point on the surface's far corner covers the last cell")
-      << ShapeKind::Point << surface << none << QPoint(40, 30) << matrix << Cells{ { 3, 2 } };
-    QTest::newRow("a point off the surface covers nothing")
-      << ShapeKind::Point << surface << none << QPoint(41, 5) << matrix << Cells{};
-    QTest::newRow("a point on an odd surface covers the cell it lies in")
-      << ShapeKind::Point << QSize(7, 5) << none << QPoint(4, 3) << QSize(3, 2)
-      << Cells{ { 1, 1 } };
-
-    QTest::newRow("a line along a cell edge covers the row below it")
-      << ShapeKind::Line << surface << QPoint(0, 10) << QPoint(40, 10) << matrix
-      << Cells{ { 0, 1 }, { 1, 1 }, { 2, 1 }, { 3, 1 } };
-    QTest::newRow("a line along the surface's bottom covers the last row")
-      << ShapeKind::Line << surface << QPoint(40, 30) << QPoint(0, 30) << matrix
-      << Cells{ { 0, 2 }, { 1, 2 }, { 2, 2 }, { 3, 2 } };
-    QTest::newRow("a line along the surface's right edge covers the last column")
-      << ShapeKind::Line << surface << QPoint(40, 0) << QPoint(40, 30) << matrix
-      << Cells{ { 3, 0 }, { 3, 1 }, { 3, 2 } };
-    QTest::newRow("a diagonal through cell corners leaves the cells beside them out")
-      << ShapeKind::Line << surface << QPoint(0, 0) << QPoint(20, 20) << matrix
-      << Cells{ { 0, 0 }, { 1, 1 }, { 2, 2 } };
-    QTest::newRow("the same diagonal drawn backwards covers the same cells")
-      << ShapeKind::Line << surface << QPoint(20, 20) << QPoint(0, 0) << matrix
-      << Cells{ { 0, 0 }, { 1, 1 }, { 2, 2 } };
-    QTest::newRow("a diagonal the other way through a corner leaves its sides out")
-      << ShapeKind::Line << surface << QPoint(5, 15) << QPoint(15, 5) << matrix
-      << Cells{ { 1, 0 }, { 0, 1 } };
-    QTest::newRow("a shallow line covers every cell it passes through")
-      << ShapeKind::Line << surface << QPoint(5, 5) << QPoint(35, 12) << matrix
-      << Cells{ { 0, 0 }, { 1, 0 }, { 2, 0 }, { 2, 1 }, { 3, 1 } };
-    QTest::newRow("a line drawn leftwards to a cell edge ends in the cell right of it")
-      << ShapeKind::Line << surface << QPoint(25, 5) << QPoint(10, 5) << matrix
-      << Cells{ { 1, 0 }, { 2, 0 } };
-    QTest::newRow("a line partly off the surface covers its cells on it")
-      << ShapeKind::Line << surface << QPoint(-15, 5) << QPoint(15, 5) << matrix
-      << Cells{ { 0, 0 }, { 1, 0 } };
-    QTest::newRow("a line past the right edge covers no cell beyond it")
-      << ShapeKind::Line << surface << QPoint(35, 5) << QPoint(55, 25) << matrix
-      << Cells{ { 3, 0 } };
-    QTest::newRow("a line with both ends on one pixel covers that cell")
-      << ShapeKind::Line << surface << QPoint(33, 3) << QPoint(33, 3) << matrix
-      << Cells{ { 3, 0 } };
-
-    QTest::newRow("a rectangle covers the cells whose centre is inside or on its edge")
-      << ShapeKind::Rectangle << surface << QPoint(5, 5) << QPoint(25, 15) << matrix
-      << Cells{ { 0, 0 }, { 1, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 } };
-    QTest::newRow("a rectangle dragged from the bottom right covers the same cells")
-      << ShapeKind::Rectangle << surface << QPoint(25, 15) << QPoint(5, 5) << matrix
-      << Cells{ { 0, 0 }, { 1, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 } };
-    QTest::newRow("a rectangle just short of a centre leaves that cell out")
-      << ShapeKind::Rectangle << surface << QPoint(6, 6) << QPoint(26, 16) << matrix
-      << Cells{ { 1, 1 }, { 2, 1 } };
-    QTest::newRow("a rectangle over an odd surface covers every cell")
-      << ShapeKind::Rectangle << QSize(7, 5) << QPoint(7, 5) << QPoint(0, 0) << QSize(3, 2)
-      << Cells{ { 0, 0 }, { 1, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 } };
-    QTest::newRow("a flat rectangle covers the centres on its segment")
-      << ShapeKind::Rectangle << surface << QPoint(15, 5) << QPoint(15, 25) << matrix
-      << Cells{ { 1, 0 }, { 1, 1 }, { 1, 2 } };
-    QTest::newRow("a flat rectangle along cell edges covers nothing")
-      << ShapeKind::Rectangle << surface << QPoint(10, 0) << QPoint(10, 30) << matrix << Cells{};
-    QTest::newRow("a rectangle on one pixel between centres covers nothing")
-      << ShapeKind::Rectangle << surface << QPoint(12, 12) << QPoint(12, 12) << matrix << Cells{};
-
-    QTest::newRow("an oval over the surface leaves its box's corner cells out")
-      << ShapeKind::Oval << surface << QPoint(0, 0) << QPoint(40, 30) << matrix
-      << Cells{ { 1, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 }, { 3, 1 }, { 1, 2 }, { 2, 2 } };
-    QTest::newRow("an oval covers the cells whose centre is on its outline's tips")
-      << ShapeKind::Oval << surface << QPoint(25, 25) << QPoint(5, 5) << matrix
-      << Cells{ { 1, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 }, { 1, 2 } };
-    QTest::newRow("a flat oval covers the centres on its segment")
-      << ShapeKind::Oval << surface << QPoint(5, 15) << QPoint(25, 15) << matrix
-      << Cells{ { 0, 1 }, { 1, 1 }, { 2, 1 } };
-    QTest::newRow("nothing is covered on a matrix without cells")
-      << ShapeKind::Oval << surface << QPoint(0, 0) << QPoint(40, 30) << QSize(0, 3) << Cells{};
-}
-
-void TestShapeGeometry::coveredCells()
-{
-    QFETCH(ShapeKind, kind);
-    QFETCH(QSize, surface);
-    QFETCH(QPoint, start);
-    QFETCH(QPoint, end);
-    QFETCH(QSize, matrix);
-    QFETCH(Cells, expected);
-    QCOMPARE(ShapeGeometry(kind, start, end, surface).coveredCells(matrix), expected);
 }
 
 QTEST_MAIN(TestShapeGeometry)

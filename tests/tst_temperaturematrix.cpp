@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 QByteArray cellBytes(const QVector<qint16>& tenths)
@@ -32,10 +34,12 @@ private slots:
     void cells();
     void extremes_data();
     void extremes();
-    void reading_data();
-    void reading();
-    void readingMatchesTheEntity_data();
-    void readingMatchesTheEntity();
+    void cellOfAPosition_data();
+    void cellOfAPosition();
+    void storedCornersComeBackToTheirCell_data();
+    void storedCornersComeBackToTheirCell();
+    void temperatureAtReadsOneCell_data();
+    void temperatureAtReadsOneCell();
     void sharesTheEntityBytes();
 };
 
@@ -125,104 +129,85 @@ void TestTemperatureMatrix::extremes()
     QCOMPARE(matrix.mean(), mean);
 }
 
-void TestTemperatureMatrix::reading_data()
+void TestTemperatureMatrix::cellOfAPosition_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QPoint>("cell");
-    QTest::addColumn<float>("low");
-    QTest::addColumn<float>("high");
-    QTest::addColumn<float>("expected");
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<int>("expected");
 
-    // 4 × 3: cell (x, y) holds x + 10 y degrees.
-    QVector<qint16> grid;
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            grid.append(qint16(10 * (x + 10 * y)));
-    const QByteArray bytes = cellBytes(grid);
-    QTest::newRow("an inner cell averages its nine neighbours")
-      << bytes << 4 << 3 << QPoint(1, 1) << -100.0f << 100.0f << 11.0f;
-    QTest::newRow("a corner averages the four cells inside the matrix")
-      << bytes << 4 << 3 << QPoint(0, 0) << -100.0f << 100.0f << 5.5f;
-    QTest::newRow("an edge cell averages six cells")
-      << bytes << 4 << 3 << QPoint(3, 1) << -100.0f << 100.0f << 12.5f;
-    QTest::newRow("a cell one past the border reads the border's window")
-      << bytes << 4 << 3 << QPoint(4, 3) << -100.0f << 100.0f << 23.0f;
-    QTest::newRow("a cell far outside reads the nearest border cell")
-      << bytes << 4 << 3 << QPoint(-9, 50) << -100.0f << 100.0f << 20.0f;
-    QTest::newRow("a reading above the hottest is held there")
-      << bytes << 4 << 3 << QPoint(2, 2) << -100.0f << 15.0f << 15.0f;
-    QTest::newRow("a reading below the coldest is held there")
-      << bytes << 4 << 3 << QPoint(0, 0) << 8.0f << 100.0f << 8.0f;
-    QTest::newRow("negative tenths average below zero")
-      << cellBytes({ -15, -25, -35, -45 }) << 2 << 2 << QPoint(0, 0) << -100.0f << 100.0f << -3.0f;
-    QTest::newRow("a window past the short bytes reads 0")
-      << bytes.left(16) << 4 << 3 << QPoint(1, 1) << -100.0f << 100.0f << 0.0f;
-    QTest::newRow("a window inside the short bytes still reads")
-      << bytes.left(20) << 4 << 3 << QPoint(0, 0) << -100.0f << 100.0f << 5.5f;
-    QTest::newRow("no bytes read 0 whatever the bounds")
-      << QByteArray() << 4 << 3 << QPoint(1, 1) << 5.0f << 100.0f << 0.0f;
-    QTest::newRow("a matrix without width reads 0")
-      << bytes << 0 << 3 << QPoint(0, 0) << -100.0f << 100.0f << 0.0f;
+    QTest::newRow("the left edge is the first cell") << 0.0 << 640 << 0;
+    QTest::newRow("the right edge is the last cell, not one past it") << 1.0 << 640 << 639;
+    QTest::newRow("a position well inside a cell is that cell") << 0.5 + 0.4 / 640 << 640 << 320;
+    QTest::newRow("half a cell short of a corner is the cell before")
+      << 0.5 - 0.5 / 640 << 640 << 319;
+    QTest::newRow("a position left of the photograph is the first cell") << -0.3 << 80 << 0;
+    QTest::newRow("a position right of the photograph is the last cell") << 6.5 << 80 << 79;
+    QTest::newRow("not a number is the first cell") << std::nan("") << 80 << 0;
+    QTest::newRow("a matrix without cells has none") << 0.5 << 0 << 0;
 }
 
-void TestTemperatureMatrix::reading()
+void TestTemperatureMatrix::cellOfAPosition()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(QPoint, cell);
-    QFETCH(float, low);
-    QFETCH(float, high);
-    QFETCH(float, expected);
-    const float value =
-      TemperatureMatrix(bytes, width, height).reading(cell.x(), cell.y(), low, high);
-    QVERIFY(std::isfinite(value));
-    QCOMPARE(value, expected);
+    QFETCH(double, fraction);
+    QFETCH(int, cells);
+    QFETCH(int, expected);
+    QCOMPARE(TemperatureMatrix::cellIndex(fraction, cells), expected);
 }
 
-void TestTemperatureMatrix::readingMatchesTheEntity_data()
+void TestTemperatureMatrix::storedCornersComeBackToTheirCell_data()
 {
-    QTest::addColumn<QPoint>("cell");
-    QTest::newRow("an inner cell") << QPoint(7, 5);
-    QTest::newRow("the top left corner") << QPoint(0, 0);
-    QTest::newRow("the bottom right corner") << QPoint(12, 10);
-    QTest::newRow("the right edge") << QPoint(12, 5);
+    QTest::addColumn<int>("cells");
+    for (int cells : { 60, 80, 120, 160, 240, 320, 480, 640, 1024, 1280 })
+        QTest::newRow(qPrintable(QStringLiteral("every corner of %1 cells").arg(cells))) << cells;
 }
 
-// Sums of tenths that are not exact in binary: a different order of additions shows in the last
-// bit, which the measurements on screen and in the files would then disagree by.
-void TestTemperatureMatrix::readingMatchesTheEntity()
+// Files keep positions in steps of 1/10000: the corners an older writer cut short and the ones
+// rounded now must both come back to the cell they were measured on, or the shapes CSV names a
+// neighbour of the hottest cell.
+void TestTemperatureMatrix::storedCornersComeBackToTheirCell()
 {
-    QFETCH(QPoint, cell);
-    QVector<qint16> tenths;
-    quint32 state = 7;
-    for (int i = 0; i < 13 * 11; ++i) {
-        state = state * 1664525u + 1013904223u;
-        tenths.append(qint16(int(state >> 20) % 2000 - 700));
-    }
-    ImageEntity photo;
-    photo.temperatureWidth = 13;
-    photo.temperatureHeight = 11;
-    photo.temperatureData = cellBytes(tenths);
-    photo.details.feature.maxPoint.temperature = 130.0f;
-    photo.details.feature.minPoint.temperature = -70.0f;
-
-    float sum = 0;
-    int count = 0;
-    const int cx = cell.x();
-    const int cy = cell.y();
-    for (int x = qMax(0, cx - 1); x <= qMin(12, cx + 1); ++x) {
-        for (int y = qMax(0, cy - 1); y <= qMin(10, cy + 1); ++y) {
-            sum += float(tenths[y * 13 + x]) / 10.0f;
-            ++count;
+    QFETCH(int, cells);
+    for (int i = 0; i < cells; ++i) {
+        const float corner = TemperatureMatrix::cornerOf(i, cells);
+        const double scaled = double(corner * 10000.0f);
+        for (double stored : { std::trunc(scaled), std::round(scaled) }) {
+            const float back = float(stored / 10000.0);
+            if (TemperatureMatrix::cellIndex(back, cells) != i)
+                QFAIL(
+                  qPrintable(QStringLiteral("the corner of cell %1, stored as %2, reads cell %3")
+                               .arg(i)
+                               .arg(stored)
+                               .arg(TemperatureMatrix::cellIndex(back, cells))));
         }
+        QCOMPARE(TemperatureMatrix::cellIndex(corner, cells), i);
     }
-    const float columnByColumn = sum / float(count);
-    const float reading = photo.temperatures().reading(cell.x(), cell.y(), -70.0f, 130.0f);
-    QVERIFY(reading == columnByColumn);
-    QVERIFY(photo.temperatureAt(cell.x(), cell.y()) == reading);
+}
+
+void TestTemperatureMatrix::temperatureAtReadsOneCell_data()
+{
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<float>("expected");
+    // Cells of threeByTwo(): 10.0 20.0 -0.5 / 30.0 -40.0 1.5
+    QTest::newRow("a cell hotter than its neighbours keeps its value") << QPoint(1, 0) << 20.0f;
+    QTest::newRow("a cell colder than its neighbours keeps its value") << QPoint(1, 1) << -40.0f;
+    QTest::newRow("a corner cell keeps its value") << QPoint(2, 1) << 1.5f;
+    QTest::newRow("a cell beyond the feature temperatures is not held to them")
+      << QPoint(0, 1) << 30.0f;
+    QTest::newRow("a cell off the matrix reads 0") << QPoint(3, 0) << 0.0f;
+}
+
+void TestTemperatureMatrix::temperatureAtReadsOneCell()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(float, expected);
+    ImageEntity photo;
+    photo.temperatureWidth = 3;
+    photo.temperatureHeight = 2;
+    photo.temperatureData = threeByTwo();
+    photo.details.feature.maxPoint.temperature = 25.0f;
+    photo.details.feature.minPoint.temperature = -10.0f;
+    photo.loaded = true;
+    QCOMPARE(photo.temperatureAt(cell.x(), cell.y()), expected);
 }
 
 void TestTemperatureMatrix::sharesTheEntityBytes()

@@ -1,151 +1,73 @@
 #include "support/regionreference.h"
 
-#include "render/calculatetools.h"
+#include <cmath>
 
-#include <QPainterPath>
-
-namespace {
-
-class Walker
+QVector<QPoint> RegionReference::cells(const TemperatureMatrix& matrix,
+                                       ShapeKind kind,
+                                       const QPointF& start,
+                                       const QPointF& end)
 {
-public:
-    Walker(const ImageEntity& photo, int labelWidth, int labelHeight)
-      : photo(photo)
-      , labelWidth(labelWidth)
-      , labelHeight(labelHeight)
-    {
-    }
-
-    PathPoint sampleOfPixel(const QPoint& pixel) const
-    {
-        const QPoint cell = CalculateTools::mapPointBetweenSizes(pixel.x(),
-                                                                 pixel.y(),
-                                                                 labelWidth,
-                                                                 labelHeight,
-                                                                 photo.temperatureWidth,
-                                                                 photo.temperatureHeight);
-        return PathPoint(float(cell.x()) / float(photo.temperatureWidth),
-                         float(cell.y()) / float(photo.temperatureHeight),
-                         photo.temperatureAt(cell.x(), cell.y()),
-                         0);
-    }
-
-    void update(const PathPoint& sample)
-    {
-        if (!maxSeen)
-            maximum = sample;
-        if (!minSeen)
-            minimum = sample;
-        if (sample.value >= maximum.value)
-            maximum = sample;
-        if (minimum.value > sample.value)
-            minimum = sample;
-        maxSeen = minSeen = true;
-    }
-
-    void walk(const QPainterPath& path)
-    {
-        const qreal length = path.length();
-        if (length <= 0)
-            return;
-        for (double t = 0; t < length; t += 0.1)
-            update(sampleOfPixel(path.pointAtPercent(path.percentAtLength(t)).toPoint()));
-    }
-
-    bool featurePixel(const FeaturePoint& point, QPoint& pixel) const
-    {
-        if (photo.screenWidth <= 0 || photo.screenHeight <= 0)
-            return false;
-        pixel = CalculateTools::mapPointBetweenSizes(
-          point.x, point.y, photo.screenWidth, photo.screenHeight, labelWidth, labelHeight);
-        return true;
-    }
-
-    void takeFeatures(const QPainterPath& path)
-    {
-        const ImageFeature& feature = photo.details.feature;
-        QPoint pixel;
-        if (featurePixel(feature.maxPoint, pixel) && path.contains(QPointF(pixel))) {
-            maximum = sampleOfPixel(pixel);
-            maximum.value = feature.maxPoint.temperature;
-            maxSeen = true;
+    const int columns = matrix.width();
+    const int rows = matrix.height();
+    QVector<QPoint> covered;
+    if (columns <= 0 || rows <= 0)
+        return covered;
+    if (kind == ShapeKind::Point)
+        return { matrix.cellAt(end.x(), end.y()) };
+    if (kind == ShapeKind::Line) {
+        const double dx = (end.x() - start.x()) * columns;
+        const double dy = (end.y() - start.y()) * rows;
+        const int n = qMax(1, int(std::ceil(2 * qMax(std::abs(dx), std::abs(dy)))));
+        for (int k = 0; k <= n; ++k) {
+            const QPointF at = start + (end - start) * (double(k) / n);
+            const QPoint cell = matrix.cellAt(at.x(), at.y());
+            if (!covered.contains(cell))
+                covered.append(cell);
         }
-        if (featurePixel(feature.minPoint, pixel) && path.contains(QPointF(pixel))) {
-            minimum = sampleOfPixel(pixel);
-            minimum.value = feature.minPoint.temperature;
-            minSeen = true;
-        }
+        return covered;
     }
-
-    void scan(const QPainterPath& path)
-    {
-        const QRectF bounds = path.controlPointRect();
-        const int left = qRound(bounds.x());
-        const int top = qRound(bounds.y());
-        const int right = qRound(bounds.x() + bounds.width());
-        const int bottom = qRound(bounds.y() + bounds.height());
-        for (int column = left; column < right; ++column) {
-            for (int row = top; row < bottom; ++row) {
-                if (path.contains(QPointF(column, row)))
-                    update(sampleOfPixel(QPoint(column, row)));
+    const double left = qMin(start.x(), end.x()) * columns;
+    const double right = qMax(start.x(), end.x()) * columns;
+    const double top = qMin(start.y(), end.y()) * rows;
+    const double bottom = qMax(start.y(), end.y()) * rows;
+    const double a = (right - left) / 2;
+    const double b = (bottom - top) / 2;
+    for (int j = 0; j < rows; ++j) {
+        for (int i = 0; i < columns; ++i) {
+            const double x = i + 0.5;
+            const double y = j + 0.5;
+            bool inside = x >= left && x <= right && y >= top && y <= bottom;
+            if (inside && kind == ShapeKind::Oval && a > 0 && b > 0) {
+                const double u = (x - (left + right) / 2) / a;
+                const double v = (y - (top + bottom) / 2) / b;
+                inside = u * u + v * v <= 1;
+            } else if (inside && kind == ShapeKind::Oval) {
+                inside = (a > 0 || x == left) && (b > 0 || y == top);
             }
+            if (inside)
+                covered.append(QPoint(i, j));
         }
     }
+    if (covered.isEmpty()) {
+        const QPointF centre = (start + end) / 2;
+        covered.append(matrix.cellAt(centre.x(), centre.y()));
+    }
+    return covered;
+}
 
-    const ImageEntity& photo;
-    int labelWidth;
-    int labelHeight;
-    PathPoint maximum;
-    PathPoint minimum;
-    bool maxSeen = false;
-    bool minSeen = false;
-};
-
-} // namespace
-
-bool RegionReference::measure(const ImageEntity& photo,
-                              ImageDrawPath& shape,
-                              int labelWidth,
-                              int labelHeight)
+bool RegionReference::extremes(const TemperatureMatrix& matrix,
+                               const QVector<QPoint>& cells,
+                               QPoint& hottest,
+                               QPoint& coldest)
 {
-    const int width = photo.temperatureWidth;
-    const int height = photo.temperatureHeight;
-    if (width <= 0 || height <= 0)
+    if (cells.isEmpty())
         return false;
-    if (shape.type == 0) {
-        const PathPoint& point = shape.points[1];
-        const QPoint cell = CalculateTools::pointFromRatio(point.x, point.y, width, height);
-        shape.points[3] = PathPoint(point.x, point.y, photo.temperatureAt(cell.x(), cell.y()), 0);
-        return true;
+    hottest = coldest = cells.first();
+    for (const QPoint& cell : cells) {
+        if (matrix.tenths(cell.x(), cell.y()) > matrix.tenths(hottest.x(), hottest.y()))
+            hottest = cell;
+        if (matrix.tenths(cell.x(), cell.y()) < matrix.tenths(coldest.x(), coldest.y()))
+            coldest = cell;
     }
-    if (labelWidth <= 0 || labelHeight <= 0)
-        return false;
-
-    const QPoint a =
-      CalculateTools::pointFromRatio(shape.points[0].x, shape.points[0].y, labelWidth, labelHeight);
-    const QPoint b =
-      CalculateTools::pointFromRatio(shape.points[1].x, shape.points[1].y, labelWidth, labelHeight);
-    QPainterPath path;
-    Walker walker(photo, labelWidth, labelHeight);
-    if (shape.type == 1) {
-        path.moveTo(a);
-        path.lineTo(b);
-    } else {
-        const QRectF r = CalculateTools::rectFromCorners(a.x(), a.y(), b.x(), b.y());
-        if (shape.type == 2)
-            path.addRect(r);
-        else
-            path.addEllipse(r);
-        walker.takeFeatures(path);
-        walker.scan(path);
-    }
-    walker.walk(path);
-    if (!walker.maxSeen || !walker.minSeen)
-        return false;
-    if (walker.maximum.x == walker.minimum.x && walker.maximum.y == walker.minimum.y)
-        walker.maximum.x += 0.005f;
-    shape.path = path;
-    shape.points[3] = walker.maximum;
-    shape.points[4] = walker.minimum;
     return true;
 }

@@ -1,18 +1,24 @@
 #pragma once
 
 #include "model/imagedrawpath.h"
-#include "model/imageentity.h"
+#include "model/temperaturematrix.h"
 
-// Shape statistics the direct way: one containment test per pixel of the bounding rectangle and
-// one length look-up on the path per tenth of a pixel of outline. The fast measurement is
-// checked against this and measured next to it.
+#include <QPointF>
+#include <QVector>
+
+// The cells a shape covers found the direct way: every cell of the matrix asked whether its centre
+// lies in the rectangle or ellipse, a line's points taken one by one and kept where they fall on a
+// cell not seen before. The measurement is checked against this and measured next to it.
 class RegionReference
 {
 public:
-    // Same contract as RegionMeasure::measure: false for a matrix without cells, a label
-    // without pixels, or a shape that yields no sample.
-    static bool measure(const ImageEntity& photo,
-                        ImageDrawPath& shape,
-                        int labelWidth,
-                        int labelHeight);
+    static QVector<QPoint> cells(const TemperatureMatrix& matrix,
+                                 ShapeKind kind,
+                                 const QPointF& start,
+                                 const QPointF& end);
+    // The hottest and coldest of those cells, the first of equals, in tenths; false without any.
+    static bool extremes(const TemperatureMatrix& matrix,
+                         const QVector<QPoint>& cells,
+                         QPoint& hottest,
+                         QPoint& coldest);
 };
