@@ -1,5 +1,6 @@
 #include "cli/photographsummary.h"
 
+#include "measure/regionmeasure.h"
 #include "model/csvexport.h"
 #include "model/radiometriclayout.h"
 #include "model/radiometricreader.h"
@@ -29,16 +30,44 @@ QJsonObject featureJson(const FeaturePoint& point)
                         { QStringLiteral("celsius"), oneDecimal(point.temperature) } };
 }
 
-QJsonObject sampleJson(const PathPoint& point)
+QJsonArray cellJson(const QPoint& cell)
+{
+    return QJsonArray{ cell.x(), cell.y() };
+}
+
+QJsonObject sampleJson(const PathPoint& point, const TemperatureMatrix& matrix)
 {
     return QJsonObject{ { QStringLiteral("x"), storedFraction(point.x) },
                         { QStringLiteral("y"), storedFraction(point.y) },
+                        { QStringLiteral("cell"), cellJson(matrix.cellAt(point.x, point.y)) },
                         { QStringLiteral("celsius"), oneDecimal(point.value) } };
 }
 
 QJsonArray pair(const PathPoint& point)
 {
     return QJsonArray{ storedFraction(point.x), storedFraction(point.y) };
+}
+
+// The shape measured now on the matrix, as the window measures it, beside what the file stores.
+QJsonValue measuredJson(const ImageDrawPath& shape, const TemperatureMatrix& matrix)
+{
+    RegionMeasure::Statistics found;
+    const PathPoint& start = shape.point(PointRole::Start);
+    const PathPoint& end = shape.point(PointRole::End);
+    if (!RegionMeasure(matrix).statistics(
+          shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), found))
+        return QJsonValue(QJsonValue::Null);
+    const auto extreme = [](int tenths, const QPoint& cell) {
+        return QJsonObject{ { QStringLiteral("celsius"), double(tenths) / 10.0 },
+                            { QStringLiteral("cell"), cellJson(cell) } };
+    };
+    const bool point = shape.kind() == ShapeKind::Point;
+    return QJsonObject{ { QStringLiteral("max"), extreme(found.maximum, found.hottest) },
+                        { QStringLiteral("min"),
+                          point ? QJsonValue(QJsonValue::Null)
+                                : QJsonValue(extreme(found.minimum, found.coldest)) },
+                        { QStringLiteral("mean"), std::round(found.meanTenths) / 10.0 },
+                        { QStringLiteral("cells"), found.cells } };
 }
 
 bool readBytes(const QString& path, QByteArray& bytes, QString& error)
@@ -113,13 +142,23 @@ QJsonObject PhotographSummary::json() const
         return hasMatrix ? QJsonValue(oneDecimal(value)) : QJsonValue(QJsonValue::Null);
     };
     QJsonArray shapes;
+    const TemperatureMatrix matrix = entity.temperatures();
     for (const ImageDrawPath& shape : entity.image_drawpaths) {
+        const PathPoint& start = shape.point(PointRole::Start);
+        const PathPoint& end = shape.point(PointRole::End);
+        // A point has one reading, kept as its maximum; it has no minimum to give.
+        const bool point = shape.kind() == ShapeKind::Point;
         shapes.append(QJsonObject{
           { QStringLiteral("kind"), QString::fromLatin1(CsvExport::kindName(shape.type)) },
-          { QStringLiteral("start"), pair(shape.point(PointRole::Start)) },
-          { QStringLiteral("end"), pair(shape.point(PointRole::End)) },
-          { QStringLiteral("max"), sampleJson(shape.point(PointRole::Maximum)) },
-          { QStringLiteral("min"), sampleJson(shape.point(PointRole::Minimum)) } });
+          { QStringLiteral("start"), pair(start) },
+          { QStringLiteral("end"), pair(end) },
+          { QStringLiteral("start_cell"), cellJson(matrix.cellAt(start.x, start.y)) },
+          { QStringLiteral("end_cell"), cellJson(matrix.cellAt(end.x, end.y)) },
+          { QStringLiteral("max"), sampleJson(shape.point(PointRole::Maximum), matrix) },
+          { QStringLiteral("min"),
+            point ? QJsonValue(QJsonValue::Null)
+                  : QJsonValue(sampleJson(shape.point(PointRole::Minimum), matrix)) },
+          { QStringLiteral("measured"), measuredJson(shape, matrix) } });
     }
     object.insert(QStringLiteral("jpegs"), jpegs);
     object.insert(QStringLiteral("capture_time"), details.captureTime);

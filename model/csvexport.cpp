@@ -15,14 +15,6 @@ bool isKnownUnit(int unit)
     return unit >= 0 && unit <= 2;
 }
 
-// A cell of the matrix from a fraction of it. Fractions of a label multiply out to a cell index
-// only up to rounding, so a hair below a whole number counts as that number.
-int cellOf(float fraction, int size)
-{
-    const int cell = int(std::floor(double(fraction) * size + 1e-4));
-    return qBound(0, cell, size - 1);
-}
-
 } // namespace
 
 QByteArray CsvExport::number(float celsius, int unit)
@@ -75,8 +67,8 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
         return text;
     const QByteArray unitName = isKnownUnit(unit) ? QByteArray(unitNames[unit]) : QByteArray();
     const auto position = [&](const PathPoint& point) {
-        return QByteArray::number(cellOf(point.x, matrixWidth)) + ',' +
-               QByteArray::number(cellOf(point.y, matrixHeight));
+        return QByteArray::number(TemperatureMatrix::cellIndex(point.x, matrixWidth)) + ',' +
+               QByteArray::number(TemperatureMatrix::cellIndex(point.y, matrixHeight));
     };
     for (const ImageDrawPath& shape : shapes) {
         const PathPoint& maximum = shape.point(PointRole::Maximum);

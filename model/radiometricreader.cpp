@@ -252,13 +252,18 @@ ImageDrawPath shapeFromRecord(const FieldReader& payload, qint64 offset, ShapeKi
         if (withValue)
             point.value = float(payload.i32(at + 4)) / valueScale;
     };
-    // A point shape is only its measured point; the other kinds keep both drag ends as well.
+    // A point shape is only its measured point, which is where it was dropped; the other kinds
+    // keep both drag ends as well.
+    readPoint(PointRole::Maximum, 2, true);
     if (kind != ShapeKind::Point) {
         readPoint(PointRole::Start, 0, false);
         readPoint(PointRole::End, 1, false);
         readPoint(PointRole::Minimum, 3, true);
+    } else {
+        const PathPoint& at = shape.point(PointRole::Maximum);
+        shape.point(PointRole::Start) = PathPoint(at.x, at.y, 0, 0);
+        shape.point(PointRole::End) = PathPoint(at.x, at.y, 0, 0);
     }
-    readPoint(PointRole::Maximum, 2, true);
     return shape;
 }
 

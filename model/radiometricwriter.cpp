@@ -33,13 +33,15 @@ void patch(QByteArray& bytes, qint64 offset, Field value)
     bytes.replace(int(offset), int(sizeof(Field)), field, int(sizeof(Field)));
 }
 
-// Truncated toward zero; what lies outside the field's range is held at its ends, not wrapped.
+// To the nearest step, halves away from zero as the one-decimal texts on screen round, so that a
+// value shown is the value read back; what lies outside the field's range is held at its ends,
+// not wrapped.
 template<typename Field>
-Field truncated(float scaled)
+Field rounded(float value, float scale)
 {
-    if (std::isnan(scaled))
+    if (std::isnan(value))
         return 0;
-    const double whole = std::trunc(double(scaled));
+    const double whole = std::round(double(value) * double(scale));
     return Field(qBound(
       double(std::numeric_limits<Field>::min()), whole, double(std::numeric_limits<Field>::max())));
 }
@@ -49,9 +51,9 @@ void appendRecord(QByteArray& bytes, const ImageDrawPath& shape)
     for (PointRole role :
          { PointRole::Start, PointRole::End, PointRole::Maximum, PointRole::Minimum }) {
         const PathPoint& point = shape.point(role);
-        append(bytes, truncated<quint16>(point.x * positionScale));
-        append(bytes, truncated<quint16>(point.y * positionScale));
-        append(bytes, truncated<qint32>(point.value * valueScale));
+        append(bytes, rounded<quint16>(point.x, positionScale));
+        append(bytes, rounded<quint16>(point.y, positionScale));
+        append(bytes, rounded<qint32>(point.value, valueScale));
     }
 }
 

@@ -93,10 +93,10 @@ struct StoredShape
 
 QList<StoredShape> storedOneOfEachKind()
 {
-    return { { 0, { 1234, 5000, 365 } },
-             { 1, { 1250, 3750, 8750, 6250, 2500, 7500, 455, 1250, 3750, -32 } },
-             { 2, { 3333, 6666, 5000, 2500, 5000, 5000, 1000, 6250, 1250, 0 } },
-             { 3, { 0, 0, 10000, 10000, 9999, 0, 200, 5000, 5000, -400 } } };
+    return { { 0, { 1235, 5000, 366 } },
+             { 1, { 1250, 3750, 8750, 6250, 2500, 7500, 455, 1250, 3750, -33 } },
+             { 2, { 3333, 6667, 5000, 2500, 5000, 5000, 1000, 6250, 1250, -1 } },
+             { 3, { 0, 0, 10000, 10000, 10000, 0, 200, 5000, 5000, -400 } } };
 }
 
 QVector<int> storedNumbers(const ImageDrawPath& path)
@@ -423,7 +423,7 @@ void TestImageSaveThread::shapeRecord_data()
 
     QTest::newRow("a point at a quarter and a half of 36.57 degrees")
       << shape(0, at(0.25f, 0.5f), at(0.25f, 0.5f), at(0.25f, 0.5f, 36.57f))
-      << entry(2500, 5000, 0) + entry(2500, 5000, 0) + entry(2500, 5000, 365) + entry(0, 0, 0);
+      << entry(2500, 5000, 0) + entry(2500, 5000, 0) + entry(2500, 5000, 366) + entry(0, 0, 0);
     QTest::newRow("a line writes both drag ends with their values and both extremes")
       << shape(1,
                at(0.125f, 0.375f, 12.5f),
@@ -431,15 +431,18 @@ void TestImageSaveThread::shapeRecord_data()
                at(0.25f, 0.75f, 45.5f),
                at(0.5f, 0.0f, -3.25f))
       << entry(1250, 3750, 125) + entry(8750, 6250, 70) + entry(2500, 7500, 455) +
-           entry(5000, 0, -32);
-    QTest::newRow("fractions and values truncate toward zero")
+           entry(5000, 0, -33);
+    QTest::newRow("fractions and values are rounded to the nearest step, not cut short")
       << shape(2,
                at(0.12347f, 0.99999f),
                at(0.33333f, 0.66667f),
-               at(0.5f, 0.5f, 36.59f),
+               at(0.5f, 0.5f, 71.7f),
                at(0.5f, 0.5f, -12.38f))
-      << entry(1234, 9999, 0) + entry(3333, 6666, 0) + entry(5000, 5000, 365) +
-           entry(5000, 5000, -123);
+      << entry(1235, 10000, 0) + entry(3333, 6667, 0) + entry(5000, 5000, 717) +
+           entry(5000, 5000, -124);
+    QTest::newRow("a value halfway between two tenths goes up, as its text does")
+      << shape(2, at(0, 0), at(1, 1), at(0.5f, 0.5f, 36.45f), at(0.5f, 0.5f, -3.25f))
+      << entry(0, 0, 0) + entry(10000, 10000, 0) + entry(5000, 5000, 365) + entry(5000, 5000, -33);
     // Drags may end beyond the surface; wrapping would put the point at the opposite side.
     QTest::newRow("a point beyond the surface is held at the field's ends")
       << shape(3, at(-0.01f, 7.0f), at(1.0f, 1.0f), at(0.5f, 0.5f, 1e12f), at(0.5f, 0.5f, -1e12f))

@@ -913,11 +913,14 @@ void TestRadiometricReader::shapeRecords()
     QCOMPARE(point.points[3].x, 0.25f);
     QCOMPARE(point.points[3].y, 0.5f);
     QCOMPARE(point.points[3].value, 36.5f);
-    // A point shape keeps only its measured point.
-    for (int i : { 0, 1, 4 }) {
-        QCOMPARE(point.points[i].x, 0.0f);
+    // A point shape is its measured point: it was dropped there, and has no minimum.
+    for (int i : { 0, 1 }) {
+        QCOMPARE(point.points[i].x, 0.25f);
+        QCOMPARE(point.points[i].y, 0.5f);
         QCOMPARE(point.points[i].value, 0.0f);
     }
+    QCOMPARE(point.points[4].x, 0.0f);
+    QCOMPARE(point.points[4].value, 0.0f);
 
     const ImageDrawPath& line = entity.image_drawpaths[1];
     QCOMPARE(line.points[0].x, 0.1f);

@@ -94,6 +94,8 @@ private slots:
     void writerKeepsThePayloadWithinItsBound_data();
     void writerKeepsThePayloadWithinItsBound();
     void refusesAnotherPhotograph();
+    void shownValuesAndPlacesReadBack_data();
+    void shownValuesAndPlacesReadBack();
 };
 
 void TestRadiometricWriter::roundTrip_data()
@@ -309,6 +311,51 @@ void TestRadiometricWriter::refusesAnotherPhotograph()
 
     QCOMPARE(outcome, RadiometricWriter::Outcome::SourceChanged);
     QVERIFY(file.isEmpty());
+}
+
+void TestRadiometricWriter::shownValuesAndPlacesReadBack_data()
+{
+    QTest::addColumn<float>("hottest");
+    QTest::addColumn<float>("coldest");
+    QTest::addColumn<float>("x");
+
+    QTest::newRow("a tenth a float holds just below itself") << 71.7f << 36.5f << 0.3859375f;
+    QTest::newRow("a value halfway between tenths, above and below zero")
+      << 36.45f << -3.25f << 0.5f;
+    QTest::newRow("a value halfway to the next tenth just above zero") << 0.05f << -0.05f << 0.999f;
+    QTest::newRow("values a hair on either side of a half") << 2.2499999f << 1.1500001f << 0.0001f;
+}
+
+// What the window shows of a shape, its one-decimal texts and the cell under each marker, is what
+// the saved file gives back, and a point keeps where it was dropped.
+void TestRadiometricWriter::shownValuesAndPlacesReadBack()
+{
+    QFETCH(float, hottest);
+    QFETCH(float, coldest);
+    QFETCH(float, x);
+    ImageDrawPath area = shape(ShapeKind::Rectangle, x * 0.5f, 0.25f, hottest, coldest);
+    area.point(PointRole::Maximum).x = x;
+    ImageDrawPath point = shape(ShapeKind::Point, x, 0.75f, coldest, 0);
+    point.point(PointRole::Maximum) = PathPoint(x, 0.75f, coldest, 0);
+    const Opened opened = open(RadiometricFile().bytes());
+    ImageEntity back;
+    QVERIFY(RadiometricReader::read(save(opened, { 1, 0, 0, true }, { area, point }), back));
+    QCOMPARE(back.image_drawpaths.size(), 2);
+    const ImageDrawPath& pointBack = back.image_drawpaths[0];
+    const ImageDrawPath& areaBack = back.image_drawpaths[1];
+    const auto text = [](float value) { return ImageEntity::temperatureText(value, 0, 0); };
+    QCOMPARE(text(areaBack.point(PointRole::Maximum).value), text(hottest));
+    QCOMPARE(text(areaBack.point(PointRole::Minimum).value), text(coldest));
+    QCOMPARE(text(pointBack.point(PointRole::Maximum).value), text(coldest));
+    for (int cells : { 80, 160, 320, 640, 1280 }) {
+        QCOMPARE(TemperatureMatrix::cellIndex(areaBack.point(PointRole::Maximum).x, cells),
+                 TemperatureMatrix::cellIndex(x, cells));
+    }
+    for (PointRole role : { PointRole::Start, PointRole::End }) {
+        QCOMPARE(pointBack.point(role).x, pointBack.point(PointRole::Maximum).x);
+        QCOMPARE(pointBack.point(role).y, pointBack.point(PointRole::Maximum).y);
+    }
+    QVERIFY(std::abs(pointBack.point(PointRole::End).x - x) <= 0.00005f);
 }
 
 QTEST_MAIN(TestRadiometricWriter)
