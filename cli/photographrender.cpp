@@ -40,9 +40,16 @@ QImage PhotographRender::render(const ImageEntity& photo,
         image.setDotsPerMeterY(qRound(screen->logicalDotsPerInchY() / 0.0254));
     }
     QPainter painter(&image);
+    const qreal scale = AnnotationPainter::legibleScale(image.size());
+    painter.scale(scale, scale);
     // The window's drawing surface paints with the application's font and 32-pixel markers.
-    const AnnotationPainter annotations(
-      photo, photo.image_drawpaths, image.size(), unit, true, 32, QGuiApplication::font());
+    const AnnotationPainter annotations(photo,
+                                        photo.image_drawpaths,
+                                        (QSizeF(image.size()) / scale).toSize(),
+                                        unit,
+                                        true,
+                                        32,
+                                        QGuiApplication::font());
     annotations.paint(painter);
     painter.end();
     return image;

@@ -36,10 +36,14 @@ AnnotationPainter::AnnotationPainter(const ImageEntity& photograph,
 {
 }
 
-void AnnotationPainter::paint(QPainter& painter, const QPainterPath& outline) const
+void AnnotationPainter::paint(QPainter& painter,
+                              const QPainterPath& outline,
+                              QVector<PlacedLabel>* placed) const
 {
+    placedLabels = placed;
     painter.save();
     preparePainter(painter);
+    markerCentres = frameCentres(painter.pen().widthF());
     QVector<QRect> taken;
     if (featureShown)
         drawFeatureMarkers(painter, taken);
@@ -62,6 +66,35 @@ void AnnotationPainter::paint(QPainter& painter, const QPainterPath& outline) co
         painter.setPen(saved);
     }
     painter.restore();
+    placedLabels = nullptr;
+    markerCentres.clear();
+}
+
+QVector<QPointF> AnnotationPainter::frameCentres(double penWidth) const
+{
+    QVector<PathPoint> points;
+    const ImageFeature& feature = photograph.details.feature;
+    if (featureShown) {
+        if (photograph.screenWidth > 0 && photograph.screenHeight > 0) {
+            for (const FeaturePoint* point : { &feature.maxPoint, &feature.minPoint })
+                points.append(PathPoint(float(point->x) / float(photograph.screenWidth),
+                                        float(point->y) / float(photograph.screenHeight),
+                                        0,
+                                        0));
+        }
+        points.append(PathPoint(0.5f, 0.5f, 0, 0));
+    }
+    for (const ImageDrawPath& shape : shapes) {
+        points.append(shape.point(PointRole::Maximum));
+        if (shape.kind() != ShapeKind::Point)
+            points.append(shape.point(PointRole::Minimum));
+    }
+    QVector<QPointF> centres;
+    for (const PathPoint& point : qAsConst(points)) {
+        const QPoint at(int(width * point.x), int(height * point.y));
+        centres.append(QPointF(at + frameShift(at, markerSize, penWidth, QSize(width, height))));
+    }
+    return centres;
 }
 
 QImage AnnotationPainter::picture(const QImage& rendered,
@@ -83,6 +116,16 @@ QImage AnnotationPainter::picture(const QImage& rendered,
     paint(painter);
     painter.end();
     return image;
+}
+
+qreal AnnotationPainter::legibleScale(const QSize& target)
+{
+    // About the drawing surface of the smallest window.
+    constexpr qreal surfaceWidth = 960;
+    constexpr qreal surfaceHeight = 720;
+    if (target.isEmpty())
+        return 1;
+    return qMin(qreal(1), qMin(target.width() / surfaceWidth, target.height() / surfaceHeight));
 }
 
 void AnnotationPainter::preparePainter(QPainter& painter) const
@@ -212,18 +255,36 @@ void AnnotationPainter::drawValueLabel(QPainter& painter,
     // The painter's font is already resolved for its device, so these are the device's metrics.
     const QFontMetrics metrics(painter.font());
     const QSize size(metrics.horizontalAdvance(text), metrics.height());
-    const QRect placed = placeLabel(frameCentre, markerSize, size, QSize(width, height), taken);
+    const QRect placed =
+      placeLabel(frameCentre, markerSize, size, QSize(width, height), taken, markerCentres);
     taken.append(placed);
+    if (placedLabels) {
+        const double h = markerSize * 0.5;
+        placedLabels->append(
+          { QRectF(frameCentre - QPointF(h, h), QSizeF(markerSize, markerSize)), placed });
+    }
     const QRectF box(placed);
     fillLabelBackground(painter, box);
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
+namespace {
+
+double gapBetween(const QRectF& a, const QRectF& b)
+{
+    const double dx = qMax(0.0, qMax(a.left() - b.right(), b.left() - a.right()));
+    const double dy = qMax(0.0, qMax(a.top() - b.bottom(), b.top() - a.bottom()));
+    return std::hypot(dx, dy);
+}
+
+} // namespace
+
 QRect AnnotationPainter::placeLabel(const QPointF& centre,
                                     int markerSize,
                                     const QSize& text,
                                     const QSize& surface,
-                                    const QVector<QRect>& taken)
+                                    const QVector<QRect>& taken,
+                                    const QVector<QPointF>& markers)
 {
     const int w = text.width();
     const int hx = text.height();
@@ -232,11 +293,25 @@ QRect AnnotationPainter::placeLabel(const QPointF& centre,
     // A label moved onto its own frame would hide the mark it reads out.
     const QRect frame(QPoint(int(centre.x() - h), int(centre.y() - h)),
                       QPoint(int(centre.x() + h), int(centre.y() + h)));
+    const auto frameAt = [h](const QPointF& at) {
+        return QRectF(at - QPointF(h, h), at + QPointF(h, h));
+    };
+    // A label nearer another marker than its own reads as that one's. Frames that mostly cover
+    // each other mark one spot, and a label beside it reads for both.
+    const auto besideItsOwn = [&](const QRect& box) {
+        const double own = gapBetween(QRectF(box), frameAt(centre));
+        return std::none_of(markers.begin(), markers.end(), [&](const QPointF& other) {
+            const QPointF apart = other - centre;
+            return (std::abs(apart.x()) >= h || std::abs(apart.y()) >= h) &&
+                   gapBetween(QRectF(box), frameAt(other)) < own;
+        });
+    };
     const auto isFree = [&](const QRect& box) {
         return bounds.contains(box) && !box.intersects(frame) &&
-               std::none_of(taken.begin(), taken.end(), [&box](const QRect& other) {
-                   return other.intersects(box);
-               });
+               std::none_of(taken.begin(),
+                            taken.end(),
+                            [&box](const QRect& other) { return other.intersects(box); }) &&
+               besideItsOwn(box);
     };
 
     int x = int(centre.x() - w * 0.5);
@@ -276,6 +351,15 @@ QRect AnnotationPainter::placeLabel(const QPointF& centre,
     const auto free = std::find_if(candidates.begin(), candidates.end(), isFree);
     if (free != candidates.end())
         return *free;
+    // Crowded: a label over another is read the wrong way less often than one beside another
+    // marker.
+    if (!besideItsOwn(first) || !bounds.contains(first)) {
+        const auto own = std::find_if(candidates.begin(), candidates.end(), [&](const QRect& box) {
+            return bounds.contains(box) && !box.intersects(frame) && besideItsOwn(box);
+        });
+        if (own != candidates.end())
+            return *own;
+    }
     return bounds.contains(first) ? first : inside(first.x(), first.y());
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
+#include <QRectF>
 #include <QSize>
 #include <QVector>
 
@@ -13,7 +14,6 @@ class ImageEntity;
 class QBrush;
 class QPainter;
 class QRect;
-class QRectF;
 
 // Paints a photograph's feature markers and measured shapes over a picture already drawn, on any
 // paint device, so that a rendering without a window shows exactly what the window shows. Text is
@@ -31,9 +31,19 @@ public:
                       int markerSize,
                       const QFont& font);
 
+    // A value label where it was painted, beside the frame of the marker it reads out.
+    struct PlacedLabel
+    {
+        QRectF frame;
+        QRect box;
+    };
+
     // Leaves the painter as it was given. A drag's unfinished outline goes between the feature
-    // markers and the shapes, where the window has always drawn it.
-    void paint(QPainter& painter, const QPainterPath& outline = QPainterPath()) const;
+    // markers and the shapes, where the window has always drawn it. Where the labels went is
+    // added to placed when one is given.
+    void paint(QPainter& painter,
+               const QPainterPath& outline = QPainterPath(),
+               QVector<PlacedLabel>* placed = nullptr) const;
 
     // The drawing surface's picture painted off screen, as the window paints it with no drag
     // under way: the background, rendered stretched over the whole target, then the
@@ -47,16 +57,22 @@ public:
                    int logicalDpiX,
                    int logicalDpiY) const;
 
+    // The scale at which a picture smaller than a window's drawing surface takes its annotations:
+    // drawn as on a surface of that size and scaled down with the picture, they keep their size
+    // against the photograph and their places beside their markers. 1 for a picture as large.
+    static qreal legibleScale(const QSize& target);
+
     // Where a value label of the given size goes beside the marker frame centred on centre:
     // below the frame, or above it where below leaves the surface. When that box leaves the
     // surface or overlaps a box already taken, the nearest free box of those above, below, left
-    // and right of the frame, held inside the surface but off the frame, further out when those
-    // are taken too; the first box, held inside, when none is free.
+    // and right of the frame and at its four corners, held inside the surface but off the
+    // frame; the first box, held inside, when none is free.
     static QRect placeLabel(const QPointF& centre,
                             int markerSize,
                             const QSize& text,
                             const QSize& surface,
-                            const QVector<QRect>& taken);
+                            const QVector<QRect>& taken,
+                            const QVector<QPointF>& markers = QVector<QPointF>());
     // How far a marker frame around point has to move to be drawn whole inside the surface with
     // a pen of the given width; nothing where it already is, or where the surface is too small.
     static QPoint frameShift(const QPoint& point,
@@ -76,6 +92,8 @@ private:
     };
 
     void preparePainter(QPainter& painter) const;
+    // The centre of every marker frame paint() draws, in its order.
+    QVector<QPointF> frameCentres(double penWidth) const;
     // Labels are placed clear of the ones painted before them, whose boxes gather in taken.
     void drawFeatureMarkers(QPainter& painter, QVector<QRect>& taken) const;
     void drawShape(QPainter& painter, const ImageDrawPath& shape, QVector<QRect>& taken) const;
@@ -99,4 +117,6 @@ private:
     bool featureShown;
     int markerSize;
     QFont font;
+    mutable QVector<PlacedLabel>* placedLabels = nullptr;
+    mutable QVector<QPointF> markerCentres;
 };

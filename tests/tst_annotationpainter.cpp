@@ -1,5 +1,7 @@
 #include "measure/annotationpainter.h"
+#include "measure/regionmeasure.h"
 #include "model/imageentity.h"
+#include "model/radiometricreader.h"
 #include "support/measurescene.h"
 
 #include <QtTest>
@@ -64,6 +66,8 @@ private slots:
     void sceneWithoutCollisionsPaintsAsBefore();
     void crowdedLabelsStayApart_data();
     void crowdedLabelsStayApart();
+    void labelsStandBesideTheirOwnMarker_data();
+    void labelsStandBesideTheirOwnMarker();
     void markersAtTheCornersStayWhole_data();
     void markersAtTheCornersStayWhole();
 };
@@ -144,6 +148,88 @@ void TestAnnotationPainter::crowdedLabelsStayApart()
     QFETCH(bool, feature);
 
     QCOMPARE(underTwoLabels(painted(shapes, feature)), 0);
+}
+
+void TestAnnotationPainter::labelsStandBesideTheirOwnMarker_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("crowd");
+
+    QTest::newRow("the fuse box at its matrix's size") << "fuse-box.jpg" << 1 << 0;
+    QTest::newRow("the fuse box at four times its matrix's size") << "fuse-box.jpg" << 4 << 0;
+    QTest::newRow("the radiator with a row of shapes at its matrix's size")
+      << "radiator.jpg" << 1 << 4;
+    QTest::newRow("the radiator with a row of shapes at four times its matrix's size")
+      << "radiator.jpg" << 4 << 8;
+    QTest::newRow("the mug with a dozen shapes on one spot at its matrix's size")
+      << "coffee-mug.jpg" << 1 << 12;
+}
+
+// At the matrix's own size a label is as large as at any other, and crowds its neighbours: one
+// pushed on beyond them stands beside another marker, and a reader takes it for that one's.
+void TestAnnotationPainter::labelsStandBesideTheirOwnMarker()
+{
+    QFETCH(QString, sample);
+    QFETCH(int, scale);
+    QFETCH(int, crowd);
+    QFile file(QStringLiteral(KORVEX_SAMPLES_DIR "/") + sample);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ImageEntity photo;
+    QVERIFY(RadiometricReader::read(file.readAll(), photo));
+    QList<ImageDrawPath> shapes = photo.image_drawpaths;
+    // A row of shapes side by side, as over the fuses of a panel, or one shape drawn again and
+    // again on one spot.
+    for (int i = 0; i < crowd; ++i) {
+        ImageDrawPath drawn;
+        drawn.setKind(ShapeKind(i % 4));
+        const bool row = crowd < 10;
+        const float x = row ? 0.05f + 0.9f / float(crowd) * float(i) : 0.2f;
+        const float y = row ? 0.35f + 0.15f * float(i % 2) : 0.25f;
+        drawn.point(PointRole::Start) = PathPoint(x, y, 0, 0);
+        drawn.point(PointRole::End) = PathPoint(x + 0.1f, y + 0.08f, 0, 0);
+        QVERIFY(RegionMeasure(photo).measure(drawn));
+        shapes.append(drawn);
+    }
+    // As korvex-cli renders: a picture smaller than a window's surface is annotated as that
+    // surface would be, and scaled down with it.
+    const QSize picture(photo.temperatureWidth * scale, photo.temperatureHeight * scale);
+    const qreal shrink = AnnotationPainter::legibleScale(picture);
+    const QSize size = (QSizeF(picture) / shrink).toSize();
+    QImage image(picture, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    painter.scale(shrink, shrink);
+    QVector<AnnotationPainter::PlacedLabel> placed;
+    AnnotationPainter(photo, shapes, size, 0, true, markerSize, QFont())
+      .paint(painter, {}, &placed);
+    painter.end();
+    QVERIFY(placed.size() >= 3 + shapes.size());
+    const auto gap = [](const QRectF& a, const QRectF& b) {
+        const double dx = qMax(0.0, qMax(a.left() - b.right(), b.left() - a.right()));
+        const double dy = qMax(0.0, qMax(a.top() - b.bottom(), b.top() - a.bottom()));
+        return std::hypot(dx, dy);
+    };
+    for (const AnnotationPainter::PlacedLabel& label : qAsConst(placed)) {
+        const QRectF box(label.box);
+        QVERIFY2(QRectF(QPointF(0, 0), QSizeF(size)).contains(box), "a label leaves the picture");
+        const double own = gap(box, label.frame);
+        for (const AnnotationPainter::PlacedLabel& other : qAsConst(placed)) {
+            const QPointF apart = other.frame.center() - label.frame.center();
+            // Frames that mostly cover each other mark one spot; either label reads for both.
+            if (std::abs(apart.x()) < markerSize / 2 && std::abs(apart.y()) < markerSize / 2)
+                continue;
+            QVERIFY2(gap(box, other.frame) >= own,
+                     qPrintable(QStringLiteral("the label at %1,%2 of the marker at %3,%4 stands "
+                                               "nearer the marker at %5,%6")
+                                  .arg(box.x())
+                                  .arg(box.y())
+                                  .arg(label.frame.center().x())
+                                  .arg(label.frame.center().y())
+                                  .arg(other.frame.center().x())
+                                  .arg(other.frame.center().y())));
+        }
+    }
 }
 
 void TestAnnotationPainter::markersAtTheCornersStayWhole_data()

@@ -84,7 +84,8 @@ void TestShapePositions::positionsNameTheCellsRead()
     const int width = matrix.width();
     const int height = matrix.height();
     RadiometricFile file;
-    file.temperatures = RadiometricFile::temperatureSection(width, height, slope(width, height, hot, cold));
+    file.temperatures =
+      RadiometricFile::temperatureSection(width, height, slope(width, height, hot, cold));
     file.gray = RadiometricFile::graySection(width, height, QByteArray(width * height, '\x40'));
     ImageEntity photo;
     QVERIFY(RadiometricReader::read(file.bytes(), photo));
@@ -177,10 +178,10 @@ void TestShapePositions::positionsNameTheCellsRead()
             QCOMPARE(cellOf(shape.value(QStringLiteral("start_cell"))), hot);
         } else {
             const QJsonObject minimum = shape.value(QStringLiteral("min")).toObject();
-            QCOMPARE(cellOf(minimum.value(QStringLiteral("cell"))),
-                     cellOf(measured.value(QStringLiteral("min"))
-                              .toObject()
-                              .value(QStringLiteral("cell"))));
+            QCOMPARE(
+              cellOf(minimum.value(QStringLiteral("cell"))),
+              cellOf(
+                measured.value(QStringLiteral("min")).toObject().value(QStringLiteral("cell"))));
         }
     }
 }
