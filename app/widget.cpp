@@ -9,6 +9,7 @@
 #include "app/previewpanel.h"
 #include "app/settingstools.h"
 #include "app/surfacemenu.h"
+#include "app/unsavedmeasurements.h"
 #include "app/viewtools.h"
 #include "app/windowevents.h"
 #include "app/windownotice.h"
@@ -16,6 +17,7 @@
 #include "document/photographdocument.h"
 #include "ui_widget.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileDialog>
@@ -50,6 +52,8 @@ Widget::Widget(QWidget* parent)
                        [this](const QString& path) { return openPhotograph(path); },
                        [this] { ui->image_draw->refitImage(); } });
     new SurfaceMenu(ui->image_draw, notice, [this] { return fileInfo.filePath(); });
+    unsaved = new UnsavedMeasurements(
+      this, document, notice, [this] { return ui->image_draw->savedPicture(); });
     connect(ui->image_draw, &ImageDrawLabel::shapeDiscarded, this, [this] {
         notice->showNotice(NoticeTexts::shapeTooSmall(), WindowNotice::Failure);
     });
@@ -129,6 +133,11 @@ void Widget::cancelDragOrTool()
 void Widget::resizeEvent(QResizeEvent*)
 {
     ui->image_draw->refitImage();
+}
+
+void Widget::closeEvent(QCloseEvent* event)
+{
+    event->setAccepted(unsaved->allowClose());
 }
 
 void Widget::on_title_language_currentIndexChanged(int index)
@@ -222,6 +231,7 @@ void Widget::onParseSucceed()
     endParse();
     showDetails();
     startBlend();
+    unsaved->photographShown();
 }
 
 void Widget::onParseFailed()

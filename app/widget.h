@@ -16,6 +16,7 @@ class PreviewPanel;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
+class UnsavedMeasurements;
 class WindowNotice;
 
 // The one window, a view of the photograph document: opens a photograph, shows its details and
@@ -57,6 +58,7 @@ private slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void initLanguage();
@@ -94,6 +96,7 @@ private:
     QTranslator* translator = nullptr;
     // What the last command came to; never part of the drawing surface, so no snapshot holds it.
     WindowNotice* notice = nullptr;
+    UnsavedMeasurements* unsaved = nullptr;
     PreviewPanel* preview = nullptr;
     LabelElider* fileName = nullptr;
     bool parsing = false;

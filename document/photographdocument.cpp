@@ -1,13 +1,18 @@
 #include "document/photographdocument.h"
 
 #include "document/shapecommands.h"
+#include "measure/annotatedpicture.h"
 #include "measure/imageregionthread.h"
 #include "measure/regionmeasure.h"
 #include "model/parseimagethread.h"
+#include "model/radiometricreader.h"
 #include "render/blendscheduler.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QUndoStack>
+
+#include <algorithm>
 
 PhotographDocument::PhotographDocument(QObject* parent)
   : QObject(parent)
@@ -60,14 +65,62 @@ void PhotographDocument::onParsed(bool succeeded)
         emit openFailed();
         return;
     }
+    keepShown();
     path = requested;
     bytes = readBytes;
     readBytes.clear();
     // Whatever is still being rendered belongs to the photograph just replaced.
     blends->discard();
     shown = &own;
-    loadStoredShapes();
+    if (!takeKept())
+        loadStoredShapes();
     emit photographReplaced();
+}
+
+QString PhotographDocument::keyOf(const QString& filePath)
+{
+    const QFileInfo file(filePath);
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+}
+
+void PhotographDocument::keepShown()
+{
+    if (path.isEmpty() || !hasUnsavedShapes())
+        return;
+    Kept& keeping = kept[keyOf(path)];
+    delete keeping.stack;
+    keeping = { entries, stack, changedOffStack, bytes, display };
+    stack = new QUndoStack(this);
+    entries.clear();
+    changedOffStack = false;
+}
+
+bool PhotographDocument::takeKept()
+{
+    const auto found = kept.find(keyOf(path));
+    if (found == kept.end())
+        return false;
+    delete stack;
+    stack = found->stack;
+    entries = found->entries;
+    changedOffStack = found->changedOffStack;
+    kept.erase(found);
+    refreshMeasured();
+    return true;
+}
+
+bool PhotographDocument::hasUnsavedShapes() const
+{
+    return changedOffStack || !stack->isClean();
+}
+
+QStringList PhotographDocument::unsavedPhotographs() const
+{
+    QStringList files = kept.keys();
+    if (!path.isEmpty() && hasUnsavedShapes() && !files.contains(keyOf(path)))
+        files.prepend(path);
+    return files;
 }
 
 void PhotographDocument::setPhotograph(ImageEntity* photograph)
@@ -87,6 +140,7 @@ void PhotographDocument::loadStoredShapes()
     // Nothing drawn on the previous photograph may come back, as a result or by Undo.
     const bool hadShapes = !entries.isEmpty();
     stack->clear();
+    changedOffStack = false;
     entries.clear();
     // A file keeps each shape's maximum and minimum but not its mean: that one is measured here,
     // on cells the file's own figures came from. A scan of the cells, cheap beside the read.
@@ -152,12 +206,22 @@ void PhotographDocument::pushAdd(const Entry& entry)
 
 void PhotographDocument::onMeasured(quint64 id, const ImageDrawPath& shape)
 {
-    // A shape undone, cleared or drawn on another photograph has no entry any more.
+    // A shape undone or cleared has no entry any more.
     const int index = entryIndex(id);
     if (index >= 0 && entries.at(index).measuring) {
         entries[index].shape = shape;
         entries[index].measuring = false;
         refreshMeasured();
+    } else {
+        // One drawn on a photograph left before its figures came is kept with that photograph.
+        for (Kept& keeping : kept) {
+            for (Entry& entry : keeping.entries) {
+                if (entry.id == id && entry.measuring) {
+                    entry.shape = shape;
+                    entry.measuring = false;
+                }
+            }
+        }
     }
     emit shapeMeasured(id);
 }
@@ -167,6 +231,12 @@ void PhotographDocument::onMeasurementFailed(quint64 id)
     const int index = entryIndex(id);
     if (index >= 0 && entries.at(index).measuring)
         entries.remove(index);
+    for (Kept& keeping : kept) {
+        keeping.entries.erase(std::remove_if(keeping.entries.begin(),
+                                             keeping.entries.end(),
+                                             [id](const Entry& e) { return e.id == id; }),
+                              keeping.entries.end());
+    }
     emit measurementFailed(id);
 }
 
@@ -186,6 +256,7 @@ void PhotographDocument::undoShape()
         return;
     entries.removeLast();
     stack->clear();
+    changedOffStack = true;
     refreshMeasured();
 }
 
@@ -276,36 +347,63 @@ bool PhotographDocument::render()
 
 bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
 {
-    const QString source = path;
-    if (source.isEmpty() || !shown->loaded)
+    if (path.isEmpty() || !shown->loaded)
         return false;
-    ImageSaveThread* thread = bytes.isEmpty() ? ImageSaveThread::create(source,
-                                                                        targetPath,
-                                                                        measured,
-                                                                        shown,
-                                                                        display.palette,
-                                                                        display.unit,
-                                                                        display.blend,
-                                                                        display.featureVisible,
-                                                                        snapshot)
-                                              : ImageSaveThread::create(source,
-                                                                        bytes,
-                                                                        targetPath,
-                                                                        measured,
-                                                                        shown,
-                                                                        display.palette,
-                                                                        display.unit,
-                                                                        display.blend,
-                                                                        display.featureVisible,
-                                                                        snapshot);
+    return startSave(true, path, bytes, targetPath, measured, shown, display, snapshot);
+}
+
+bool PhotographDocument::startSave(bool ofShown,
+                                   const QString& source,
+                                   const QByteArray& sourceBytes,
+                                   const QString& target,
+                                   const QList<ImageDrawPath>& shapes,
+                                   ImageEntity* photograph,
+                                   const DisplaySettings& settings,
+                                   const QImage& snapshot)
+{
+    ImageSaveThread* thread = sourceBytes.isEmpty()
+                                ? ImageSaveThread::create(source,
+                                                          target,
+                                                          shapes,
+                                                          photograph,
+                                                          settings.palette,
+                                                          settings.unit,
+                                                          settings.blend,
+                                                          settings.featureVisible,
+                                                          snapshot)
+                                : ImageSaveThread::create(source,
+                                                          sourceBytes,
+                                                          target,
+                                                          shapes,
+                                                          photograph,
+                                                          settings.palette,
+                                                          settings.unit,
+                                                          settings.blend,
+                                                          settings.featureVisible,
+                                                          snapshot);
     if (!thread)
         return false;
-    connect(thread,
-            &ImageSaveThread::saveFinished,
-            this,
-            [this, targetPath, source](ImageSaveThread::Outcome outcome) {
-                emit saveFinished(outcome, targetPath, source);
-            });
+    // What is saved is the state at this moment; a change made while the save runs stays unsaved.
+    QPointer<QUndoStack> savedStack = ofShown ? stack : nullptr;
+    const int savedIndex = stack->index();
+    const bool savedOffStack = changedOffStack;
+    connect(thread, &ImageSaveThread::saveFinished, this, [=](ImageSaveThread::Outcome outcome) {
+        if (outcome == ImageSaveThread::Saved) {
+            if (savedStack && savedStack == stack && stack->index() == savedIndex &&
+                changedOffStack == savedOffStack) {
+                stack->setClean();
+                changedOffStack = false;
+            }
+            if (!savedStack) {
+                const auto found = kept.find(keyOf(source));
+                if (found != kept.end()) {
+                    delete found->stack;
+                    kept.erase(found);
+                }
+            }
+        }
+        emit saveFinished(outcome, target, source);
+    });
     if (!thread->launch()) {
         delete thread;
         return false;
@@ -313,4 +411,34 @@ bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
     saves.removeAll(nullptr);
     saves.append(thread);
     return true;
+}
+
+int PhotographDocument::saveAllUnsaved(const QImage& shownSnapshot)
+{
+    int started = 0;
+    if (hasUnsavedShapes() && save(path, shownSnapshot))
+        ++started;
+    const QStringList others = kept.keys();
+    for (const QString& source : others) {
+        const Kept& keeping = kept.value(source);
+        ImageEntity photograph;
+        if (!RadiometricReader::read(keeping.bytes, photograph))
+            continue;
+        QList<ImageDrawPath> shapes;
+        for (const Entry& entry : keeping.entries) {
+            if (!entry.measuring)
+                shapes.append(entry.shape);
+        }
+        const DisplaySettings& settings = keeping.settings;
+        const QImage picture = AnnotatedPicture::render(photograph,
+                                                        shapes,
+                                                        settings.palette,
+                                                        settings.blend,
+                                                        settings.unit,
+                                                        settings.featureVisible);
+        if (startSave(
+              false, source, keeping.bytes, source, shapes, &photograph, keeping.settings, picture))
+            ++started;
+    }
+    return started;
 }

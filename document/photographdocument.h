@@ -6,11 +6,13 @@
 #include "model/imagesavethread.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class BlendScheduler;
@@ -85,6 +87,18 @@ public:
     // no save could start; else saveFinished() follows.
     bool save(const QString& targetPath, const QImage& snapshot);
 
+    // Measurements are kept for the whole run: a photograph left with shapes drawn, undone or
+    // cleared since it was opened or saved keeps them, with their undo history, and has them
+    // back when it is opened again.
+    // Whether the photograph shown has such changes.
+    bool hasUnsavedShapes() const;
+    // The files of this run with unsaved changes, the one shown included.
+    QStringList unsavedPhotographs() const;
+    // Saves every photograph with unsaved changes over its own file, the one shown with the
+    // snapshot given, the others pictured as korvex-cli renders them. Returns how many saves
+    // started; each ends in saveFinished(), and one that could not start is counted out.
+    int saveAllUnsaved(const QImage& shownSnapshot);
+
 signals:
     void photographReplaced();
     void openFailed();
@@ -111,7 +125,28 @@ private:
         bool measuring = false;
     };
 
+    // What a photograph left with unsaved changes keeps until it is shown again or saved.
+    struct Kept
+    {
+        QVector<Entry> entries;
+        QUndoStack* stack = nullptr;
+        bool changedOffStack = false;
+        QByteArray bytes;
+        DisplaySettings settings;
+    };
+
     void onParsed(bool succeeded);
+    static QString keyOf(const QString& filePath);
+    void keepShown();
+    bool takeKept();
+    bool startSave(bool ofShown,
+                   const QString& source,
+                   const QByteArray& sourceBytes,
+                   const QString& target,
+                   const QList<ImageDrawPath>& shapes,
+                   ImageEntity* photograph,
+                   const DisplaySettings& settings,
+                   const QImage& snapshot);
     void onMeasured(quint64 id, const ImageDrawPath& shape);
     void onMeasurementFailed(quint64 id);
     void loadStoredShapes();
@@ -142,6 +177,9 @@ private:
     quint64 lastId = 0;
     int threadsAlive = 0;
     QUndoStack* stack = nullptr;
+    // A stored shape taken away with nothing on the stack to undo: a change the stack cannot say.
+    bool changedOffStack = false;
+    QHash<QString, Kept> kept;
     DisplaySettings display;
     BlendScheduler* blends = nullptr;
     QList<QPointer<ImageSaveThread>> saves;

@@ -69,6 +69,9 @@ private slots:
     void measuredShapeTakesItsDrawnPlace();
     void saveNeedsNoFileOnDisk_data();
     void saveNeedsNoFileOnDisk();
+    void measurementsStayForTheRun_data();
+    void measurementsStayForTheRun();
+    void saveAllSavesEveryPhotographLeft();
 };
 
 void TestPhotographDocument::editsAndUndo_data()
@@ -316,6 +319,119 @@ void TestPhotographDocument::saveNeedsNoFileOnDisk()
     QCOMPARE(back.image_drawpaths.size(), stored + 1);
     QCOMPARE(back.details.blend, 30);
     QCOMPARE(back.temperatureData, document.photograph()->temperatureData);
+}
+
+namespace {
+
+bool openAndWait(PhotographDocument& document, const QString& path)
+{
+    QSignalSpy opened(&document, &PhotographDocument::photographReplaced);
+    return document.open(path) && opened.wait(10000);
+}
+
+// Copies of two samples in a folder of their own.
+QStringList twoPhotographs(const QTemporaryDir& folder)
+{
+    QStringList paths;
+    for (const char* name : { "fuse-box.jpg", "radiator.jpg" }) {
+        const QString path = folder.filePath(QLatin1String(name));
+        QFile::copy(QStringLiteral(KORVEX_SAMPLES_DIR "/") + QLatin1String(name), path);
+        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        paths << path;
+    }
+    return paths;
+}
+
+} // namespace
+
+void TestPhotographDocument::measurementsStayForTheRun_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::addColumn<QList<int>>("afterUndo");
+    QTest::addColumn<bool>("unsaved");
+
+    // fuse-box.jpg stores one shape; its tag is its maximum, 72.
+    QTest::newRow("shapes drawn come back, and Undo still takes the newest")
+      << "12" << QList<int>{ 72, 1, 2 } << QList<int>{ 72, 1 } << true;
+    QTest::newRow("a clear comes back as a clear that Undo reverses")
+      << "1c" << QList<int>{} << QList<int>{ 72, 1 } << true;
+    QTest::newRow("a stored shape taken by Undo stays taken")
+      << "u" << QList<int>{} << QList<int>{} << true;
+    QTest::newRow("a shape drawn and undone leaves nothing to save")
+      << "1u" << QList<int>{ 72 } << QList<int>{} << false;
+}
+
+// Page Down, Open and a return to the photograph: what was drawn on it is there, with its undo
+// history, for as long as the window runs.
+void TestPhotographDocument::measurementsStayForTheRun()
+{
+    QFETCH(QString, script);
+    QFETCH(QList<int>, expected);
+    QFETCH(QList<int>, afterUndo);
+    QFETCH(bool, unsaved);
+    QTemporaryDir folder;
+    const QStringList paths = twoPhotographs(folder);
+    PhotographDocument document;
+    QVERIFY(openAndWait(document, paths[0]));
+    QVERIFY(!document.hasUnsavedShapes());
+    runScript(document, script);
+    QCOMPARE(document.hasUnsavedShapes(), unsaved);
+
+    QVERIFY(openAndWait(document, paths[1]));
+    QVERIFY(!document.hasUnsavedShapes());
+    QCOMPARE(document.unsavedPhotographs().size(), unsaved ? 1 : 0);
+    document.addShape(taggedShape(3));
+    QCOMPARE(document.unsavedPhotographs().size(), unsaved ? 2 : 1);
+
+    QVERIFY(openAndWait(document, paths[0]));
+    QCOMPARE(tagsOf(document.shapes()), expected);
+    QCOMPARE(document.hasUnsavedShapes(), unsaved);
+    document.undoShape();
+    if (!afterUndo.isEmpty() || script != QLatin1String("u"))
+        QCOMPARE(tagsOf(document.shapes()), afterUndo);
+
+    // The other photograph kept its own shape meanwhile.
+    QVERIFY(openAndWait(document, paths[1]));
+    QCOMPARE(tagsOf(document.shapes()).last(), 3);
+}
+
+// Save all at the close: the photograph shown and every one left with measurements are written
+// over their own files, and read back with them.
+void TestPhotographDocument::saveAllSavesEveryPhotographLeft()
+{
+    QTemporaryDir folder;
+    const QStringList paths = twoPhotographs(folder);
+    PhotographDocument document;
+    QVERIFY(openAndWait(document, paths[0]));
+    document.addShape(taggedShape(1));
+    QVERIFY(openAndWait(document, paths[1]));
+    document.addShape(taggedShape(2));
+    document.addShape(taggedShape(3));
+    QCOMPARE(document.unsavedPhotographs().size(), 2);
+
+    QSignalSpy finished(&document, &PhotographDocument::saveFinished);
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QCOMPARE(document.saveAllUnsaved(picture), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 10000);
+    for (const QList<QVariant>& result : qAsConst(finished))
+        QCOMPARE(result.at(0).value<ImageSaveThread::Outcome>(), ImageSaveThread::Saved);
+    QVERIFY(!document.hasUnsavedShapes());
+    QVERIFY(document.unsavedPhotographs().isEmpty());
+
+    const QList<QList<int>> expected{ { 72, 1 }, { 2, 3 } };
+    for (int i = 0; i < 2; ++i) {
+        QFile file(paths[i]);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        ImageEntity back;
+        QVERIFY(RadiometricReader::read(file.readAll(), back));
+        QList<int> tags = tagsOf(back.image_drawpaths);
+        std::sort(tags.begin(), tags.end(), std::greater<int>());
+        QList<int> want = expected[i];
+        std::sort(want.begin(), want.end(), std::greater<int>());
+        QCOMPARE(tags, want);
+    }
 }
 
 QTEST_MAIN(TestPhotographDocument)

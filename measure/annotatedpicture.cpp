@@ -1,0 +1,46 @@
+#include "measure/annotatedpicture.h"
+
+#include "measure/annotationpainter.h"
+#include "model/imageentity.h"
+#include "render/imageblendthread.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+QImage AnnotatedPicture::render(const ImageEntity& photograph,
+                                const QList<ImageDrawPath>& shapes,
+                                int palette,
+                                int blend,
+                                int unit,
+                                bool featureVisible)
+{
+    if (palette < 0 || palette > 4)
+        return QImage();
+    const QImage paletteImage = ImageBlendThread::renderPaletteImage(
+      photograph.grayData, photograph.grayWidth, photograph.grayHeight, unsigned(palette));
+    QImage image = ImageBlendThread::compose(
+      paletteImage, photograph.cameraImage, float(qBound(0, blend, 100)) / 100.0f);
+    if (image.isNull())
+        return image;
+    image = image.convertToFormat(QImage::Format_RGB32);
+    // Label text is sized in points: at the screen's resolution it comes out as on the window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        image.setDotsPerMeterX(qRound(screen->logicalDotsPerInchX() / 0.0254));
+        image.setDotsPerMeterY(qRound(screen->logicalDotsPerInchY() / 0.0254));
+    }
+    QPainter painter(&image);
+    const qreal scale = AnnotationPainter::legibleScale(image.size());
+    painter.scale(scale, scale);
+    // The window's drawing surface paints with the application's font and 32-pixel markers.
+    AnnotationPainter(photograph,
+                      shapes,
+                      (QSizeF(image.size()) / scale).toSize(),
+                      unit,
+                      featureVisible,
+                      32,
+                      QGuiApplication::font())
+      .paint(painter);
+    painter.end();
+    return image;
+}

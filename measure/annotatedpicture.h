@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/imagedrawpath.h"
+
+#include <QImage>
+#include <QList>
+
+class ImageEntity;
+
+// A photograph rendered through a palette, blended with its visible picture and annotated with
+// shapes at the rendered size, without a window: what korvex-cli renders, and the picture a save
+// puts in front of a photograph that is not on screen. A picture smaller than a window's drawing
+// surface is annotated as that surface would be and scaled down with it. Null for a palette code
+// out of range or a photograph with nothing to render.
+class AnnotatedPicture
+{
+public:
+    AnnotatedPicture() = delete;
+
+    static QImage render(const ImageEntity& photograph,
+                         const QList<ImageDrawPath>& shapes,
+                         int palette,
+                         int blend,
+                         int unit,
+                         bool featureVisible);
+};
