@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+
+class QScreen;
+class QWidget;
+
+// Keeps the window within the free area of its screen. Where the screen has room for the size the
+// window was laid out for, that size is the window's least and first one, as it always was. On a
+// smaller screen the window may be as small as the room there is.
+class WindowFit : public QObject
+{
+    Q_OBJECT
+public:
+    // Sizes the window at once.
+    explicit WindowFit(QWidget* window);
+
+    static QSize designedSize() { return QSize(1280, 800); }
+    // The window's least and first size on a screen whose free area, without its panels, is
+    // `available`, where the window's frame takes `frame` around it. A screen that tells no size
+    // leaves the designed one.
+    static QSize fittedSize(const QSize& available, const QMargins& frame = QMargins());
+    // Every window fits to this free area from now on instead of its screen's; an invalid size
+    // goes back to the screens. For checking the layout on a screen this machine does not have.
+    static void assumeAvailableSize(const QSize& available);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refit();
+    // Refits whenever the screen the window is on, or the room on it, changes.
+    void followScreen();
+    QSize availableSize() const;
+    QMargins frameMargins() const;
+
+    QWidget* window;
+    QPointer<QScreen> screen;
+};
