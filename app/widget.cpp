@@ -31,7 +31,7 @@ Widget::Widget(QWidget* parent)
     initLanguage();
     ui->setupUi(this);
     notice = new WindowNotice(ui->widget_title_bar, ui->widget_4, ui->title_language);
-    new WindowFit(this);
+    new WindowFit(this, ui->operation_details, ui->operation_image);
     document = new PhotographDocument(this);
     ui->image_draw->setDocument(document);
     connect(document, &PhotographDocument::openFailed, this, &Widget::onParseFailed);

@@ -11,12 +11,17 @@ QSize assumedAvailable;
 
 } // namespace
 
-WindowFit::WindowFit(QWidget* window)
+WindowFit::WindowFit(QWidget* window, QWidget* details, QWidget* preview)
   : QObject(window)
   , window(window)
+  , details(details)
+  , preview(preview)
+  , previewMinimumHeight(preview->minimumHeight())
+  , detailsPolicy(details->sizePolicy().verticalPolicy())
 {
     window->installEventFilter(this);
     const QSize fitted = fittedSize(availableSize());
+    shapePanel(fitted.height() < designedSize().height());
     window->setMinimumSize(fitted);
     window->resize(fitted);
 }
@@ -54,6 +59,7 @@ void WindowFit::refit()
     const QSize available = availableSize();
     const QMargins frame = frameMargins();
     const QSize fitted = fittedSize(available, frame);
+    shapePanel(fitted.height() < designedSize().height());
     window->setMinimumSize(fitted);
     // A frame learnt after the window was sized, or a smaller screen, can leave the window
     // larger than the room there is. A maximised or full-screen window is the screen's to size.
@@ -100,4 +106,14 @@ QMargins WindowFit::frameMargins() const
                     inner.top() - outer.top(),
                     outer.right() - inner.right(),
                     outer.bottom() - inner.bottom());
+}
+
+void WindowFit::shapePanel(bool shortScreen)
+{
+    // The details keep the height they ask for and the preview, which is only scaled into its
+    // box, takes what they leave.
+    preview->setMinimumHeight(shortScreen ? 0 : previewMinimumHeight);
+    QSizePolicy policy = details->sizePolicy();
+    policy.setVerticalPolicy(shortScreen ? QSizePolicy::Preferred : detailsPolicy);
+    details->setSizePolicy(policy);
 }

@@ -4,19 +4,22 @@
 #include <QObject>
 #include <QPointer>
 #include <QSize>
+#include <QSizePolicy>
 
 class QScreen;
 class QWidget;
 
 // Keeps the window within the free area of its screen. Where the screen has room for the size the
 // window was laid out for, that size is the window's least and first one, as it always was. On a
-// smaller screen the window may be as small as the room there is.
+// smaller screen the window may be as small as the room there is; there the preview box, which the
+// form makes too tall for such a screen, takes only the height the details above it leave.
 class WindowFit : public QObject
 {
     Q_OBJECT
 public:
-    // Sizes the window at once.
-    explicit WindowFit(QWidget* window);
+    // Sizes the window at once; the preview box and the details above it are the operation
+    // panel's two parts.
+    WindowFit(QWidget* window, QWidget* details, QWidget* preview);
 
     static QSize designedSize() { return QSize(1280, 800); }
     // The window's least and first size on a screen whose free area, without its panels, is
@@ -36,7 +39,13 @@ private:
     void followScreen();
     QSize availableSize() const;
     QMargins frameMargins() const;
+    void shapePanel(bool shortScreen);
 
     QWidget* window;
+    QWidget* details;
+    QWidget* preview;
+    // What the form gives the two parts, brought back when the window reaches a larger screen.
+    int previewMinimumHeight;
+    QSizePolicy::Policy detailsPolicy;
     QPointer<QScreen> screen;
 };
