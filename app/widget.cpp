@@ -12,6 +12,7 @@
 #include "app/unsavedmeasurements.h"
 #include "app/viewtools.h"
 #include "app/windowevents.h"
+#include "app/windowfit.h"
 #include "app/windownotice.h"
 #include "app/windowstyle.h"
 #include "document/photographdocument.h"
@@ -32,8 +33,7 @@ Widget::Widget(QWidget* parent)
     initLanguage();
     ui->setupUi(this);
     notice = new WindowNotice(ui->widget_title_bar, ui->widget_4, ui->title_language);
-    resize(1280, 800);
-    setMinimumSize(1280, 800);
+    new WindowFit(this, ui->operation_details, ui->operation_image);
     document = new PhotographDocument(this);
     ui->image_draw->setDocument(document);
     connect(document, &PhotographDocument::openFailed, this, &Widget::onParseFailed);

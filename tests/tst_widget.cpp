@@ -1,6 +1,7 @@
 #include "app/previewreadthread.h"
 #include "app/settingstools.h"
 #include "app/widget.h"
+#include "app/windowfit.h"
 #include "model/csvexport.h"
 #include "model/radiometricreader.h"
 #include "render/blendscheduler.h"
@@ -165,6 +166,9 @@ void TestWidget::initTestCase()
 {
     QVERIFY(dir.isValid());
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.1.25"));
+    // The offscreen platform's one screen is 800 × 600; these tests see the window as it opens on
+    // a desktop monitor, at the size it was laid out for.
+    WindowFit::assumeAvailableSize(QSize(1920, 1040));
 }
 
 void TestWidget::init()
