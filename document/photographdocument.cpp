@@ -290,8 +290,8 @@ bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
     connect(thread,
             &ImageSaveThread::saveFinished,
             this,
-            [this, targetPath, source](ImageSaveThread::Outcome outcome) {
-                emit saveFinished(outcome, targetPath, source);
+            [this, targetPath, source](ImageSaveThread::Outcome outcome, const QString& reason) {
+                emit saveFinished(outcome, targetPath, source, reason);
             });
     if (!thread->launch()) {
         delete thread;
