@@ -27,9 +27,15 @@ struct Run
     QString err;
 };
 
-Run runCli(const QStringList& arguments)
+// stdoutFile, when given, takes the standard output; launcher, when given, is a command that runs
+// korvex-cli as its first argument.
+Run runCli(const QStringList& arguments,
+           const QString& stdoutFile = QString(),
+           const QStringList& launcher = QStringList())
 {
     QProcess cli;
+    if (!stdoutFile.isEmpty())
+        cli.setStandardOutputFile(stdoutFile);
     if (arguments.value(0) == QLatin1String("render")) {
         // LeakSanitizer's own tracer crashes at the exit of a process that has unloaded a Qt
         // platform plugin with thread-local storage; rendering is leak-checked in this process.
@@ -39,7 +45,11 @@ Run runCli(const QStringList& arguments)
                              QStringLiteral(":detect_leaks=0"));
         cli.setProcessEnvironment(environment);
     }
-    cli.start(QStringLiteral(KORVEX_CLI), arguments);
+    if (launcher.isEmpty())
+        cli.start(QStringLiteral(KORVEX_CLI), arguments);
+    else
+        cli.start(launcher.first(),
+                  launcher.mid(1) + QStringList{ QStringLiteral(KORVEX_CLI) } + arguments);
     Run run;
     if (!cli.waitForFinished(60000))
         return run;
@@ -48,6 +58,16 @@ Run runCli(const QStringList& arguments)
     run.err = QString::fromUtf8(cli.readAllStandardError());
     return run;
 }
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Writes past a few kilobytes fail for the program run, as on a disk that has filled up.
+const QStringList fileSizeLimit{ QStringLiteral("/bin/sh"),
+                                 QStringLiteral("-c"),
+                                 QStringLiteral("ulimit -f 4 && exec \"$0\" \"$@\"") };
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -71,6 +91,8 @@ private slots:
     void progressOnlyOnATerminal();
     void renderPaintsAsTheWindow_data();
     void renderPaintsAsTheWindow();
+    void failedWritesGiveTheSystemsReason_data();
+    void failedWritesGiveTheSystemsReason();
 
 private:
     QTemporaryDir dir;
@@ -109,7 +131,7 @@ void TestCli::commands_data()
       << QStringLiteral("\"file\":\"") + mug << QString();
     QTest::newRow("a missing file")
       << QStringList{ QStringLiteral("csv"), QStringLiteral("gone.jpg") } << 1 << QString()
-      << QStringLiteral("the file does not exist");
+      << QStringLiteral("gone.jpg: cannot be opened: No such file or directory");
     QTest::newRow("a JPEG without temperatures")
       << QStringList{ QStringLiteral("csv"), plain } << 1 << QString()
       << QStringLiteral("korvex-cli: ") + plain + QStringLiteral(": ");
@@ -336,6 +358,76 @@ void TestCli::renderPaintsAsTheWindow()
         arguments << QStringLiteral("--shapes");
     QCOMPARE(runCli(arguments).exitCode, 0);
     QCOMPARE(QImage(out).convertToFormat(QImage::Format_RGB32), shown);
+}
+
+void TestCli::failedWritesGiveTheSystemsReason_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("stdoutFile");
+    QTest::addColumn<bool>("limited");
+    QTest::addColumn<QString>("message");
+
+    const QString mug = samplePath("coffee-mug.jpg");
+    const QString full = QStringLiteral("/dev/full");
+    const QString outputFull =
+      QStringLiteral("korvex-cli: standard output: cannot be written: No space left on device\n");
+    QTest::newRow("a report to a full standard output")
+      << QStringList{ QStringLiteral("report"), mug } << full << false << outputFull;
+    QTest::newRow("info to a full standard output")
+      << QStringList{ QStringLiteral("info"), mug } << full << false << outputFull;
+    QTest::newRow("info in JSON to a full standard output")
+      << QStringList{ QStringLiteral("info"), QStringLiteral("--json"), mug } << full << false
+      << outputFull;
+    QTest::newRow("csv to a full standard output")
+      << QStringList{ QStringLiteral("csv"), mug } << full << false << outputFull;
+    QTest::newRow("the version to a full standard output")
+      << QStringList{ QStringLiteral("--version") } << full << false << outputFull;
+
+    const QString missing = dir.filePath(QStringLiteral("missing/out"));
+    for (const char* command : { "csv", "report", "render" }) {
+        const QString out = missing + (qstrcmp(command, "render") == 0 ? QStringLiteral(".png")
+                                                                       : QStringLiteral(".csv"));
+        QTest::addRow("%s into a folder that is not there", command)
+          << QStringList{ QLatin1String(command), mug, QStringLiteral("-o"), out } << QString()
+          << false << out + QStringLiteral(": cannot be written: No such file or directory\n");
+    }
+    const QString kept = dir.filePath(QStringLiteral("writes/kept"));
+    for (const char* command : { "csv", "render" }) {
+        const QString out = kept + (qstrcmp(command, "render") == 0 ? QStringLiteral(".png")
+                                                                    : QStringLiteral(".csv"));
+        QTest::addRow("%s past the file size limit", command)
+          << QStringList{ QLatin1String(command), mug, QStringLiteral("-o"), out } << QString()
+          << true << out + QStringLiteral(": cannot be written: File too large\n");
+    }
+}
+
+void TestCli::failedWritesGiveTheSystemsReason()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stdoutFile);
+    QFETCH(bool, limited);
+    QFETCH(QString, message);
+    // Where a file is written, one is already there: a failed write must leave it as it was.
+    const QString writes = dir.filePath(QStringLiteral("writes"));
+    QVERIFY(QDir(writes).removeRecursively());
+    QVERIFY(QDir().mkpath(writes));
+    const QString out = arguments.value(arguments.indexOf(QStringLiteral("-o")) + 1);
+    const bool inWrites = arguments.contains(QStringLiteral("-o")) && out.startsWith(writes);
+    const QByteArray older("the picture of an earlier visit");
+    if (inWrites)
+        QVERIFY(writeFile(out, older));
+
+    const Run run = runCli(arguments, stdoutFile, limited ? fileSizeLimit : QStringList());
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
+    if (inWrites) {
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), older);
+        QCOMPARE(filesIn(writes), QStringList{ QFileInfo(out).fileName() });
+    }
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
 }
 
 QTEST_MAIN(TestCli)
