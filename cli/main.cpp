@@ -1,5 +1,6 @@
 // korvex-cli: the photographs of a site visit read in bulk, without the window.
 
+#include "cli/filenamecodec.h"
 #include "cli/photographrender.h"
 #include "cli/photographreport.h"
 #include "cli/photographsummary.h"
@@ -47,9 +48,10 @@ void writeBytes(FILE* stream, const QByteArray& bytes)
         outputError = errno != 0 ? errno : EIO;
 }
 
+// Text goes out as UTF-8, the file names in it byte for byte as the system gave them.
 void print(FILE* stream, const QString& text)
 {
-    writeBytes(stream, text.toUtf8());
+    writeBytes(stream, FileNameCodec::encode(text));
 }
 
 // The libraries explain themselves in debug lines meant for their developers.
@@ -367,6 +369,7 @@ int main(int argc, char* argv[])
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    FileNameCodec::install();
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
     return finish(run(command));
