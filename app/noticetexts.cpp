@@ -2,16 +2,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-bool folderIsWritable(const QFileInfo& file)
-{
-    const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && folder.isWritable();
-}
-
-} // namespace
-
 QString NoticeTexts::openFailure(const QString& path)
 {
     const QFileInfo chosen(path);
@@ -25,27 +15,30 @@ QString NoticeTexts::shapeTooSmall()
     return tr("选区太小，无法测量");
 }
 
-QString NoticeTexts::exportOutcome(bool written, const QString& target)
+QString NoticeTexts::exportOutcome(bool written, const QString& target, const QString& reason)
 {
-    const QFileInfo exported(target);
+    const QString name = QFileInfo(target).fileName();
     if (written)
-        return tr("已导出 %1").arg(exported.fileName());
-    if (!folderIsWritable(exported))
-        return tr("无法导出：文件夹不可写");
-    return tr("无法导出：无法写入 %1").arg(exported.fileName());
+        return tr("已导出 %1").arg(name);
+    if (reason.isEmpty())
+        return tr("无法导出：无法写入 %1").arg(name);
+    return tr("无法导出：无法写入 %1（%2）").arg(name, reason);
 }
 
 QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
                                  const QString& target,
-                                 const QString& source)
+                                 const QString& source,
+                                 const QString& reason)
 {
-    const QFileInfo saved(target);
+    const QString name = QFileInfo(target).fileName();
     const QString sourceName = QFileInfo(source).fileName();
     switch (outcome) {
         case ImageSaveThread::Saved:
-            return tr("已保存 %1").arg(saved.fileName());
+            return tr("已保存 %1").arg(name);
         case ImageSaveThread::SourceUnreadable:
-            return tr("无法保存：原照片 %1 已无法读取").arg(sourceName);
+            if (reason.isEmpty())
+                return tr("无法保存：原照片 %1 已无法读取").arg(sourceName);
+            return tr("无法保存：原照片 %1 已无法读取（%2）").arg(sourceName, reason);
         case ImageSaveThread::SourceInvalid:
             return tr("无法保存：原照片 %1 的数据已损坏").arg(sourceName);
         case ImageSaveThread::SourceChanged:
@@ -55,7 +48,7 @@ QString NoticeTexts::saveOutcome(ImageSaveThread::Outcome outcome,
         case ImageSaveThread::TargetUnwritable:
             break;
     }
-    if (!folderIsWritable(saved))
-        return tr("无法保存：文件夹不可写");
-    return tr("无法保存：无法写入 %1").arg(saved.fileName());
+    if (reason.isEmpty())
+        return tr("无法保存：无法写入 %1").arg(name);
+    return tr("无法保存：无法写入 %1（%2）").arg(name, reason);
 }

@@ -85,8 +85,9 @@ void SurfaceMenu::exportCsv(Export what)
         ? CsvExport::temperatures(*photo, unit)
         : CsvExport::shapes(
             surface->pathList(), photo->temperatureWidth, photo->temperatureHeight, unit);
-    const bool written = CsvExport::write(target, text);
+    QString reason;
+    const bool written = CsvExport::write(target, text, &reason);
     if (notice)
-        notice->showNotice(NoticeTexts::exportOutcome(written, target),
+        notice->showNotice(NoticeTexts::exportOutcome(written, target, reason),
                            written ? WindowNotice::Success : WindowNotice::Failure);
 }

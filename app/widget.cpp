@@ -398,9 +398,10 @@ void Widget::on_menu_save_clicked()
 
 void Widget::onSaveFinished(ImageSaveThread::Outcome outcome,
                             const QString& target,
-                            const QString& source)
+                            const QString& source,
+                            const QString& reason)
 {
-    notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source),
+    notice->showNotice(NoticeTexts::saveOutcome(outcome, target, source, reason),
                        outcome == ImageSaveThread::Saved ? WindowNotice::Success
                                                          : WindowNotice::Failure);
     // The preview is the picture as the file stores it; after a save that is the saved file's.

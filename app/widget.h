@@ -83,7 +83,8 @@ private:
     void endParse();
     void onSaveFinished(ImageSaveThread::Outcome outcome,
                         const QString& target,
-                        const QString& source);
+                        const QString& source,
+                        const QString& reason);
 
     Ui_Widget* ui;
     QString filePath;

@@ -1,10 +1,13 @@
 // korvex-cli: the photographs of a site visit read in bulk, without the window.
 
+#include "cli/filenamecodec.h"
 #include "cli/photographrender.h"
 #include "cli/photographreport.h"
 #include "cli/photographsummary.h"
 #include "model/csvexport.h"
+#include "model/wholefile.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,6 +17,8 @@
 #include <QJsonDocument>
 #include <QThread>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -32,24 +37,50 @@ const char* const usage = "Usage: korvex-cli info|csv|render|report [options] FI
 
 bool verbose = false;
 
+// errno of the first write to standard output that failed; 0 while all have gone through.
+int outputError = 0;
+
+void writeBytes(FILE* stream, const QByteArray& bytes)
+{
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) != size_t(bytes.size()) &&
+        stream == stdout && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+}
+
+// Text goes out as UTF-8, the file names in it byte for byte as the system gave them.
+void print(FILE* stream, const QString& text)
+{
+    writeBytes(stream, FileNameCodec::encode(text));
+}
+
 // The libraries explain themselves in debug lines meant for their developers.
 void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (!verbose && type != QtFatalMsg && type != QtCriticalMsg)
         return;
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
-
-void print(FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    print(stderr, message + QLatin1Char('\n'));
 }
 
 int fail(const QString& message, int code = BadUsage)
 {
     print(stderr, QStringLiteral("korvex-cli: ") + message + QLatin1Char('\n'));
     return code;
+}
+
+// Every command ends here: standard output is written out, and a failure to write it fails the
+// command, however well the rest went.
+int finish(int code)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+    if (outputError == 0 && std::ferror(stdout))
+        outputError = EIO;
+    if (outputError == 0)
+        return code;
+    fail(QStringLiteral("standard output: cannot be written: ") + qt_error_string(outputError));
+    return code == AllRead ? int(SomeFailed) : code;
 }
 
 bool unitCode(const QString& name, int& unit)
@@ -60,13 +91,19 @@ bool unitCode(const QString& name, int& unit)
     return unit >= 0;
 }
 
+// To the file at path, whole or not at all, or to standard output without a path, whose failure
+// finish() tells. False with the message written.
 bool writeOutput(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty()) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
-               size_t(bytes.size());
+        writeBytes(stdout, bytes);
+        return true;
     }
-    return CsvExport::write(path, bytes);
+    QString reason;
+    if (CsvExport::write(path, bytes, &reason))
+        return true;
+    fail(path + QStringLiteral(": cannot be written: ") + reason, SomeFailed);
+    return false;
 }
 
 QString timeText(double seconds)
@@ -103,7 +140,7 @@ struct Command
         }
         if (parser.isSet(QStringLiteral("help"))) {
             print(stdout, parser.helpText());
-            std::exit(AllRead);
+            std::exit(finish(AllRead));
         }
         verbose = parser.isSet(verboseOption);
         // Only the commands that take --unit get past parse() with it.
@@ -142,6 +179,9 @@ int info(const QStringList& arguments)
             print(stdout, summary.text());
         if (!summary.ok && !command.parser.isSet(json))
             print(stderr, QStringLiteral("korvex-cli: %1: %2\n").arg(file, summary.error));
+        // Nothing more can reach the reader.
+        if (outputError != 0)
+            break;
     }
     return code;
 }
@@ -161,9 +201,9 @@ int csv(const QStringList& arguments)
     const PhotographSummary summary = PhotographSummary::read(files.first());
     if (!summary.ok)
         return fail(files.first() + QStringLiteral(": ") + summary.error, SomeFailed);
-    const QString out = command.parser.value(command.output);
-    if (!writeOutput(out, CsvExport::temperatures(summary.entity, unit)))
-        return fail(out + QStringLiteral(": cannot be written"), SomeFailed);
+    if (!writeOutput(command.parser.value(command.output),
+                     CsvExport::temperatures(summary.entity, unit)))
+        return SomeFailed;
     return AllRead;
 }
 
@@ -217,9 +257,17 @@ int render(const QStringList& arguments)
     if (image.isNull())
         return fail(files.first() + QStringLiteral(": nothing to render with that palette"),
                     SomeFailed);
-    QImageWriter writer(out, format == "png" ? "png" : "jpg");
+    // Encoded first and written whole: a failure part way leaves an existing file as it was.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == "png" ? "png" : "jpg");
     if (!writer.write(image))
-        return fail(out + QStringLiteral(": ") + writer.errorString(), SomeFailed);
+        return fail(out + QStringLiteral(": cannot be encoded: ") + writer.errorString(),
+                    SomeFailed);
+    QString reason;
+    if (!WholeFile::write(out, encoded, &reason))
+        return fail(out + QStringLiteral(": cannot be written: ") + reason, SomeFailed);
     return AllRead;
 }
 
@@ -273,29 +321,13 @@ int report(const QStringList& arguments)
     }
     int failed = 0;
     const QByteArray text = PhotographReport::csv(files, unit, threads, &failed, progress);
-    const QString out = command.parser.value(command.output);
-    if (!writeOutput(out, text))
-        return fail(out + QStringLiteral(": cannot be written"), SomeFailed);
+    if (!writeOutput(command.parser.value(command.output), text))
+        return SomeFailed;
     return failed > 0 ? SomeFailed : AllRead;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(const QString& command)
 {
-    qInstallMessageHandler(quietHandler);
-    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    // Only painting needs the GUI module's fonts; it needs no display.
-    std::unique_ptr<QCoreApplication> application;
-    if (command == QLatin1String("render")) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
     const QStringList arguments = QCoreApplication::arguments();
     if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
         print(stdout,
@@ -317,4 +349,28 @@ int main(int argc, char* argv[])
         return report(arguments);
     std::fputs(usage, stderr);
     return BadUsage;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qInstallMessageHandler(quietHandler);
+    // Past a file size limit a write then fails with its reason, and the file being written is
+    // removed, instead of the process being killed part way through.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // Only painting needs the GUI module's fonts; it needs no display.
+    std::unique_ptr<QCoreApplication> application;
+    if (command == QLatin1String("render")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    FileNameCodec::install();
+    QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEX_VERSION));
+    return finish(run(command));
 }

@@ -1,5 +1,6 @@
 #include "cli/photographreport.h"
 
+#include "cli/filenamecodec.h"
 #include "cli/photographsummary.h"
 #include "model/csvexport.h"
 
@@ -50,6 +51,12 @@ Row rowOf(const QString& file, int unit)
     return Row{ text + '\n', ok };
 }
 
+// QDirIterator passes over a folder it cannot list without a word.
+bool listable(const QFileInfo& folder)
+{
+    return folder.isReadable() && folder.isExecutable();
+}
+
 // Qt 5's mapped() learns the result's type from the functor.
 struct ReadRow
 {
@@ -69,13 +76,24 @@ QStringList PhotographReport::collect(const QStringList& paths, bool recursive)
             files << path;
             continue;
         }
+        // A folder that cannot be listed is kept as an entry, whose reading fails with the reason.
+        if (!listable(info)) {
+            files << QDir::cleanPath(path);
+            continue;
+        }
+        // Not by name filters: their regular expressions match no name that holds a byte kept by
+        // FileNameCodec.
         QDirIterator entries(path,
-                             { QStringLiteral("*.jpg") },
-                             QDir::Files,
+                             QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot,
                              recursive ? QDirIterator::Subdirectories
                                        : QDirIterator::NoIteratorFlags);
-        while (entries.hasNext())
-            files << QDir::cleanPath(entries.next());
+        while (entries.hasNext()) {
+            const QString entry = QDir::cleanPath(entries.next());
+            const QFileInfo found = entries.fileInfo();
+            if (found.isDir() ? recursive && !listable(found)
+                              : entry.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
+                files << entry;
+        }
     }
     std::sort(files.begin(), files.end());
     files.erase(std::unique(files.begin(), files.end()), files.end());
@@ -84,7 +102,7 @@ QStringList PhotographReport::collect(const QStringList& paths, bool recursive)
 
 QByteArray PhotographReport::field(const QString& text)
 {
-    QByteArray bytes = text.toUtf8();
+    QByteArray bytes = FileNameCodec::encode(text);
     if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
         bytes.contains('\r')) {
         bytes.replace('"', "\"\"");

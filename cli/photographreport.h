@@ -11,7 +11,8 @@ class PhotographReport
 public:
     PhotographReport() = delete;
 
-    // The *.jpg files (any letter case) of the folders and the files named, sorted by path.
+    // The *.jpg files (any letter case) of the folders and the files named, sorted by path. A
+    // folder that cannot be listed is among them, so that its failure is reported.
     static QStringList collect(const QStringList& paths, bool recursive);
     // The report of the files in the order given: the same bytes whatever the number of jobs.
     // progress is called on the calling thread with the count done so far. failed counts the
@@ -21,6 +22,7 @@ public:
                           int jobs,
                           int* failed = nullptr,
                           const std::function<void(int done, int total)>& progress = {});
-    // A field quoted as RFC 4180 asks where it holds a comma, a quote or a line break.
+    // A field quoted as RFC 4180 asks where it holds a comma, a quote or a line break; UTF-8,
+    // but for file names' bytes that are not, which are written as they are.
     static QByteArray field(const QString& text);
 };

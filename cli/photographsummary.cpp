@@ -73,12 +73,8 @@ QJsonValue measuredJson(const ImageDrawPath& shape, const TemperatureMatrix& mat
 bool readBytes(const QString& path, QByteArray& bytes, QString& error)
 {
     QFile file(path);
-    if (!file.exists()) {
-        error = QStringLiteral("the file does not exist");
-        return false;
-    }
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("the file cannot be read: ") + file.errorString();
+        error = QStringLiteral("cannot be opened: ") + file.errorString();
         return false;
     }
     if (file.size() > RadiometricReader::maximumFileSize) {

@@ -387,23 +387,26 @@ bool PhotographDocument::startSave(bool ofShown,
     QPointer<QUndoStack> savedStack = ofShown ? stack : nullptr;
     const int savedIndex = stack->index();
     const bool savedOffStack = changedOffStack;
-    connect(thread, &ImageSaveThread::saveFinished, this, [=](ImageSaveThread::Outcome outcome) {
-        if (outcome == ImageSaveThread::Saved) {
-            if (savedStack && savedStack == stack && stack->index() == savedIndex &&
-                changedOffStack == savedOffStack) {
-                stack->setClean();
-                changedOffStack = false;
-            }
-            if (!savedStack) {
-                const auto found = kept.find(keyOf(source));
-                if (found != kept.end()) {
-                    delete found->stack;
-                    kept.erase(found);
+    connect(thread,
+            &ImageSaveThread::saveFinished,
+            this,
+            [=](ImageSaveThread::Outcome outcome, const QString& reason) {
+                if (outcome == ImageSaveThread::Saved) {
+                    if (savedStack && savedStack == stack && stack->index() == savedIndex &&
+                        changedOffStack == savedOffStack) {
+                        stack->setClean();
+                        changedOffStack = false;
+                    }
+                    if (!savedStack) {
+                        const auto found = kept.find(keyOf(source));
+                        if (found != kept.end()) {
+                            delete found->stack;
+                            kept.erase(found);
+                        }
+                    }
                 }
-            }
-        }
-        emit saveFinished(outcome, target, source);
-    });
+                emit saveFinished(outcome, target, source, reason);
+            });
     if (!thread->launch()) {
         delete thread;
         return false;

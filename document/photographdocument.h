@@ -108,10 +108,12 @@ signals:
     void settingsChanged();
     void pictureRendered(const QImage& image);
     void renderFailed();
-    // sourcePath is the photograph as it was when the save began.
+    // sourcePath is the photograph as it was when the save began; reason is the system's word
+    // for a failure to read or write (ImageSaveThread::errorString()).
     void saveFinished(ImageSaveThread::Outcome outcome,
                       const QString& targetPath,
-                      const QString& sourcePath);
+                      const QString& sourcePath,
+                      const QString& reason);
 
 private:
     friend class AddShapeCommand;

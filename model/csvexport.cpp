@@ -1,8 +1,7 @@
 #include "model/csvexport.h"
 
 #include "model/imageentity.h"
-
-#include <QSaveFile>
+#include "model/wholefile.h"
 
 #include <cmath>
 
@@ -86,14 +85,7 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
     return text;
 }
 
-bool CsvExport::write(const QString& path, const QByteArray& bytes)
+bool CsvExport::write(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path, bytes, error);
 }

@@ -26,6 +26,7 @@ public:
     static QByteArray number(float celsius, int unit);
     // The kind of a shape as the shape file names it: point, line, rectangle or oval.
     static QByteArray kindName(int type);
-    // Writes the whole file or nothing; an existing file stays as it was when writing fails.
-    static bool write(const QString& path, const QByteArray& bytes);
+    // Writes the whole file or nothing; an existing file stays as it was when writing fails, and
+    // error gets the system's reason.
+    static bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 };

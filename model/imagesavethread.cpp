@@ -1,6 +1,7 @@
 #include "model/imagesavethread.h"
 
 #include "model/radiometricreader.h"
+#include "model/wholefile.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -81,7 +82,7 @@ bool ImageSaveThread::launch()
 void ImageSaveThread::run()
 {
     save();
-    emit saveFinished(result);
+    emit saveFinished(result, reason);
 }
 
 int ImageSaveThread::blendCodeFor(int blend)
@@ -97,12 +98,9 @@ QByteArray ImageSaveThread::shapePayload(const QList<ImageDrawPath>& shapes)
 bool ImageSaveThread::save()
 {
     result = Saved;
+    reason.clear();
     qDebug() << "源文件：" << sourcePath << Qt::endl;
     qDebug() << "目标文件：" << targetPath << Qt::endl;
-    if (!sourceGiven && !QFileInfo::exists(sourcePath)) {
-        qDebug() << "源文件不存在,保存失败！" << sourcePath << Qt::endl;
-        return fail(SourceUnreadable);
-    }
     const QFileInfo target(targetPath);
     if (target.absolutePath() != QFileInfo(sourcePath).absolutePath() && target.exists())
         qDebug() << "删除已经存在的文件：" << targetPath << ", "
@@ -110,7 +108,7 @@ bool ImageSaveThread::save()
 
     QByteArray source;
     if (!(sourceGiven ? takeSource(source) : readSource(source)))
-        return fail(SourceUnreadable);
+        return false;
     QByteArray kept;
     switch (RadiometricWriter::keepSource(source, entity, settings, kept)) {
         case RadiometricWriter::Outcome::Written:
@@ -128,7 +126,7 @@ bool ImageSaveThread::save()
     if (!file.open(QIODevice::WriteOnly)) {
         qDebug() << "文件打开错误，保存失败" << Qt::endl;
         qDebug() << "文件打开错误原因：" << file.errorString() << Qt::endl;
-        return fail(TargetUnwritable);
+        return fail(TargetUnwritable, file.errorString());
     }
     qDebug() << "src_array.length = " << kept.size() << Qt::endl;
     qDebug() << "region_array.length = " << payload.size() << Qt::endl;
@@ -145,44 +143,46 @@ bool ImageSaveThread::save()
       payload,
       settings.featureShown,
       RadiometricWriter::extensionPayload(entity.extension, settings.blend));
-    if (!writeTarget(file, { bytes }))
-        return fail(TargetUnwritable);
-    return true;
+    return writeTarget(file, { bytes });
 }
 
-bool ImageSaveThread::fail(Outcome outcome)
+bool ImageSaveThread::fail(Outcome outcome, const QString& why)
 {
     result = outcome;
+    reason = why;
     return false;
 }
 
-bool ImageSaveThread::readSource(QByteArray& bytes) const
+bool ImageSaveThread::readSource(QByteArray& bytes)
 {
     QFile file(sourcePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "源文件打开失败！" << file.fileName() << file.errorString() << Qt::endl;
-        return false;
+        if (file.exists())
+            qDebug() << "源文件打开失败！" << file.fileName() << file.errorString() << Qt::endl;
+        else
+            qDebug() << "源文件不存在,保存失败！" << sourcePath << Qt::endl;
+        return fail(SourceUnreadable, file.errorString());
     }
     const qint64 size = file.size();
     if (size > RadiometricReader::maximumFileSize) {
         qDebug() << "源文件数据长度错误，保存失败" << size << Qt::endl;
-        return false;
+        return fail(SourceUnreadable);
     }
     bytes = file.read(size);
     qDebug() << "源文件数据长度：" << bytes.size() << Qt::endl;
     if (bytes.size() != size) {
         qDebug() << "源文件读取失败，保存失败" << file.errorString() << Qt::endl;
-        return false;
+        return fail(SourceUnreadable, file.errorString());
     }
     return true;
 }
 
 // The bytes read when the photograph was opened, told as a file read now would be.
-bool ImageSaveThread::takeSource(QByteArray& bytes) const
+bool ImageSaveThread::takeSource(QByteArray& bytes)
 {
     if (sourceBytes.size() > RadiometricReader::maximumFileSize) {
         qDebug() << "源文件数据长度错误，保存失败" << sourceBytes.size() << Qt::endl;
-        return false;
+        return fail(SourceUnreadable);
     }
     bytes = sourceBytes;
     qDebug() << "源文件数据长度：" << bytes.size() << Qt::endl;
@@ -203,20 +203,22 @@ bool ImageSaveThread::encodeSnapshot(QByteArray& jpeg) const
     return true;
 }
 
-bool ImageSaveThread::writeTarget(QSaveFile& file, const QList<QByteArray>& pieces) const
+bool ImageSaveThread::writeTarget(QSaveFile& file, const QList<QByteArray>& pieces)
 {
     bool written = true;
     for (const QByteArray& piece : pieces)
-        written = written && file.write(piece) == piece.size();
-    // Writes are buffered; commit() would not notice when emptying the buffer fails.
-    if (!written || !file.flush()) {
+        written = written && WholeFile::writeAll(file, piece);
+    // Cancelled here: commit() would not notice a buffer that could not be emptied.
+    if (!written) {
         qDebug() << "文件写入失败，保存失败" << file.errorString() << Qt::endl;
+        // Taken before cancelWriting() puts its own words in errorString().
+        fail(TargetUnwritable, file.errorString());
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
         qDebug() << "文件写入失败，保存失败" << file.errorString() << Qt::endl;
-        return false;
+        return fail(TargetUnwritable, file.errorString());
     }
     qDebug() << "文件保存成功" << Qt::endl;
     return true;

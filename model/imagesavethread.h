@@ -82,6 +82,9 @@ public:
     // target holds the new file.
     bool save();
     Outcome outcome() const { return result; }
+    // The reason the system gave for a failure to read the source or write the target; empty
+    // when the outcome is not the system's doing.
+    QString errorString() const { return reason; }
     QString targetFilePath() const { return targetPath; }
 
     // The stored blend code, one of 100, 75, 50, 25, 0: the nearest to 100 minus the slider value.
@@ -90,19 +93,19 @@ public:
     static QByteArray shapePayload(const QList<ImageDrawPath>& shapes);
 
 signals:
-    // From the worker thread, once the save has ended either way.
-    void saveFinished(ImageSaveThread::Outcome outcome);
+    // From the worker thread, once the save has ended either way; reason as errorString().
+    void saveFinished(ImageSaveThread::Outcome outcome, const QString& reason);
 
 protected:
     void run() override;
 
 private:
     ImageSaveThread() = default;
-    bool readSource(QByteArray& bytes) const;
-    bool takeSource(QByteArray& bytes) const;
+    bool readSource(QByteArray& bytes);
+    bool takeSource(QByteArray& bytes);
     bool encodeSnapshot(QByteArray& jpeg) const;
-    bool writeTarget(QSaveFile& file, const QList<QByteArray>& pieces) const;
-    bool fail(Outcome outcome);
+    bool writeTarget(QSaveFile& file, const QList<QByteArray>& pieces);
+    bool fail(Outcome outcome, const QString& why = QString());
 
     ImageEntity entity;
     QString sourcePath;
@@ -115,4 +118,5 @@ private:
     // Taken as an image on the creating thread: pixmaps belong to the GUI thread.
     QImage snapshot;
     Outcome result = Saved;
+    QString reason;
 };

@@ -1,3 +1,4 @@
+#include "cli/filenamecodec.h"
 #include "cli/photographrender.h"
 #include "cli/photographreport.h"
 #include "cli/photographsummary.h"
@@ -13,6 +14,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 QString samplePath(const char* name)
@@ -25,11 +29,18 @@ struct Run
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray outBytes;
 };
 
-Run runCli(const QStringList& arguments)
+// stdoutFile, when given, takes the standard output; launcher, when given, is a command that runs
+// korvex-cli as its first argument.
+Run runCli(const QStringList& arguments,
+           const QString& stdoutFile = QString(),
+           const QStringList& launcher = QStringList())
 {
     QProcess cli;
+    if (!stdoutFile.isEmpty())
+        cli.setStandardOutputFile(stdoutFile);
     if (arguments.value(0) == QLatin1String("render")) {
         // LeakSanitizer's own tracer crashes at the exit of a process that has unloaded a Qt
         // platform plugin with thread-local storage; rendering is leak-checked in this process.
@@ -39,15 +50,44 @@ Run runCli(const QStringList& arguments)
                              QStringLiteral(":detect_leaks=0"));
         cli.setProcessEnvironment(environment);
     }
-    cli.start(QStringLiteral(KORVEX_CLI), arguments);
+    if (launcher.isEmpty())
+        cli.start(QStringLiteral(KORVEX_CLI), arguments);
+    else
+        cli.start(launcher.first(),
+                  launcher.mid(1) + QStringList{ QStringLiteral(KORVEX_CLI) } + arguments);
     Run run;
     if (!cli.waitForFinished(60000))
         return run;
     run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.outBytes = cli.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.outBytes);
     run.err = QString::fromUtf8(cli.readAllStandardError());
     return run;
 }
+
+// A copy of a sample under a name of any bytes, made the way any other program would make it.
+bool copyUnderName(const char* sample, const QByteArray& path)
+{
+    QFile source(samplePath(sample));
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    return ::close(fd) == 0 && written;
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Writes past a few kilobytes fail for the program run, as on a disk that has filled up.
+const QStringList fileSizeLimit{ QStringLiteral("/bin/sh"),
+                                 QStringLiteral("-c"),
+                                 QStringLiteral("ulimit -f 4 && exec \"$0\" \"$@\"") };
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -71,6 +111,13 @@ private slots:
     void progressOnlyOnATerminal();
     void renderPaintsAsTheWindow_data();
     void renderPaintsAsTheWindow();
+    void codecKeepsEveryByte_data();
+    void codecKeepsEveryByte();
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
+    void folderThatCannotBeListedIsReported();
+    void failedWritesGiveTheSystemsReason_data();
+    void failedWritesGiveTheSystemsReason();
 
 private:
     QTemporaryDir dir;
@@ -81,6 +128,8 @@ private:
 void TestCli::initTestCase()
 {
     QVERIFY(dir.isValid());
+    // So that QProcess hands the names below to korvex-cli as the bytes they are.
+    FileNameCodec::install();
     // A photograph cut off inside its temperature matrix, and a JPEG without any data behind it.
     QFile fuseBox(samplePath("fuse-box.jpg"));
     QVERIFY(fuseBox.open(QIODevice::ReadOnly));
@@ -109,7 +158,7 @@ void TestCli::commands_data()
       << QStringLiteral("\"file\":\"") + mug << QString();
     QTest::newRow("a missing file")
       << QStringList{ QStringLiteral("csv"), QStringLiteral("gone.jpg") } << 1 << QString()
-      << QStringLiteral("the file does not exist");
+      << QStringLiteral("gone.jpg: cannot be opened: No such file or directory");
     QTest::newRow("a JPEG without temperatures")
       << QStringList{ QStringLiteral("csv"), plain } << 1 << QString()
       << QStringLiteral("korvex-cli: ") + plain + QStringLiteral(": ");
@@ -336,6 +385,201 @@ void TestCli::renderPaintsAsTheWindow()
         arguments << QStringLiteral("--shapes");
     QCOMPARE(runCli(arguments).exitCode, 0);
     QCOMPARE(QImage(out).convertToFormat(QImage::Format_RGB32), shown);
+}
+
+void TestCli::codecKeepsEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("plain ASCII") << QByteArray("IMG_0001.jpg") << 0;
+    QTest::newRow("UTF-8 of two, three and four bytes")
+      << QByteArray("caf\xc3\xa9 \xe6\xb8\xa9 \xf0\x9f\x94\xa5") << 0;
+    QTest::newRow("a character whose low surrogate lies where kept bytes go")
+      << QByteArray("\xf0\x90\x82\x80") << 0;
+    QTest::newRow("bytes that never begin UTF-8") << QByteArray("bad\xff\xfe.jpg") << 2;
+    QTest::newRow("a sequence cut short at the end") << QByteArray("cut\xe2\x82") << 2;
+    QTest::newRow("a sequence cut short by another character") << QByteArray("\xe2\x82"
+                                                                             "A")
+                                                               << 2;
+    QTest::newRow("an overlong slash") << QByteArray("\xc0\xaf") << 2;
+    QTest::newRow("a surrogate written as UTF-8") << QByteArray("\xed\xa0\x80") << 3;
+    QTest::newRow("a code point past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << 4;
+    QTest::newRow("a kept byte right after a four-byte character")
+      << QByteArray("\xf0\x90\x82\x80\xff") << 1;
+    QTest::newRow("Latin-1 as older cameras name their files")
+      << QByteArray("\xe9t\xe9 2019.jpg") << 2;
+}
+
+void TestCli::codecKeepsEveryByte()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, kept);
+
+    const QString text = FileNameCodec::decode(bytes);
+    QCOMPARE(FileNameCodec::encode(text), bytes);
+    int lone = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const bool paired = i > 0 && text.at(i - 1).isHighSurrogate();
+        lone += text.at(i).isLowSurrogate() && !paired ? 1 : 0;
+    }
+    QCOMPARE(lone, kept);
+    QVERIFY(!text.contains(QChar(QChar::ReplacementCharacter)));
+    if (kept == 0)
+        QCOMPARE(text, QString::fromUtf8(bytes));
+    // Installed, it is what Qt's own conversions of names go through.
+    QCOMPARE(QFile::decodeName(bytes), text);
+    QCOMPARE(QFile::encodeName(text), bytes);
+}
+
+void TestCli::namesThatAreNotUtf8_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("shown");
+    QTest::addColumn<int>("lines");
+
+    const QByteArray folder = QFile::encodeName(dir.filePath(QStringLiteral("names")));
+    const QByteArray bad = folder + "/bad\xff\xfe.jpg";
+    const QByteArray cut = folder + "/cut\xe2\x82.jpg";
+    const QString badName = FileNameCodec::decode(bad);
+    QTest::newRow("a report of the folder reads every file")
+      << QStringList{ QStringLiteral("report"), FileNameCodec::decode(folder) }
+      << bad + ",2026-11-21 14:32:07,0.95," << 3;
+    QTest::newRow("a report names the file as its bytes")
+      << QStringList{ QStringLiteral("report"), FileNameCodec::decode(folder) } << cut + ",2026"
+      << 3;
+    QTest::newRow("info reads the file named")
+      << QStringList{ QStringLiteral("info"), badName } << bad + "\n  images:        2\n"
+      << 0;
+    QTest::newRow("info in JSON keeps the bytes as escaped surrogates")
+      << QStringList{ QStringLiteral("info"), QStringLiteral("--json"), badName }
+      << "\"file\":\"" + folder + "/bad\\udcff\\udcfe.jpg\",\"jpegs\":2" << 1;
+    QTest::newRow("csv reads the file named")
+      << QStringList{ QStringLiteral("csv"), FileNameCodec::decode(cut) } << QByteArray("\n") << 0;
+}
+
+void TestCli::namesThatAreNotUtf8()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, shown);
+    QFETCH(int, lines);
+    const QString folder = dir.filePath(QStringLiteral("names"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(copyUnderName("coffee-mug.jpg", QFile::encodeName(folder) + "/bad\xff\xfe.jpg"));
+    QVERIFY(copyUnderName("radiator.jpg", QFile::encodeName(folder) + "/cut\xe2\x82.jpg"));
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    QVERIFY2(run.outBytes.contains(shown), run.outBytes.constData());
+    if (lines > 0)
+        QCOMPARE(run.outBytes.count('\n'), lines);
+}
+
+void TestCli::folderThatCannotBeListedIsReported()
+{
+    const QString site = dir.filePath(QStringLiteral("closed-site"));
+    const QString closed = site + QStringLiteral("/closed");
+    QVERIFY(QDir().mkpath(closed));
+    QVERIFY(QFile::copy(samplePath("coffee-mug.jpg"), site + QStringLiteral("/mug.jpg")));
+    QVERIFY(QFile::copy(samplePath("radiator.jpg"), closed + QStringLiteral("/radiator.jpg")));
+    QVERIFY(QFile::setPermissions(closed, QFileDevice::Permissions()));
+    // Permissions do not bind the superuser; without its capabilities to pass over them they do.
+    const QStringList launcher = geteuid() == 0
+                                   ? QStringList{ QStringLiteral("setpriv"),
+                                                  QStringLiteral("--bounding-set"),
+                                                  QStringLiteral("-dac_override,-dac_read_search"),
+                                                  QStringLiteral("--inh-caps"),
+                                                  QStringLiteral("-dac_override,-dac_read_search") }
+                                   : QStringList();
+    const QStringList arguments{ QStringLiteral("report"), QStringLiteral("--recursive"), site };
+
+    const Run walked = runCli(arguments, QString(), launcher);
+    const Run flat = runCli({ QStringLiteral("report"), site }, QString(), launcher);
+
+    QVERIFY(QFile::setPermissions(
+      closed, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    if (walked.err.startsWith(QStringLiteral("setpriv:")))
+        QSKIP(
+          qPrintable(QStringLiteral("setpriv cannot drop the capabilities here: ") + walked.err));
+    QCOMPARE(walked.exitCode, 1);
+    QVERIFY2(walked.out.contains(closed + QStringLiteral(",,,,,,,,,,cannot be opened: "
+                                                         "Permission denied\n")),
+             qPrintable(walked.out));
+    QVERIFY2(walked.out.contains(site + QStringLiteral("/mug.jpg,2026")), qPrintable(walked.out));
+    // Without --recursive the folders inside are not looked into, and so not reported.
+    QCOMPARE(flat.exitCode, 0);
+    QCOMPARE(flat.out.count(QLatin1Char('\n')), 2);
+}
+
+void TestCli::failedWritesGiveTheSystemsReason_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("stdoutFile");
+    QTest::addColumn<bool>("limited");
+    QTest::addColumn<QString>("message");
+
+    const QString mug = samplePath("coffee-mug.jpg");
+    const QString full = QStringLiteral("/dev/full");
+    const QString outputFull =
+      QStringLiteral("korvex-cli: standard output: cannot be written: No space left on device\n");
+    QTest::newRow("a report to a full standard output")
+      << QStringList{ QStringLiteral("report"), mug } << full << false << outputFull;
+    QTest::newRow("info to a full standard output")
+      << QStringList{ QStringLiteral("info"), mug } << full << false << outputFull;
+    QTest::newRow("info in JSON to a full standard output")
+      << QStringList{ QStringLiteral("info"), QStringLiteral("--json"), mug } << full << false
+      << outputFull;
+    QTest::newRow("csv to a full standard output")
+      << QStringList{ QStringLiteral("csv"), mug } << full << false << outputFull;
+    QTest::newRow("the version to a full standard output")
+      << QStringList{ QStringLiteral("--version") } << full << false << outputFull;
+
+    const QString missing = dir.filePath(QStringLiteral("missing/out"));
+    for (const char* command : { "csv", "report", "render" }) {
+        const QString out = missing + (qstrcmp(command, "render") == 0 ? QStringLiteral(".png")
+                                                                       : QStringLiteral(".csv"));
+        QTest::addRow("%s into a folder that is not there", command)
+          << QStringList{ QLatin1String(command), mug, QStringLiteral("-o"), out } << QString()
+          << false << out + QStringLiteral(": cannot be written: No such file or directory\n");
+    }
+    const QString kept = dir.filePath(QStringLiteral("writes/kept"));
+    for (const char* command : { "csv", "render" }) {
+        const QString out = kept + (qstrcmp(command, "render") == 0 ? QStringLiteral(".png")
+                                                                    : QStringLiteral(".csv"));
+        QTest::addRow("%s past the file size limit", command)
+          << QStringList{ QLatin1String(command), mug, QStringLiteral("-o"), out } << QString()
+          << true << out + QStringLiteral(": cannot be written: File too large\n");
+    }
+}
+
+void TestCli::failedWritesGiveTheSystemsReason()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stdoutFile);
+    QFETCH(bool, limited);
+    QFETCH(QString, message);
+    // Where a file is written, one is already there: a failed write must leave it as it was.
+    const QString writes = dir.filePath(QStringLiteral("writes"));
+    QVERIFY(QDir(writes).removeRecursively());
+    QVERIFY(QDir().mkpath(writes));
+    const QString out = arguments.value(arguments.indexOf(QStringLiteral("-o")) + 1);
+    const bool inWrites = arguments.contains(QStringLiteral("-o")) && out.startsWith(writes);
+    const QByteArray older("the picture of an earlier visit");
+    if (inWrites)
+        QVERIFY(writeFile(out, older));
+
+    const Run run = runCli(arguments, stdoutFile, limited ? fileSizeLimit : QStringList());
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.endsWith(message), qPrintable(run.err));
+    if (inWrites) {
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), older);
+        QCOMPARE(filesIn(writes), QStringList{ QFileInfo(out).fileName() });
+    }
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
 }
 
 QTEST_MAIN(TestCli)

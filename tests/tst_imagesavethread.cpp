@@ -732,6 +732,8 @@ void TestImageSaveThread::sourceMustBeTheOpenedPhotograph()
     QCOMPARE(thread->save(), outcome == ImageSaveThread::Saved);
 
     QCOMPARE(int(thread->outcome()), outcome);
+    // What the file holds is no failure of the system's.
+    QCOMPARE(thread->errorString(), QString());
     if (outcome != ImageSaveThread::Saved)
         QCOMPARE(filesIn(folder->path()), QStringList{ QStringLiteral("in.jpg") });
 }
@@ -882,6 +884,9 @@ void TestImageSaveThread::cutShortWriteKeepsTheSource()
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     QVERIFY(!saved);
+    QCOMPARE(thread->outcome(), ImageSaveThread::TargetUnwritable);
+    // The first write stops short without an error; the reason comes from the one after it.
+    QCOMPARE(thread->errorString(), QStringLiteral("File too large"));
     QCOMPARE(readAll(sourcePath), source);
     QCOMPARE(filesIn(folder->path()), QStringList{ QStringLiteral("in.jpg") });
     QCOMPARE(log.linesStartingWith({ QStringLiteral("文件写入失败，保存失败") }).size(), 1);
@@ -925,6 +930,10 @@ void TestImageSaveThread::filesThatDisappearBeforeTheSave()
 
     QVERIFY(!lostTarget->save());
     QVERIFY(!lostSource->save());
+    QCOMPARE(lostTarget->outcome(), ImageSaveThread::TargetUnwritable);
+    QCOMPARE(lostTarget->errorString(), QStringLiteral("No such file or directory"));
+    QCOMPARE(lostSource->outcome(), ImageSaveThread::SourceUnreadable);
+    QCOMPARE(lostSource->errorString(), QStringLiteral("No such file or directory"));
 
     QCOMPARE(readAll(sourcePath), source);
     QCOMPARE(filesIn(folder->path()), QStringList{ QStringLiteral("in.jpg") });
@@ -951,10 +960,14 @@ void TestImageSaveThread::threadSavesAndDeletesItself()
                                                       snapshotPixmap());
     QVERIFY(thread);
     QSignalSpy destroyed(thread, &QObject::destroyed);
+    QSignalSpy finished(thread, &ImageSaveThread::saveFinished);
 
     thread->launch();
 
     QVERIFY2(destroyed.wait(10000), "the save thread did not delete itself");
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).value<ImageSaveThread::Outcome>(), ImageSaveThread::Saved);
+    QCOMPARE(finished.first().at(1).toString(), QString());
     QVERIFY(log.contains(QStringLiteral("~ImageSaveThread析构")));
     QVERIFY(log.contains(savedLine));
     ImageEntity read;

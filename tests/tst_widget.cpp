@@ -147,6 +147,8 @@ private slots:
     void toolTips();
     void surfaceMenu();
     void exportIntoALockedFolder();
+    void saveFailureGivesTheSystemsReason_data();
+    void saveFailureGivesTheSystemsReason();
     void surfaceFollowsItsArea();
     void previewIsThePictureSaved();
     void darkControlsAreReadable();
@@ -774,6 +776,34 @@ void TestWidget::startSave(Widget& window, const QString& target)
     QVERIFY(answer.answered);
 }
 
+void TestWidget::saveFailureGivesTheSystemsReason_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("a folder that is not there")
+      << QStringLiteral("gone") << QStringLiteral("No such file or directory");
+    QTest::newRow("a file where the folder would be")
+      << QStringLiteral("notes.txt") << QStringLiteral("Not a directory");
+}
+
+void TestWidget::saveFailureGivesTheSystemsReason()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, reason);
+    SettingsTools::setLanguage(1);
+    writeFile(dir.filePath(QStringLiteral("notes.txt")), QByteArray("a note"));
+    Widget window;
+    window.show();
+    QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+    startSave(window, dir.filePath(folder + QStringLiteral("/mug.jpg")));
+    auto* notice = child<QLabel>(window, "title_notice");
+    const QString expected =
+      QStringLiteral("Could not save: mug.jpg could not be written (%1)").arg(reason);
+    QVERIFY2(QTest::qWaitFor([&] { return notice->toolTip() == expected; }, 10000),
+             qPrintable(notice->toolTip()));
+}
+
 void TestWidget::saveAfterTheFileChanged_data()
 {
     QTest::addColumn<QString>("change");
@@ -1320,8 +1350,11 @@ void TestWidget::exportIntoALockedFolder()
     QVERIFY(menu);
     menu->findChild<QAction*>(QStringLiteral("export_temperatures"))->trigger();
     QVERIFY(refused.answered);
+    // The system's own reason, not a guess from the folder's permissions.
+    const QString reason =
+      geteuid() == 0 ? QStringLiteral("Not a directory") : QStringLiteral("Permission denied");
     QCOMPARE(child<QLabel>(window, "title_notice")->toolTip(),
-             QStringLiteral("Could not export: the folder is not writable"));
+             QStringLiteral("Could not export: refused.csv could not be written (%1)").arg(reason));
     if (QFileInfo(locked).isFile()) {
         QFile file(locked);
         QVERIFY(file.open(QIODevice::ReadOnly));

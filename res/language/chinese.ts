@@ -156,6 +156,10 @@
         <translation>无法保存：原照片 %1 已无法读取</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>无法保存：原照片 %1 已无法读取（%2）</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>无法保存：原照片 %1 的数据已损坏</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>无法保存：无法编码快照</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>无法保存：文件夹不可写</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>无法保存：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>无法保存：无法写入 %1（%2）</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>已导出 %1</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>无法导出：文件夹不可写</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>无法导出：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>无法导出：无法写入 %1（%2）</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

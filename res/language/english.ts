@@ -156,6 +156,10 @@
         <translation>Could not save: the original photograph %1 can no longer be read</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>Could not save: the original photograph %1 can no longer be read (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>Could not save: the data of the original photograph %1 is damaged</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>Could not save: the snapshot could not be encoded</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>Could not save: the folder is not writable</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>Could not save: %1 could not be written</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>Could not save: %1 could not be written (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>Exported %1</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>Could not export: the folder is not writable</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>Could not export: %1 could not be written</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>Could not export: %1 could not be written (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

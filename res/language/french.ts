@@ -156,6 +156,10 @@
         <translation>Impossible d'enregistrer : la photo d'origine %1 n'est plus lisible</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>Impossible d'enregistrer : la photo d'origine %1 n'est plus lisible (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>Impossible d'enregistrer : les données de la photo d'origine %1 sont endommagées</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>Impossible d'enregistrer : l'instantané n'a pas pu être encodé</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>Impossible d'enregistrer : le dossier n'est pas accessible en écriture</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>Impossible d'enregistrer : %1 n'a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>Impossible d'enregistrer : %1 n'a pas pu être écrit (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>%1 exporté</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>Impossible d'exporter : le dossier n'est pas accessible en écriture</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>Impossible d'exporter : %1 n'a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>Impossible d'exporter : %1 n'a pas pu être écrit (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

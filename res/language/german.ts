@@ -156,6 +156,10 @@
         <translation>Speichern fehlgeschlagen: Die Originalaufnahme %1 ist nicht mehr lesbar</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>Speichern fehlgeschlagen: Die Originalaufnahme %1 ist nicht mehr lesbar (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>Speichern fehlgeschlagen: Die Daten der Originalaufnahme %1 sind beschädigt</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>Speichern fehlgeschlagen: Die Momentaufnahme konnte nicht kodiert werden</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>Speichern fehlgeschlagen: Der Ordner ist nicht beschreibbar</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>Speichern fehlgeschlagen: %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>%1 exportiert</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>Export fehlgeschlagen: Der Ordner ist nicht beschreibbar</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>Export fehlgeschlagen: %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>Export fehlgeschlagen: %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

@@ -156,6 +156,10 @@
         <translation>Impossibile salvare: la foto originale %1 non è più leggibile</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>Impossibile salvare: la foto originale %1 non è più leggibile (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>Impossibile salvare: i dati della foto originale %1 sono danneggiati</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>Impossibile salvare: codifica dell'istantanea non riuscita</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>Impossibile salvare: la cartella non è scrivibile</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>Impossibile salvare: scrittura di %1 non riuscita</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>Impossibile salvare: scrittura di %1 non riuscita (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>%1 esportato</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>Impossibile esportare: la cartella non è scrivibile</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>Impossibile esportare: scrittura di %1 non riuscita</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>Impossibile esportare: scrittura di %1 non riuscita (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

@@ -156,6 +156,10 @@
         <translation>保存できません：元の画像 %1 を読み込めなくなりました</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>保存できません：元の画像 %1 を読み込めなくなりました（%2）</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>保存できません：元の画像 %1 のデータが破損しています</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>保存できません：スナップショットをエンコードできません</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>保存できません：フォルダーに書き込めません</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>保存できません：%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>保存できません：%1 を書き込めません（%2）</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>%1 をエクスポートしました</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>エクスポートできません：フォルダーに書き込めません</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>エクスポートできません：%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>エクスポートできません：%1 を書き込めません（%2）</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

@@ -156,6 +156,10 @@
         <translation>저장 실패: 원본 사진 %1을(를) 더 이상 읽을 수 없습니다</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>저장 실패: 원본 사진 %1을(를) 더 이상 읽을 수 없습니다 (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>저장 실패: 원본 사진 %1의 데이터가 손상되었습니다</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>저장 실패: 스냅샷을 인코딩할 수 없습니다</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>저장 실패: 폴더에 쓸 수 없습니다</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>저장 실패: %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>저장 실패: %1에 쓸 수 없습니다 (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>%1 내보냄</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>내보내기 실패: 폴더에 쓸 수 없습니다</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>내보내기 실패: %1에 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>내보내기 실패: %1에 쓸 수 없습니다 (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

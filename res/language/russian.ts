@@ -156,6 +156,10 @@
         <translation>Не удалось сохранить: исходный снимок %1 больше не читается</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>Не удалось сохранить: исходный снимок %1 больше не читается (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>Не удалось сохранить: данные исходного снимка %1 повреждены</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>Не удалось сохранить: ошибка кодирования изображения</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>Не удалось сохранить: папка недоступна для записи</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>Не удалось сохранить: ошибка записи %1</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>Не удалось сохранить: ошибка записи %1 (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>Экспортировано: %1</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>Не удалось экспортировать: папка недоступна для записи</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>Не удалось экспортировать: ошибка записи %1</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>Не удалось экспортировать: ошибка записи %1 (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>

@@ -156,6 +156,10 @@
         <translation>No se pudo guardar: la foto original %1 ya no se puede leer</translation>
     </message>
     <message>
+        <source>无法保存：原照片 %1 已无法读取（%2）</source>
+        <translation>No se pudo guardar: la foto original %1 ya no se puede leer (%2)</translation>
+    </message>
+    <message>
         <source>无法保存：原照片 %1 的数据已损坏</source>
         <translation>No se pudo guardar: los datos de la foto original %1 están dañados</translation>
     </message>
@@ -164,12 +168,12 @@
         <translation>No se pudo guardar: error al codificar la instantánea</translation>
     </message>
     <message>
-        <source>无法保存：文件夹不可写</source>
-        <translation>No se pudo guardar: no se puede escribir en la carpeta</translation>
-    </message>
-    <message>
         <source>无法保存：无法写入 %1</source>
         <translation>No se pudo guardar: error al escribir %1</translation>
+    </message>
+    <message>
+        <source>无法保存：无法写入 %1（%2）</source>
+        <translation>No se pudo guardar: error al escribir %1 (%2)</translation>
     </message>
     <message>
         <source>打开照片</source>
@@ -232,12 +236,12 @@
         <translation>%1 exportado</translation>
     </message>
     <message>
-        <source>无法导出：文件夹不可写</source>
-        <translation>No se pudo exportar: no se puede escribir en la carpeta</translation>
-    </message>
-    <message>
         <source>无法导出：无法写入 %1</source>
         <translation>No se pudo exportar: error al escribir %1</translation>
+    </message>
+    <message>
+        <source>无法导出：无法写入 %1（%2）</source>
+        <translation>No se pudo exportar: error al escribir %1 (%2)</translation>
     </message>
     <message>
         <source>无法保存：原照片 %1 在打开后已被改动</source>
