@@ -44,7 +44,7 @@ test-sanitize:
 	$(SANITIZER_OPTIONS) ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 THREAD_TESTS = tst_widget tst_blendscheduler tst_imageblendthread tst_parseimagethread \
-	tst_imageregionthread tst_imagedrawlabel tst_imagesavethread tst_photographdocument
+	tst_imageregionthread tst_imagedrawlabel tst_imagesavethread tst_photographdocument tst_windowfit
 THREAD_TEST_PATTERN = '^($(subst $(eval) ,|,$(THREAD_TESTS)))$$'
 
 test-debug:

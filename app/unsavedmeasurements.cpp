@@ -48,8 +48,9 @@ bool UnsavedMeasurements::allowClose()
     pending = document->saveAllUnsaved(shownPicture());
     failed = files.size() - pending;
     if (pending == 0 && failed > 0)
-        notice->showNotice(QCoreApplication::translate("Widget", "有 %1 张照片未能保存，窗口保持打开").arg(failed),
-                           WindowNotice::Failure);
+        notice->showNotice(
+          QCoreApplication::translate("Widget", "有 %1 张照片未能保存，窗口保持打开").arg(failed),
+          WindowNotice::Failure);
     return false;
 }
 
@@ -67,13 +68,16 @@ void UnsavedMeasurements::onSaveFinished(ImageSaveThread::Outcome outcome)
         window->close();
         return;
     }
-    notice->showNotice(QCoreApplication::translate("Widget", "有 %1 张照片未能保存，窗口保持打开").arg(failed), WindowNotice::Failure);
+    notice->showNotice(
+      QCoreApplication::translate("Widget", "有 %1 张照片未能保存，窗口保持打开").arg(failed),
+      WindowNotice::Failure);
 }
 
 void UnsavedMeasurements::photographShown()
 {
     if (document->hasUnsavedShapes())
-        notice->showNotice(QCoreApplication::translate("Widget", "这张照片有未保存的测量"), WindowNotice::Failure);
+        notice->showNotice(QCoreApplication::translate("Widget", "这张照片有未保存的测量"),
+                           WindowNotice::Failure);
 }
 
 UnsavedMeasurements::Answer UnsavedMeasurements::askUser(const QStringList& files) const
@@ -81,16 +85,20 @@ UnsavedMeasurements::Answer UnsavedMeasurements::askUser(const QStringList& file
     QMessageBox box(window);
     box.setIcon(QMessageBox::Warning);
     box.setWindowTitle(QCoreApplication::translate("Widget", "未保存的测量"));
-    box.setText(QCoreApplication::translate("Widget", "%1 张照片的测量尚未保存。关闭前要保存吗？").arg(files.size()));
+    box.setText(QCoreApplication::translate("Widget", "%1 张照片的测量尚未保存。关闭前要保存吗？")
+                  .arg(files.size()));
     QStringList names;
     for (const QString& file : files.mid(0, 8))
         names << QFileInfo(file).fileName();
     if (files.size() > 8)
         names << QStringLiteral("…");
     box.setInformativeText(names.join(QLatin1Char('\n')));
-    QPushButton* saveAll = box.addButton(QCoreApplication::translate("Widget", "全部保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QCoreApplication::translate("Widget", "不保存"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QCoreApplication::translate("Widget", "取消"), QMessageBox::RejectRole);
+    QPushButton* saveAll =
+      box.addButton(QCoreApplication::translate("Widget", "全部保存"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+      box.addButton(QCoreApplication::translate("Widget", "不保存"), QMessageBox::DestructiveRole);
+    QPushButton* cancel =
+      box.addButton(QCoreApplication::translate("Widget", "取消"), QMessageBox::RejectRole);
     box.setDefaultButton(saveAll);
     box.setEscapeButton(cancel);
     box.exec();

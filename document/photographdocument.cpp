@@ -94,6 +94,7 @@ void PhotographDocument::keepShown()
     stack = new QUndoStack(this);
     entries.clear();
     changedOffStack = false;
+    refreshMeasured();
 }
 
 bool PhotographDocument::takeKept()
@@ -126,6 +127,10 @@ QStringList PhotographDocument::unsavedPhotographs() const
 void PhotographDocument::setPhotograph(ImageEntity* photograph)
 {
     if (!photograph || !photograph->loaded)
+        return;
+    // The document's own photograph got its shapes when it was read, or back from what was kept
+    // of it; loading the stored ones again would throw those away.
+    if (photograph == &own && shown == &own)
         return;
     // A photograph kept elsewhere came with no bytes: a save reads its file. The document's own
     // keeps the bytes it was read from.

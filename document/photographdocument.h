@@ -47,7 +47,8 @@ public:
     bool open(const QString& filePath);
 
     // Shows a photograph kept elsewhere, which must outlive its use here. Its stored shapes
-    // replace the document's; the undo stack starts anew.
+    // replace the document's; the undo stack starts anew. The document's own photograph given
+    // back changes nothing.
     void setPhotograph(ImageEntity* photograph);
 
     // The measured shapes in the order they were drawn.

@@ -1,5 +1,6 @@
 #include "app/previewreadthread.h"
 #include "app/settingstools.h"
+#include "app/unsavedmeasurements.h"
 #include "app/widget.h"
 #include "app/windowfit.h"
 #include "model/csvexport.h"
@@ -109,6 +110,8 @@ class TestWidget : public QObject
 private slots:
     void initTestCase();
     void init();
+    void measurementsSurviveSteppingAndAskAtClose_data();
+    void measurementsSurviveSteppingAndAskAtClose();
     void initialState();
     void startupStyleSheets_data();
     void startupStyleSheets();
@@ -184,6 +187,93 @@ void TestWidget::init()
 bool TestWidget::open(Widget& window, const QString& path)
 {
     return openThroughDialog(window, path);
+}
+
+void TestWidget::measurementsSurviveSteppingAndAskAtClose_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("Cancel keeps the window and its measurements")
+      << int(UnsavedMeasurements::Cancel) << false << false;
+    QTest::newRow("Discard closes without writing a file")
+      << int(UnsavedMeasurements::Discard) << true << false;
+    QTest::newRow("Save all writes both photographs, then closes")
+      << int(UnsavedMeasurements::SaveAll) << true << true;
+}
+
+// Shapes drawn on one photograph, Page Down to the next and another drawn there, Page Up back:
+// nothing is lost on the way, and closing asks once about both photographs.
+void TestWidget::measurementsSurviveSteppingAndAskAtClose()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    const QString first = folder.filePath(QStringLiteral("IMG_1.jpg"));
+    const QString second = folder.filePath(QStringLiteral("IMG_2.jpg"));
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("fuse-box.jpg")), first));
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("radiator.jpg")), second));
+    for (const QString& path : { first, second })
+        QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray firstBefore = bytesOf(first);
+
+    auto* window = new Widget;
+    QPointer<Widget> alive(window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* name = child<QLabel>(*window, "details_name");
+    auto* notice = child<QLabel>(*window, "title_notice");
+    auto* surface = child<ImageDrawLabel>(*window, "image_draw");
+    QVERIFY(open(*window, first));
+    QTest::mouseClick(child<QPushButton>(*window, "menu_line"), Qt::LeftButton);
+    drag(surface, QPoint(20, 20), QPoint(200, 120));
+    QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == 2; }));
+
+    QTest::keyClick(window, Qt::Key_PageDown);
+    QVERIFY(QTest::qWaitFor([&] { return name->text() == QStringLiteral("IMG_2.jpg"); }));
+    QVERIFY(notice->toolTip().isEmpty());
+    const int secondStored = surface->pathList().size();
+    drag(surface, QPoint(30, 40), QPoint(220, 160));
+    QVERIFY(QTest::qWaitFor([&] { return surface->pathList().size() == secondStored + 1; }));
+
+    QTest::keyClick(window, Qt::Key_PageUp);
+    QVERIFY(QTest::qWaitFor([&] { return name->text() == QStringLiteral("IMG_1.jpg"); }));
+    QCOMPARE(surface->pathList().size(), 2);
+    QCOMPARE(surface->pathList().last().type, int(ShapeKind::Line));
+    QCOMPARE(notice->toolTip(), QStringLiteral("这张照片有未保存的测量"));
+
+    auto* guard = window->findChild<UnsavedMeasurements*>();
+    QVERIFY(guard);
+    QStringList asked;
+    guard->ask = [&](const QStringList& files) {
+        asked = files;
+        return UnsavedMeasurements::Answer(answer);
+    };
+    window->close();
+    QCOMPARE(asked.size(), 2);
+    if (closes)
+        QVERIFY(QTest::qWaitFor([&] { return alive.isNull(); }, 10000));
+    else
+        QVERIFY(window->isVisible());
+    ImageEntity firstBack;
+    QVERIFY(RadiometricReader::read(bytesOf(first), firstBack));
+    ImageEntity secondBack;
+    QVERIFY(RadiometricReader::read(bytesOf(second), secondBack));
+    if (saved) {
+        QCOMPARE(firstBack.image_drawpaths.size(), 2);
+        QCOMPARE(secondBack.image_drawpaths.size(), secondStored + 1);
+    } else {
+        QCOMPARE(bytesOf(first), firstBefore);
+        QCOMPARE(secondBack.image_drawpaths.size(), secondStored);
+    }
+    delete alive.data();
 }
 
 void TestWidget::initialState()

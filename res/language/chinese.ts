@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>选区太小，无法测量</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>%1 张照片的测量尚未保存。关闭前要保存吗？</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>全部保存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>有 %1 张照片未能保存，窗口保持打开</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>未保存的测量</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>这张照片有未保存的测量</translation>
+    </message>
 </context>
 </TS>

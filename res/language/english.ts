@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>Shape too small to measure</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>Measurements on %1 photograph(s) are not saved. Save them before closing?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Save All</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>%1 photograph(s) could not be saved; the window stays open</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>Unsaved measurements</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>This photograph has unsaved measurements</translation>
+    </message>
 </context>
 </TS>

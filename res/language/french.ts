@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>Zone trop petite pour être mesurée</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>Les mesures de %1 photo(s) ne sont pas enregistrées. Les enregistrer avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>Impossible d’enregistrer %1 photo(s) ; la fenêtre reste ouverte</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>Mesures non enregistrées</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>Cette photo a des mesures non enregistrées</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>Auswahl zu klein zum Messen</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>Die Messungen auf %1 Foto(s) sind nicht gespeichert. Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Alle speichern</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>%1 Foto(s) konnten nicht gespeichert werden; das Fenster bleibt offen</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>Nicht gespeicherte Messungen</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>Dieses Foto hat nicht gespeicherte Messungen</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>Area troppo piccola da misurare</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>Le misure di %1 foto non sono state salvate. Salvarle prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Salva tutto</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>Impossibile salvare %1 foto; la finestra resta aperta</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>Misure non salvate</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>Questa foto ha misure non salvate</translation>
+    </message>
 </context>
 </TS>

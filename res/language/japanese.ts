@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>選択範囲が小さすぎて測定できません</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>%1 枚の写真の測定が保存されていません。閉じる前に保存しますか？</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>すべて保存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>%1 枚の写真を保存できなかったため、ウィンドウは開いたままです</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>未保存の測定</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>この写真には未保存の測定があります</translation>
+    </message>
 </context>
 </TS>

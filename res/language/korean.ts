@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>선택 영역이 너무 작아 측정할 수 없습니다</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>사진 %1장의 측정이 저장되지 않았습니다. 닫기 전에 저장할까요?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>저장 안 함</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>모두 저장</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>사진 %1장을 저장하지 못해 창을 닫지 않았습니다</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>저장되지 않은 측정</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>이 사진에 저장되지 않은 측정이 있습니다</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>Область слишком мала для измерения</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>Измерения на снимках (%1) не сохранены. Сохранить их перед закрытием?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Сохранить все</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>Не удалось сохранить снимков: %1. Окно остаётся открытым</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>Несохранённые измерения</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>На этом снимке есть несохранённые измерения</translation>
+    </message>
 </context>
 </TS>

@@ -251,5 +251,33 @@
         <source>选区太小，无法测量</source>
         <translation>Zona demasiado pequeña para medir</translation>
     </message>
+    <message>
+        <source>%1 张照片的测量尚未保存。关闭前要保存吗？</source>
+        <translation>Las mediciones de %1 foto(s) no se han guardado. ¿Guardarlas antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Guardar todo</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>有 %1 张照片未能保存，窗口保持打开</source>
+        <translation>No se pudieron guardar %1 foto(s); la ventana sigue abierta</translation>
+    </message>
+    <message>
+        <source>未保存的测量</source>
+        <translation>Mediciones sin guardar</translation>
+    </message>
+    <message>
+        <source>这张照片有未保存的测量</source>
+        <translation>Esta foto tiene mediciones sin guardar</translation>
+    </message>
 </context>
 </TS>
