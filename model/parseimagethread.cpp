@@ -71,6 +71,7 @@ void ParseImageThread::run()
     succeeded = parseFile();
     if (!succeeded)
         bytes.clear();
+    ran.store(true, std::memory_order_release);
 }
 
 bool ParseImageThread::parseFile()
@@ -101,12 +102,12 @@ bool ParseImageThread::parseFile()
 
 QByteArray ParseImageThread::sourceBytes() const
 {
-    return succeeded ? bytes : QByteArray();
+    return ran.load(std::memory_order_acquire) && succeeded ? bytes : QByteArray();
 }
 
 void ParseImageThread::handOver()
 {
-    if (!succeeded || !entity) {
+    if (!ran.load(std::memory_order_acquire) || !succeeded || !entity) {
         emit parseFailed();
         return;
     }

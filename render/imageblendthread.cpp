@@ -98,6 +98,7 @@ void ImageBlendThread::run()
     qDebug() << "ImageBlendThread::run()" << Qt::endl;
     paletteImage = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
     result = compose(paletteImage, cameraImage, blend);
+    ran.store(true, std::memory_order_release);
 }
 
 QImage ImageBlendThread::compose(const QImage& paletteImage, const QImage& cameraImage, float blend)
@@ -124,6 +125,10 @@ void ImageBlendThread::handOver()
 {
     if (discarded)
         return;
+    if (!ran.load(std::memory_order_acquire)) {
+        emit blendFailed();
+        return;
+    }
     if (!entity) {
         emit blendFailed();
         return;

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QThread>
 
+#include <atomic>
+
 // Renders a photograph's gray matrix through a palette and mixes it with the Camera image.
 // Everything the render reads is copied by create(), on the creating thread; run() works on
 // those copies alone. The palette image and the result are handed over on the creating thread,
@@ -62,4 +64,7 @@ private:
     // Written by run() alone; handOver() reads them after run() has returned.
     QImage paletteImage;
     QImage result;
+    // Publishes paletteImage and result to handOver() in a way the thread sanitizer sees; the
+    // event queue that carries finished() across is locked inside Qt, where it cannot.
+    std::atomic<bool> ran{ false };
 };
