@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QRgb>
+
+// How the temperatures of a photograph are spread over the palette.
+struct TemperatureRange
+{
+    enum Mode
+    {
+        // The camera's gray matrix through the palette, as the file stores it.
+        Camera = 0,
+        // Linear between the matrix's coldest and hottest cell.
+        Auto = 1,
+        // Each temperature by its rank among the matrix's cells, large uniform areas capped.
+        Histogram = 2,
+        // Linear between low and high, set by the user.
+        Manual = 3,
+    };
+
+    Mode mode = Camera;
+    // In ℃; only Manual reads them.
+    double low = 0;
+    double high = 0;
+
+    bool operator==(const TemperatureRange& other) const
+    {
+        return mode == other.mode && low == other.low && high == other.high;
+    }
+    bool operator!=(const TemperatureRange& other) const { return !(*this == other); }
+};
+
+// The cells above a temperature, below one or between two, shown in a colour of their own.
+struct Isotherm
+{
+    enum Kind
+    {
+        None = 0,
+        Above = 1,
+        Below = 2,
+        Between = 3,
+    };
+
+    // A spring green at least 140 apart (as RGB distance) from every entry of every palette, so
+    // it never reads as a temperature.
+    static constexpr QRgb defaultColour = 0xff3cff6e;
+
+    Kind kind = None;
+    // In ℃: the limit of Above and Below, the two ends of Between in either order.
+    double first = 0;
+    double second = 0;
+    QRgb colour = defaultColour;
+    // Half transparent over the palette, else opaque.
+    bool translucent = false;
+
+    // Whether a cell of this temperature is shown in the isotherm's colour; limits included.
+    bool covers(double celsius) const
+    {
+        switch (kind) {
+            case Above:
+                return celsius >= first;
+            case Below:
+                return celsius <= first;
+            case Between:
+                return celsius >= (first < second ? first : second) &&
+                       celsius <= (first < second ? second : first);
+            case None:
+                break;
+        }
+        return false;
+    }
+
+    bool operator==(const Isotherm& other) const
+    {
+        return kind == other.kind && first == other.first && second == other.second &&
+               colour == other.colour && translucent == other.translucent;
+    }
+    bool operator!=(const Isotherm& other) const { return !(*this == other); }
+};

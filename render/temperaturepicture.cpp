@@ -1,0 +1,146 @@
+#include "render/temperaturepicture.h"
+
+#include "render/palettetable.h"
+
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+
+constexpr double tenthsPerDegree = 10.0;
+
+// The cells as the bytes hold them, read once; the matrix has every cell (checked by callers).
+template<typename Visit>
+void forEachCell(const TemperatureMatrix& matrix, Visit&& visit)
+{
+    const char* data = matrix.bytes().constData();
+    const qint64 cells = qint64(matrix.width()) * matrix.height();
+    for (qint64 i = 0; i < cells; ++i)
+        visit(i, qFromLittleEndian<qint16>(data + 2 * i));
+}
+
+QRgb halfway(QRgb a, QRgb b)
+{
+    return qRgb((qRed(a) + qRed(b)) / 2, (qGreen(a) + qGreen(b)) / 2, (qBlue(a) + qBlue(b)) / 2);
+}
+
+} // namespace
+
+int TemperaturePicture::linearEntry(int tenths, double low, double high)
+{
+    if (!(high > low))
+        return -1;
+    const double t = tenths / tenthsPerDegree;
+    const double scaled = std::floor((t - low) / (high - low) * 256.0);
+    return int(qBound(0.0, scaled, 255.0));
+}
+
+qint64 TemperaturePicture::plateau(qint64 cells, int occupied)
+{
+    // Twice a temperature's fair share: a wall or sky at one temperature takes no more of the
+    // palette than two temperatures of the detail would, and a scene without large uniform
+    // areas is spread as plain equalisation would spread it.
+    if (occupied <= 0)
+        return 1;
+    return qMax<qint64>(1, (2 * cells + occupied - 1) / occupied);
+}
+
+QVector<uchar> TemperaturePicture::entries(const TemperatureMatrix& matrix,
+                                           const TemperatureRange& range,
+                                           int& lowest)
+{
+    if (range.mode == TemperatureRange::Camera || !matrix.isComplete())
+        return {};
+    const TemperatureMatrix::Summary summary = matrix.summary();
+    lowest = int(std::lround(summary.minimum * tenthsPerDegree));
+    const int highest = int(std::lround(summary.maximum * tenthsPerDegree));
+    QVector<uchar> table(highest - lowest + 1);
+
+    if (range.mode == TemperatureRange::Manual || range.mode == TemperatureRange::Auto) {
+        double low = range.low;
+        double high = range.high;
+        if (range.mode == TemperatureRange::Auto) {
+            low = lowest / tenthsPerDegree;
+            high = highest / tenthsPerDegree;
+            if (highest == lowest) {
+                table.fill(128);
+                return table;
+            }
+        }
+        if (!(high > low))
+            return {};
+        for (int i = 0; i < table.size(); ++i)
+            table[i] = uchar(linearEntry(lowest + i, low, high));
+        return table;
+    }
+
+    // Histogram: each temperature at the middle of its capped share of the cells, counted from
+    // the coldest.
+    QVector<qint64> counts(table.size(), 0);
+    forEachCell(matrix, [&](qint64, qint16 tenths) { ++counts[tenths - lowest]; });
+    int occupied = 0;
+    for (qint64 count : qAsConst(counts))
+        occupied += count > 0;
+    const qint64 cap = plateau(qint64(matrix.width()) * matrix.height(), occupied);
+    qint64 total = 0;
+    for (qint64& count : counts) {
+        count = qMin(count, cap);
+        total += count;
+    }
+    qint64 below = 0;
+    for (int i = 0; i < table.size(); ++i) {
+        const double rank = (below + counts[i] / 2.0) / double(total);
+        table[i] = uchar(qBound(0.0, std::floor(rank * 256.0), 255.0));
+        below += counts[i];
+    }
+    return table;
+}
+
+QImage TemperaturePicture::render(const TemperatureMatrix& matrix,
+                                  const TemperatureRange& range,
+                                  unsigned palette)
+{
+    const QRgb* colours = PaletteTable::colors(palette);
+    int lowest = 0;
+    const QVector<uchar> table = entries(matrix, range, lowest);
+    if (!colours || table.isEmpty())
+        return QImage();
+    QVector<QRgb> lookUp(table.size());
+    for (int i = 0; i < table.size(); ++i)
+        lookUp[i] = colours[table[i]];
+    QImage picture(matrix.width(), matrix.height(), QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    auto* pixels = reinterpret_cast<QRgb*>(picture.bits());
+    const int stride = picture.bytesPerLine() / 4;
+    const int width = matrix.width();
+    const QRgb* colourOf = lookUp.constData() - lowest;
+    forEachCell(matrix, [&](qint64 i, qint16 tenths) {
+        pixels[(i / width) * stride + i % width] = colourOf[tenths];
+    });
+    return picture;
+}
+
+double TemperaturePicture::paintIsotherm(QImage& picture,
+                                         const TemperatureMatrix& matrix,
+                                         const Isotherm& isotherm)
+{
+    if (isotherm.kind == Isotherm::None || !matrix.isComplete() ||
+        picture.size() != QSize(matrix.width(), matrix.height()))
+        return 0;
+    if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb colour = isotherm.colour | 0xff000000u;
+    const int width = matrix.width();
+    qint64 covered = 0;
+    forEachCell(matrix, [&](qint64 i, qint16 tenths) {
+        if (!isotherm.covers(tenths / tenthsPerDegree))
+            return;
+        ++covered;
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(int(i / width)));
+        QRgb& pixel = line[i % width];
+        pixel = isotherm.translucent ? halfway(pixel, colour) : colour;
+    });
+    return double(covered) / (double(width) * matrix.height());
+}
