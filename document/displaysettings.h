@@ -1,20 +1,25 @@
 #pragma once
 
 #include "model/photographcodes.h"
+#include "model/temperaturerange.h"
 
 // How the photograph is shown, and what a save stores of it. The palette and unit keep the codes
-// the file stores; blend is the slider's degree, 0 to 100.
+// the file stores; blend is the slider's degree, 0 to 100; the range and isotherm go into
+// Korvex's block of the file.
 struct DisplaySettings
 {
     int palette = int(PaletteIndex::Spectrum);
     int blend = 0;
     int unit = int(TemperatureUnit::Celsius);
     bool featureVisible = true;
+    TemperatureRange range;
+    Isotherm isotherm;
 
     bool operator==(const DisplaySettings& other) const
     {
         return palette == other.palette && blend == other.blend && unit == other.unit &&
-               featureVisible == other.featureVisible;
+               featureVisible == other.featureVisible && range == other.range &&
+               isotherm == other.isotherm;
     }
     bool operator!=(const DisplaySettings& other) const { return !(*this == other); }
 };

@@ -72,8 +72,16 @@ void PhotographDocument::onParsed(bool succeeded)
     // Whatever is still being rendered belongs to the photograph just replaced.
     blends->discard();
     shown = &own;
-    if (!takeKept())
+    DisplaySettings shownAs = display;
+    if (takeKept(shownAs)) {
+        display.range = shownAs.range;
+        display.isotherm = shownAs.isotherm;
+    } else {
         loadStoredShapes();
+        const DisplaySettings stored = storedSettings(own);
+        display.range = stored.range;
+        display.isotherm = stored.isotherm;
+    }
     emit photographReplaced();
 }
 
@@ -97,11 +105,12 @@ void PhotographDocument::keepShown()
     refreshMeasured();
 }
 
-bool PhotographDocument::takeKept()
+bool PhotographDocument::takeKept(DisplaySettings& settings)
 {
     const auto found = kept.find(keyOf(path));
     if (found == kept.end())
         return false;
+    settings = found->settings;
     delete stack;
     stack = found->stack;
     entries = found->entries;
@@ -326,6 +335,16 @@ void PhotographDocument::setFeatureVisible(bool visible)
     setSetting(&DisplaySettings::featureVisible, visible);
 }
 
+void PhotographDocument::setRange(const TemperatureRange& range)
+{
+    setSetting(&DisplaySettings::range, range);
+}
+
+void PhotographDocument::setIsotherm(const Isotherm& isotherm)
+{
+    setSetting(&DisplaySettings::isotherm, isotherm);
+}
+
 DisplaySettings PhotographDocument::storedSettings(const ImageEntity& photograph)
 {
     const ImageDetails& details = photograph.details;
@@ -339,6 +358,9 @@ DisplaySettings PhotographDocument::storedSettings(const ImageEntity& photograph
       details.unit >= int(TemperatureUnit::Celsius) && details.unit <= int(TemperatureUnit::Kelvin);
     settings.unit = knownUnit ? details.unit : int(TemperatureUnit::Celsius);
     settings.featureVisible = details.featureShown;
+    settings.range =
+      TemperatureRange::fromJson(photograph.extension.value(QStringLiteral("range")));
+    settings.isotherm = Isotherm::fromJson(photograph.extension.value(QStringLiteral("isotherm")));
     return settings;
 }
 
@@ -347,7 +369,11 @@ bool PhotographDocument::render()
     if (!shown->loaded)
         return false;
     // A request the blend thread refuses starts nothing and logs nothing.
-    return blends->request(shown, unsigned(display.palette), float(display.blend) / 100.0f);
+    return blends->request(shown,
+                           unsigned(display.palette),
+                           float(display.blend) / 100.0f,
+                           display.range,
+                           display.isotherm);
 }
 
 bool PhotographDocument::save(const QString& targetPath, const QImage& snapshot)
@@ -366,6 +392,11 @@ bool PhotographDocument::startSave(bool ofShown,
                                    const DisplaySettings& settings,
                                    const QImage& snapshot)
 {
+    // The range and isotherm go into Korvex's block, beside the keys the file came with.
+    ImageEntity saved = *photograph;
+    saved.extension.insert(QStringLiteral("range"), settings.range.toJson());
+    saved.extension.insert(QStringLiteral("isotherm"), settings.isotherm.toJson());
+    photograph = &saved;
     ImageSaveThread* thread = sourceBytes.isEmpty()
                                 ? ImageSaveThread::create(source,
                                                           target,

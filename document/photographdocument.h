@@ -78,6 +78,8 @@ public:
     void setBlend(int blend);
     void setUnit(int unit);
     void setFeatureVisible(bool visible);
+    void setRange(const TemperatureRange& range);
+    void setIsotherm(const Isotherm& isotherm);
     // The settings the photograph's file stores, for a photograph just opened.
     static DisplaySettings storedSettings(const ImageEntity& photograph);
 
@@ -141,7 +143,8 @@ private:
     void onParsed(bool succeeded);
     static QString keyOf(const QString& filePath);
     void keepShown();
-    bool takeKept();
+    // The kept photograph's shapes and stack back in place; its settings as they were left.
+    bool takeKept(DisplaySettings& settings);
     bool startSave(bool ofShown,
                    const QString& source,
                    const QByteArray& sourceBytes,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QRgb>
 
 // How the temperatures of a photograph are spread over the palette.
@@ -21,6 +22,10 @@ struct TemperatureRange
     // In ℃; only Manual reads them.
     double low = 0;
     double high = 0;
+
+    // As Korvex's block in a file keeps it; anything unknown or damaged reads as Camera.
+    QJsonObject toJson() const;
+    static TemperatureRange fromJson(const QJsonValue& value);
 
     bool operator==(const TemperatureRange& other) const
     {
@@ -68,6 +73,10 @@ struct Isotherm
         }
         return false;
     }
+
+    // As Korvex's block in a file keeps it; anything unknown or damaged reads as None.
+    QJsonObject toJson() const;
+    static Isotherm fromJson(const QJsonValue& value);
 
     bool operator==(const Isotherm& other) const
     {

@@ -14,9 +14,13 @@ BlendScheduler::~BlendScheduler()
     delete pending;
 }
 
-bool BlendScheduler::request(ImageEntity* entity, unsigned palette, float blend)
+bool BlendScheduler::request(ImageEntity* entity,
+                             unsigned palette,
+                             float blend,
+                             const TemperatureRange& range,
+                             const Isotherm& isotherm)
 {
-    ImageBlendThread* thread = ImageBlendThread::create(entity, palette, blend);
+    ImageBlendThread* thread = ImageBlendThread::create(entity, palette, blend, range, isotherm);
     if (!thread)
         return false;
     if (running) {

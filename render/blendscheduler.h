@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/temperaturerange.h"
+
 #include <QImage>
 #include <QObject>
 
@@ -21,7 +23,11 @@ public:
     ~BlendScheduler() override;
 
     // False, changing nothing, when ImageBlendThread::create refuses the arguments.
-    bool request(ImageEntity* entity, unsigned palette, float blend);
+    bool request(ImageEntity* entity,
+                 unsigned palette,
+                 float blend,
+                 const TemperatureRange& range = TemperatureRange(),
+                 const Isotherm& isotherm = Isotherm());
     // Drops the waiting request and the running blend's result.
     void discard();
     bool isRunning() const { return running != nullptr; }

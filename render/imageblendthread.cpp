@@ -1,6 +1,7 @@
 #include "render/imageblendthread.h"
 
 #include "render/palettetable.h"
+#include "render/temperaturepicture.h"
 
 #include <QDebug>
 
@@ -58,20 +59,31 @@ void fillMixTable(MixTable& mixed, float blend)
 
 } // namespace
 
-ImageBlendThread* ImageBlendThread::create(ImageEntity* entity, unsigned palette, float blend)
+ImageBlendThread* ImageBlendThread::create(ImageEntity* entity,
+                                           unsigned palette,
+                                           float blend,
+                                           const TemperatureRange& range,
+                                           const Isotherm& isotherm)
 {
     if (!entity || palette >= PaletteTable::paletteCount || !(blend >= 0.0f && blend <= 1.0f))
         return nullptr;
-    return new ImageBlendThread(entity, palette, blend);
+    return new ImageBlendThread(entity, palette, blend, range, isotherm);
 }
 
-ImageBlendThread::ImageBlendThread(ImageEntity* entity, unsigned palette, float blend)
+ImageBlendThread::ImageBlendThread(ImageEntity* entity,
+                                   unsigned palette,
+                                   float blend,
+                                   const TemperatureRange& range,
+                                   const Isotherm& isotherm)
   : entity(entity)
   , palette(palette)
   , blend(blend)
   , grayData(entity->grayData)
   , grayWidth(entity->grayWidth)
   , grayHeight(entity->grayHeight)
+  , range(range)
+  , isotherm(isotherm)
+  , temperatures(entity->temperatures())
   , cameraImage(entity->cameraImage)
 {
     // Queued to this object's thread, the creator's, and connected before anyone else can
@@ -96,7 +108,11 @@ bool ImageBlendThread::launch()
 void ImageBlendThread::run()
 {
     qDebug() << "ImageBlendThread::run()" << Qt::endl;
-    paletteImage = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
+    if (range.mode != TemperatureRange::Camera)
+        paletteImage = TemperaturePicture::render(temperatures, range, palette);
+    if (paletteImage.isNull())
+        paletteImage = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
+    TemperaturePicture::paintIsotherm(paletteImage, temperatures, isotherm);
     result = compose(paletteImage, cameraImage, blend);
     ran.store(true, std::memory_order_release);
 }

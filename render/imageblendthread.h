@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/imageentity.h"
+#include "model/temperaturerange.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -18,8 +19,14 @@ class ImageBlendThread : public QThread
 {
     Q_OBJECT
 public:
-    // Null for a null entity, a palette code above 4 or a blend degree outside 0 to 1.
-    static ImageBlendThread* create(ImageEntity* entity, unsigned palette, float blend);
+    // Null for a null entity, a palette code above 4 or a blend degree outside 0 to 1. A range
+    // other than Camera renders the temperature matrix instead of the gray one (falling back to
+    // the gray one where the matrix cannot be rendered), and an isotherm is painted over it.
+    static ImageBlendThread* create(ImageEntity* entity,
+                                    unsigned palette,
+                                    float blend,
+                                    const TemperatureRange& range = TemperatureRange(),
+                                    const Isotherm& isotherm = Isotherm());
     ~ImageBlendThread() override;
 
     bool launch();
@@ -49,7 +56,11 @@ protected:
     void run() override;
 
 private:
-    ImageBlendThread(ImageEntity* entity, unsigned palette, float blend);
+    ImageBlendThread(ImageEntity* entity,
+                     unsigned palette,
+                     float blend,
+                     const TemperatureRange& range,
+                     const Isotherm& isotherm);
     void handOver();
 
     // Null once the entity is gone: a window closed while its blend runs.
@@ -60,6 +71,9 @@ private:
     const QByteArray grayData;
     const int grayWidth;
     const int grayHeight;
+    const TemperatureRange range;
+    const Isotherm isotherm;
+    const TemperatureMatrix temperatures;
     const QImage cameraImage;
     // Written by run() alone; handOver() reads them after run() has returned.
     QImage paletteImage;

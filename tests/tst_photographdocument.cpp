@@ -72,6 +72,8 @@ private slots:
     void measurementsStayForTheRun_data();
     void measurementsStayForTheRun();
     void saveAllSavesEveryPhotographLeft();
+    void rangeAndIsothermComeBackFromTheFile_data();
+    void rangeAndIsothermComeBackFromTheFile();
 };
 
 void TestPhotographDocument::editsAndUndo_data()
@@ -432,6 +434,69 @@ void TestPhotographDocument::saveAllSavesEveryPhotographLeft()
         std::sort(want.begin(), want.end(), std::greater<int>());
         QCOMPARE(tags, want);
     }
+}
+
+void TestPhotographDocument::rangeAndIsothermComeBackFromTheFile_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("a manual range and an isotherm above a limit")
+      << int(TemperatureRange::Manual) << 21.5 << 38.2 << int(Isotherm::Above);
+    QTest::newRow("histogram mode and an isotherm between two limits")
+      << int(TemperatureRange::Histogram) << 0.0 << 0.0 << int(Isotherm::Between);
+    QTest::newRow("the camera's picture and no isotherm")
+      << int(TemperatureRange::Camera) << 0.0 << 0.0 << int(Isotherm::None);
+}
+
+// Saved, the range and isotherm are what the saved file opens with; a file without Korvex's
+// block opens with the camera's picture and no isotherm.
+void TestPhotographDocument::rangeAndIsothermComeBackFromTheFile()
+{
+    QFETCH(int, mode);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(int, kind);
+    QTemporaryDir folder;
+    const QStringList paths = twoPhotographs(folder);
+    PhotographDocument document;
+    QVERIFY(openAndWait(document, paths[1]));
+    QCOMPARE(document.settings().range.mode, TemperatureRange::Camera);
+    QCOMPARE(document.settings().isotherm.kind, Isotherm::None);
+    const TemperatureRange range{ TemperatureRange::Mode(mode), low, high };
+    Isotherm isotherm;
+    isotherm.kind = Isotherm::Kind(kind);
+    isotherm.first = 30.5;
+    isotherm.second = 25.0;
+    isotherm.colour = qRgb(255, 0, 255);
+    isotherm.translucent = true;
+    document.setRange(range);
+    document.setIsotherm(isotherm);
+
+    const QString target = folder.filePath(QStringLiteral("saved.jpg"));
+    QSignalSpy finished(&document, &PhotographDocument::saveFinished);
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QVERIFY(document.save(target, picture));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+
+    PhotographDocument reopened;
+    QVERIFY(openAndWait(reopened, target));
+    QCOMPARE(reopened.settings().range, range);
+    if (kind == Isotherm::None) {
+        QCOMPARE(reopened.settings().isotherm.kind, Isotherm::None);
+    } else {
+        // Only Between has a second limit to keep.
+        Isotherm expected = isotherm;
+        if (kind != Isotherm::Between)
+            expected.second = 0;
+        QCOMPARE(reopened.settings().isotherm, expected);
+    }
+    // Back on the photograph it was saved from, nothing of it remains.
+    QVERIFY(openAndWait(reopened, paths[0]));
+    QCOMPARE(reopened.settings().range.mode, TemperatureRange::Camera);
 }
 
 QTEST_MAIN(TestPhotographDocument)

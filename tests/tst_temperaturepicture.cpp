@@ -1,7 +1,9 @@
+#include "render/imageblendthread.h"
 #include "render/palettetable.h"
 #include "render/temperaturepicture.h"
 #include "support/measurescene.h"
 
+#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -45,6 +47,9 @@ private slots:
     void nothingToRender();
     void isotherm_data();
     void isotherm();
+    void damagedSettingsReadAsTheCameras_data();
+    void damagedSettingsReadAsTheCameras();
+    void blendThreadRendersTheRange();
 };
 
 void TestTemperaturePicture::linearEntry_data()
@@ -55,7 +60,8 @@ void TestTemperaturePicture::linearEntry_data()
     QTest::addColumn<int>("entry");
 
     QTest::newRow("the low end takes the first entry") << 200 << 20.0 << 30.0 << 0;
-    QTest::newRow("the high end takes the last entry, not one past it") << 300 << 20.0 << 30.0 << 255;
+    QTest::newRow("the high end takes the last entry, not one past it")
+      << 300 << 20.0 << 30.0 << 255;
     QTest::newRow("a tenth below the high end") << 299 << 20.0 << 30.0 << 253;
     QTest::newRow("the middle takes entry 128") << 250 << 20.0 << 30.0 << 128;
     QTest::newRow("below the range takes the first entry") << -400 << 20.0 << 30.0 << 0;
@@ -112,8 +118,8 @@ void TestTemperaturePicture::renderFollowsTheRuleCellByCell()
     for (int y = 0; y < 61; ++y) {
         for (int x = 0; x < 97; ++x) {
             const int tenths = matrix.tenths(x, y);
-            const int entry = int(
-              qBound(0.0, std::floor((tenths / 10.0 - low) / (high - low) * 256.0), 255.0));
+            const int entry =
+              int(qBound(0.0, std::floor((tenths / 10.0 - low) / (high - low) * 256.0), 255.0));
             if (picture.pixel(x, y) != colours[entry])
                 QFAIL(qPrintable(QStringLiteral("cell %1,%2 at %3 tenths is not entry %4")
                                    .arg(x)
@@ -151,13 +157,14 @@ void TestTemperaturePicture::histogramSpreadsTheDetailOverTheBackground()
     const int detailLow = entries[100];
     const int detailHigh = entries[200];
     QVERIFY2(wall < 32, qPrintable(QString::number(wall)));
-    QVERIFY2(detailHigh - detailLow > 200,
-             qPrintable(QStringLiteral("the detail spans %1 to %2").arg(detailLow).arg(detailHigh)));
+    QVERIFY2(
+      detailHigh - detailLow > 200,
+      qPrintable(QStringLiteral("the detail spans %1 to %2").arg(detailLow).arg(detailHigh)));
     QVERIFY(qAbs(entries[150] - (detailLow + detailHigh) / 2) <= 4);
 
     // The picture uses those entries.
-    const QImage picture = TemperaturePicture::render(
-      matrix, { TemperatureRange::Histogram, 0, 0 }, PaletteTable::Iron);
+    const QImage picture =
+      TemperaturePicture::render(matrix, { TemperatureRange::Histogram, 0, 0 }, PaletteTable::Iron);
     QCOMPARE(entryOfColour(picture.pixel(0, 0), PaletteTable::Iron),
              int(entries[matrix.tenths(0, 0) - lowest]));
 }
@@ -174,8 +181,8 @@ void TestTemperaturePicture::nothingToRender_data()
       << int(TemperatureRange::Camera) << 0.0 << 10.0 << true << 0u;
     QTest::newRow("a manual range with high below low")
       << int(TemperatureRange::Manual) << 30.0 << 20.0 << true << 0u;
-    QTest::newRow("a matrix short of its cells") << int(TemperatureRange::Auto) << 0.0 << 0.0 << false
-                                                 << 0u;
+    QTest::newRow("a matrix short of its cells")
+      << int(TemperatureRange::Auto) << 0.0 << 0.0 << false << 0u;
     QTest::newRow("an unknown palette") << int(TemperatureRange::Auto) << 0.0 << 0.0 << true << 5u;
 }
 
@@ -209,8 +216,8 @@ void TestTemperaturePicture::isotherm_data()
       << int(Isotherm::Below) << 20.0 << 0.0 << false << QVector<int>{ 0, 1, 2, 8 };
     QTest::newRow("between two limits given in either order, half transparent")
       << int(Isotherm::Between) << 25.0 << 20.0 << true << QVector<int>{ 2, 3, 4, 5 };
-    QTest::newRow("none covers nothing") << int(Isotherm::None) << 0.0 << 0.0 << false
-                                         << QVector<int>{};
+    QTest::newRow("none covers nothing")
+      << int(Isotherm::None) << 0.0 << 0.0 << false << QVector<int>{};
 }
 
 void TestTemperaturePicture::isotherm()
@@ -244,6 +251,70 @@ void TestTemperaturePicture::isotherm()
             QCOMPARE(is, green);
         }
     }
+}
+
+void TestTemperaturePicture::damagedSettingsReadAsTheCameras_data()
+{
+    QTest::addColumn<QByteArray>("range");
+    QTest::addColumn<QByteArray>("isotherm");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("sound settings are read")
+      << QByteArray(R"({"mode":"manual","low":20,"high":30.5})")
+      << QByteArray(R"({"kind":"below","first":-3.5,"colour":"#ff00ff"})")
+      << int(TemperatureRange::Manual) << int(Isotherm::Below);
+    QTest::newRow("a manual range with high below low")
+      << QByteArray(R"({"mode":"manual","low":30,"high":20})") << QByteArray(R"({"kind":"above"})")
+      << int(TemperatureRange::Camera) << int(Isotherm::None);
+    QTest::newRow("limits that are text, and a mode no one knows")
+      << QByteArray(R"({"mode":"manual","low":"20","high":30})")
+      << QByteArray(R"({"kind":"sideways","first":1})") << int(TemperatureRange::Camera)
+      << int(Isotherm::None);
+    QTest::newRow("a temperature no matrix can hold")
+      << QByteArray(R"({"mode":"manual","low":-1e300,"high":30})")
+      << QByteArray(R"({"kind":"between","first":1})") << int(TemperatureRange::Camera)
+      << int(Isotherm::None);
+    QTest::newRow("not objects at all") << QByteArray("[1,2]") << QByteArray("7")
+                                        << int(TemperatureRange::Camera) << int(Isotherm::None);
+}
+
+void TestTemperaturePicture::damagedSettingsReadAsTheCameras()
+{
+    QFETCH(QByteArray, range);
+    QFETCH(QByteArray, isotherm);
+    QFETCH(int, mode);
+    QFETCH(int, kind);
+    const QJsonObject object =
+      QJsonDocument::fromJson("{\"r\":" + range + ",\"i\":" + isotherm + "}").object();
+    QCOMPARE(int(TemperatureRange::fromJson(object.value(QStringLiteral("r"))).mode), mode);
+    QCOMPARE(int(Isotherm::fromJson(object.value(QStringLiteral("i"))).kind), kind);
+}
+
+// The window's render thread with a range: the temperature matrix's picture with the isotherm
+// over it, not the camera's gray one.
+void TestTemperaturePicture::blendThreadRendersTheRange()
+{
+    ImageEntity photo = MeasureScene::landscape(64, 48, 8, QSize(640, 480));
+    photo.grayWidth = 64;
+    photo.grayHeight = 48;
+    photo.grayData = QByteArray(64 * 48, '\x10');
+    Isotherm isotherm;
+    isotherm.kind = Isotherm::Above;
+    isotherm.first = 30.0;
+    const TemperatureRange range = manual(18.0, 34.0);
+    QImage expected = TemperaturePicture::render(photo.temperatures(), range, PaletteTable::Cool);
+    QVERIFY(TemperaturePicture::paintIsotherm(expected, photo.temperatures(), isotherm) > 0);
+
+    ImageBlendThread* thread =
+      ImageBlendThread::create(&photo, PaletteTable::Cool, 1.0f, range, isotherm);
+    QVERIFY(thread);
+    QImage result;
+    connect(
+      thread, &ImageBlendThread::blendSucceed, this, [&](const QImage& image) { result = image; });
+    QVERIFY(thread->launch());
+    QTRY_VERIFY_WITH_TIMEOUT(!result.isNull(), 5000);
+    QCOMPARE(result.convertToFormat(QImage::Format_RGB32), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTemperaturePicture)
