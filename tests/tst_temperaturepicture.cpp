@@ -55,7 +55,8 @@ void TestTemperaturePicture::linearEntry_data()
     QTest::addColumn<int>("entry");
 
     QTest::newRow("the low end takes the first entry") << 200 << 20.0 << 30.0 << 0;
-    QTest::newRow("the high end takes the last entry, not one past it") << 300 << 20.0 << 30.0 << 255;
+    QTest::newRow("the high end takes the last entry, not one past it")
+      << 300 << 20.0 << 30.0 << 255;
     QTest::newRow("a tenth below the high end") << 299 << 20.0 << 30.0 << 253;
     QTest::newRow("the middle takes entry 128") << 250 << 20.0 << 30.0 << 128;
     QTest::newRow("below the range takes the first entry") << -400 << 20.0 << 30.0 << 0;
@@ -112,8 +113,8 @@ void TestTemperaturePicture::renderFollowsTheRuleCellByCell()
     for (int y = 0; y < 61; ++y) {
         for (int x = 0; x < 97; ++x) {
             const int tenths = matrix.tenths(x, y);
-            const int entry = int(
-              qBound(0.0, std::floor((tenths / 10.0 - low) / (high - low) * 256.0), 255.0));
+            const int entry =
+              int(qBound(0.0, std::floor((tenths / 10.0 - low) / (high - low) * 256.0), 255.0));
             if (picture.pixel(x, y) != colours[entry])
                 QFAIL(qPrintable(QStringLiteral("cell %1,%2 at %3 tenths is not entry %4")
                                    .arg(x)
@@ -151,13 +152,14 @@ void TestTemperaturePicture::histogramSpreadsTheDetailOverTheBackground()
     const int detailLow = entries[100];
     const int detailHigh = entries[200];
     QVERIFY2(wall < 32, qPrintable(QString::number(wall)));
-    QVERIFY2(detailHigh - detailLow > 200,
-             qPrintable(QStringLiteral("the detail spans %1 to %2").arg(detailLow).arg(detailHigh)));
+    QVERIFY2(
+      detailHigh - detailLow > 200,
+      qPrintable(QStringLiteral("the detail spans %1 to %2").arg(detailLow).arg(detailHigh)));
     QVERIFY(qAbs(entries[150] - (detailLow + detailHigh) / 2) <= 4);
 
     // The picture uses those entries.
-    const QImage picture = TemperaturePicture::render(
-      matrix, { TemperatureRange::Histogram, 0, 0 }, PaletteTable::Iron);
+    const QImage picture =
+      TemperaturePicture::render(matrix, { TemperatureRange::Histogram, 0, 0 }, PaletteTable::Iron);
     QCOMPARE(entryOfColour(picture.pixel(0, 0), PaletteTable::Iron),
              int(entries[matrix.tenths(0, 0) - lowest]));
 }
@@ -174,8 +176,8 @@ void TestTemperaturePicture::nothingToRender_data()
       << int(TemperatureRange::Camera) << 0.0 << 10.0 << true << 0u;
     QTest::newRow("a manual range with high below low")
       << int(TemperatureRange::Manual) << 30.0 << 20.0 << true << 0u;
-    QTest::newRow("a matrix short of its cells") << int(TemperatureRange::Auto) << 0.0 << 0.0 << false
-                                                 << 0u;
+    QTest::newRow("a matrix short of its cells")
+      << int(TemperatureRange::Auto) << 0.0 << 0.0 << false << 0u;
     QTest::newRow("an unknown palette") << int(TemperatureRange::Auto) << 0.0 << 0.0 << true << 5u;
 }
 
@@ -209,8 +211,8 @@ void TestTemperaturePicture::isotherm_data()
       << int(Isotherm::Below) << 20.0 << 0.0 << false << QVector<int>{ 0, 1, 2, 8 };
     QTest::newRow("between two limits given in either order, half transparent")
       << int(Isotherm::Between) << 25.0 << 20.0 << true << QVector<int>{ 2, 3, 4, 5 };
-    QTest::newRow("none covers nothing") << int(Isotherm::None) << 0.0 << 0.0 << false
-                                         << QVector<int>{};
+    QTest::newRow("none covers nothing")
+      << int(Isotherm::None) << 0.0 << 0.0 << false << QVector<int>{};
 }
 
 void TestTemperaturePicture::isotherm()
