@@ -2,6 +2,8 @@
 
 #include <QRgb>
 
+#include <limits>
+
 // How the temperatures of a photograph are spread over the palette.
 struct TemperatureRange
 {
@@ -21,6 +23,22 @@ struct TemperatureRange
     // In ℃; only Manual reads them.
     double low = 0;
     double high = 0;
+
+    // A temperature given in a unit (0 Celsius, 1 Fahrenheit, 2 Kelvin) in ℃, for ends and limits
+    // typed in the unit on show; NaN for another unit.
+    static double celsiusFrom(double value, int unit)
+    {
+        switch (unit) {
+            case 0:
+                return value;
+            case 1:
+                return (value - 32.0) / 1.8;
+            case 2:
+                return value - 273.15;
+            default:
+                return std::numeric_limits<double>::quiet_NaN();
+        }
+    }
 
     bool operator==(const TemperatureRange& other) const
     {
