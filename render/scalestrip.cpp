@@ -43,9 +43,9 @@ ScaleStrip::ScaleStrip(const TemperatureMatrix& matrix,
                        unsigned palette,
                        int unit,
                        const Isotherm& isotherm)
-    : mode(range.mode)
-    , displayUnit(unit)
-    , band(isotherm)
+  : mode(range.mode)
+  , displayUnit(unit)
+  , band(isotherm)
 {
     const QRgb* table = PaletteTable::colors(palette);
     if (!table || unit < 0 || unit > 2 || range.mode == TemperatureRange::Camera ||
@@ -165,30 +165,35 @@ void ScaleStrip::paint(QPainter& painter, const QRectF& area) const
     if (band.kind != Isotherm::None) {
         double from = 0;
         double to = 1;
-        const double lower = band.kind == Isotherm::Between ? qMin(band.first, band.second)
-                                                            : band.first;
-        const double upper = band.kind == Isotherm::Between ? qMax(band.first, band.second)
-                                                            : band.first;
+        const double lower =
+          band.kind == Isotherm::Between ? qMin(band.first, band.second) : band.first;
+        const double upper =
+          band.kind == Isotherm::Between ? qMax(band.first, band.second) : band.first;
         if (band.kind != Isotherm::Above)
             to = position(upper);
         if (band.kind != Isotherm::Below)
             from = position(lower);
         // A limit past the strip's end covers nothing on it.
-        const bool outside = (band.kind == Isotherm::Above && lower > highCelsius) ||
-                             (band.kind == Isotherm::Below && upper < lowCelsius) ||
-                             (band.kind == Isotherm::Between &&
-                              (lower > highCelsius || upper < lowCelsius));
+        const bool outside =
+          (band.kind == Isotherm::Above && lower > highCelsius) ||
+          (band.kind == Isotherm::Below && upper < lowCelsius) ||
+          (band.kind == Isotherm::Between && (lower > highCelsius || upper < lowCelsius));
         if (!outside)
-            painter.fillRect(QRectF(x, top + (1 - to) * height, sizes.bandWidth,
-                                    qMax(1.0, (to - from) * height)),
-                             QColor::fromRgb(band.colour | 0xff000000u));
+            painter.fillRect(
+              QRectF(x, top + (1 - to) * height, sizes.bandWidth, qMax(1.0, (to - from) * height)),
+              QColor::fromRgb(band.colour | 0xff000000u));
         x += sizes.bandWidth + sizes.margin / 2;
     }
 
-    // One pixel a palette entry, hottest on top, stretched over the strip without smoothing.
-    QImage column(1, PaletteTable::entryCount, QImage::Format_RGB32);
-    for (int entry = 0; entry < PaletteTable::entryCount; ++entry)
-        column.setPixel(0, PaletteTable::entryCount - 1 - entry, colours[entry]);
+    // A row of the strip a pixel row of the area, so that however few rows it has, the top one
+    // is the hottest entry and the bottom one the coldest.
+    const int rows = qMax(2, int(std::lround(height)));
+    QImage column(1, rows, QImage::Format_RGB32);
+    for (int row = 0; row < rows; ++row) {
+        const int entry = qMin(PaletteTable::entryCount - 1,
+                               (rows - 1 - row) * PaletteTable::entryCount / (rows - 1));
+        column.setPixel(0, row, colours[entry]);
+    }
     painter.drawImage(QRectF(x, top, sizes.barWidth, height), column);
     x += sizes.barWidth;
 
@@ -198,9 +203,11 @@ void ScaleStrip::paint(QPainter& painter, const QRectF& area) const
     const double lineHeight = QFontMetricsF(sizes.font).height();
     const QRectF highText(textLeft, top, sizes.labelWidth, lineHeight);
     const QRectF lowText(textLeft, top + height - lineHeight, sizes.labelWidth, lineHeight);
-    painter.drawText(highText, Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(highText,
+                     Qt::AlignLeft | Qt::AlignTop,
                      ImageEntity::temperatureText(float(highCelsius), 0, displayUnit));
-    painter.drawText(lowText, Qt::AlignLeft | Qt::AlignBottom,
+    painter.drawText(lowText,
+                     Qt::AlignLeft | Qt::AlignBottom,
                      ImageEntity::temperatureText(float(lowCelsius), 0, displayUnit));
     QVector<QRectF> taken{ highText, lowText };
     const QVector<Tick> marks = ticks();
@@ -214,8 +221,8 @@ void ScaleStrip::paint(QPainter& painter, const QRectF& area) const
         });
         if (crowded)
             continue;
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::number(tick.value, 'f', decimals));
+        painter.drawText(
+          text, Qt::AlignLeft | Qt::AlignVCenter, QString::number(tick.value, 'f', decimals));
         taken.append(text);
     }
     painter.restore();
