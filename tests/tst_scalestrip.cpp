@@ -77,8 +77,7 @@ void TestScaleStrip::niceTicks_data()
       << 0.0 << 5.0 << QVector<double>{ 0, 1, 2, 3, 4, 5 };
     QTest::newRow("a range of one temperature has no ticks") << 20.0 << 20.0 << QVector<double>{};
     QTest::newRow("reversed ends have no ticks") << 30.0 << 20.0 << QVector<double>{};
-    QTest::newRow("an endless range has no ticks")
-      << 0.0 << double(INFINITY) << QVector<double>{};
+    QTest::newRow("an endless range has no ticks") << 0.0 << double(INFINITY) << QVector<double>{};
 }
 
 void TestScaleStrip::niceTicks()
@@ -182,7 +181,8 @@ void TestScaleStrip::besideAPicture_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<unsigned>("palette");
 
-    QTest::newRow("a 320 by 240 picture in iron") << QSize(320, 240) << unsigned(PaletteTable::Iron);
+    QTest::newRow("a 320 by 240 picture in iron")
+      << QSize(320, 240) << unsigned(PaletteTable::Iron);
     QTest::newRow("a 1280 by 960 picture in white hot")
       << QSize(1280, 960) << unsigned(PaletteTable::WhiteHot);
     QTest::newRow("a 160 by 120 picture in the spectrum")
@@ -255,7 +255,8 @@ void TestScaleStrip::isothermBandBesideTheStrip()
     // From the top of the strip down to 25 ℃, halfway.
     QCOMPARE(first, 0);
     QVERIFY2(std::abs(last - 119) <= 1, qPrintable(QString::number(last)));
-    QVERIFY(column < stripColumn(result, picture.width(), PaletteTable::colors(PaletteTable::Iron)));
+    QVERIFY(column <
+            stripColumn(result, picture.width(), PaletteTable::colors(PaletteTable::Iron)));
 }
 
 void TestScaleStrip::noScaleLeavesThePictureAlone()
@@ -264,8 +265,8 @@ void TestScaleStrip::noScaleLeavesThePictureAlone()
     picture.fill(Qt::red);
     const ScaleStrip camera(ramp(), TemperatureRange(), PaletteTable::Iron, 0);
     const ScaleStrip reversed(ramp(), manual(30, 20), PaletteTable::Iron, 0);
-    const ScaleStrip incomplete(TemperatureMatrix(QByteArray(10, '\0'), 4, 4), manual(20, 30),
-                                PaletteTable::Iron, 0);
+    const ScaleStrip incomplete(
+      TemperatureMatrix(QByteArray(10, '\0'), 4, 4), manual(20, 30), PaletteTable::Iron, 0);
     for (const ScaleStrip* strip : { &camera, &reversed, &incomplete }) {
         QVERIFY(!strip->isValid());
         QCOMPARE(strip->beside(picture), picture);
