@@ -218,7 +218,38 @@ int render(const QStringList& arguments)
                                    QStringLiteral("0..100"));
     const QCommandLineOption shapes(QStringLiteral("shapes"),
                                     QStringLiteral("Paint the stored shapes and feature markers."));
-    command.parser.addOptions({ palette, blend, shapes, command.unit, command.output });
+    const QCommandLineOption range(
+      QStringLiteral("range"),
+      QStringLiteral("Render the temperature matrix: linear from LOW to HIGH (in --unit), linear "
+                     "over the photograph's own coldest to hottest (auto), or equalised "
+                     "(histogram). Without it, the camera's gray picture."),
+      QStringLiteral("LOW:HIGH|auto|histogram"));
+    const QCommandLineOption isotherm(
+      QStringLiteral("isotherm"),
+      QStringLiteral("Show the cells above, below or between temperatures (in --unit, limits "
+                     "included) in one colour; needs --range."),
+      QStringLiteral("above:T|below:T|between:T1:T2"));
+    const QCommandLineOption isothermColour(
+      QStringLiteral("isotherm-colour"),
+      QStringLiteral("The isotherm's colour (default #3cff6e)."),
+      QStringLiteral("#RRGGBB"));
+    const QCommandLineOption isothermTranslucent(
+      QStringLiteral("isotherm-translucent"),
+      QStringLiteral("Mix the isotherm's colour half and half with the palette."));
+    const QCommandLineOption scale(
+      QStringLiteral("scale"),
+      QStringLiteral("Put the palette's temperature scale to the right of the picture; needs "
+                     "--range."));
+    command.parser.addOptions({ palette,
+                                blend,
+                                shapes,
+                                range,
+                                isotherm,
+                                isothermColour,
+                                isothermTranslucent,
+                                scale,
+                                command.unit,
+                                command.output });
     command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A photograph."));
     int unit = -1;
     if (!command.parse(arguments, unit))
@@ -230,6 +261,29 @@ int render(const QStringList& arguments)
     const QByteArray format = QFileInfo(out).suffix().toLower().toLatin1();
     if (out.isEmpty() || (format != "png" && format != "jpg" && format != "jpeg"))
         return fail(QStringLiteral("render needs -o OUT.png or OUT.jpg"));
+    PhotographRender::Options options;
+    options.scale = command.parser.isSet(scale);
+    QString error;
+    // Typed temperatures are in the unit asked for, else in ℃ whatever the photograph shows.
+    const int typedUnit = unit < 0 ? 0 : unit;
+    if (command.parser.isSet(range) &&
+        !PhotographRender::parseRange(command.parser.value(range), typedUnit, options.range, error))
+        return fail(error);
+    if (command.parser.isSet(isotherm) &&
+        !PhotographRender::parseIsotherm(
+          command.parser.value(isotherm), typedUnit, options.isotherm, error))
+        return fail(error);
+    if (command.parser.isSet(isothermColour) &&
+        !PhotographRender::parseColour(command.parser.value(isothermColour),
+                                       options.isotherm.colour))
+        return fail(QStringLiteral("--isotherm-colour takes #RRGGBB"));
+    options.isotherm.translucent = command.parser.isSet(isothermTranslucent);
+    // The gray picture's levels are the camera's own and say no temperature.
+    const bool fromCamera = options.range.mode == TemperatureRange::Camera;
+    if (fromCamera && options.isotherm.kind != Isotherm::None)
+        return fail(QStringLiteral("--isotherm needs --range"));
+    if (fromCamera && options.scale)
+        return fail(QStringLiteral("--scale needs --range"));
     const PhotographSummary summary =
       PhotographSummary::read(files.first(), PhotographSummary::Images::Decode);
     if (!summary.ok)
@@ -249,14 +303,13 @@ int render(const QStringList& arguments)
         if (!number || blendValue < 0 || blendValue > 100)
             return fail(QStringLiteral("--blend takes a whole number from 0 to 100"));
     }
-    const QImage image = PhotographRender::render(summary.entity,
-                                                  paletteCode,
-                                                  blendValue,
-                                                  command.parser.isSet(shapes),
-                                                  unit < 0 ? details.unit : unit);
+    options.palette = paletteCode;
+    options.blend = blendValue;
+    options.shapes = command.parser.isSet(shapes);
+    options.unit = unit < 0 ? details.unit : unit;
+    const QImage image = PhotographRender::render(summary.entity, options, error);
     if (image.isNull())
-        return fail(files.first() + QStringLiteral(": nothing to render with that palette"),
-                    SomeFailed);
+        return fail(files.first() + QStringLiteral(": ") + error, SomeFailed);
     // Encoded first and written whole: a failure part way leaves an existing file as it was.
     QByteArray encoded;
     QBuffer buffer(&encoded);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/temperaturerange.h"
+
 #include <QImage>
 #include <QString>
 
@@ -21,4 +23,30 @@ public:
                          int blendValue,
                          bool shapes,
                          int unit);
+
+    struct Options
+    {
+        int palette = 0;
+        int blend = 100;
+        bool shapes = false;
+        int unit = 0;
+        // Camera renders the gray matrix; any other mode the temperature matrix.
+        TemperatureRange range;
+        // Painted over the palette picture before the blend; needs a range other than Camera.
+        Isotherm isotherm;
+        // The scale strip to the right of the finished picture; needs a range other than Camera.
+        bool scale = false;
+    };
+    // As above with the options; null with the reason in error when there is nothing to render,
+    // such as a range asked of a photograph without a temperature matrix.
+    static QImage render(const ImageEntity& photo, const Options& options, QString& error);
+
+    // The command line's values, read in the unit (0 Celsius, 1 Fahrenheit, 2 Kelvin) and kept
+    // in ℃. False with the reason in error for a malformed value.
+    // "LOW:HIGH" with LOW below HIGH, "auto" or "histogram".
+    static bool parseRange(const QString& text, int unit, TemperatureRange& range, QString& error);
+    // "above:T", "below:T" or "between:T1:T2"; sets the kind and limits only.
+    static bool parseIsotherm(const QString& text, int unit, Isotherm& isotherm, QString& error);
+    // "#RRGGBB".
+    static bool parseColour(const QString& text, QRgb& colour);
 };

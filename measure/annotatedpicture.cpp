@@ -19,6 +19,16 @@ QImage AnnotatedPicture::render(const ImageEntity& photograph,
         return QImage();
     const QImage paletteImage = ImageBlendThread::renderPaletteImage(
       photograph.grayData, photograph.grayWidth, photograph.grayHeight, unsigned(palette));
+    return render(photograph, shapes, paletteImage, blend, unit, featureVisible);
+}
+
+QImage AnnotatedPicture::render(const ImageEntity& photograph,
+                                const QList<ImageDrawPath>& shapes,
+                                const QImage& paletteImage,
+                                int blend,
+                                int unit,
+                                bool featureVisible)
+{
     QImage image = ImageBlendThread::compose(
       paletteImage, photograph.cameraImage, float(qBound(0, blend, 100)) / 100.0f);
     if (image.isNull())

@@ -23,4 +23,12 @@ public:
                          int blend,
                          int unit,
                          bool featureVisible);
+    // The same over a palette picture made by the caller, such as one from the temperature
+    // matrix; null for a null palette picture without a Camera image.
+    static QImage render(const ImageEntity& photograph,
+                         const QList<ImageDrawPath>& shapes,
+                         const QImage& paletteImage,
+                         int blend,
+                         int unit,
+                         bool featureVisible);
 };

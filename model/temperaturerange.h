@@ -3,6 +3,8 @@
 #include <QJsonObject>
 #include <QRgb>
 
+#include <limits>
+
 // How the temperatures of a photograph are spread over the palette.
 struct TemperatureRange
 {
@@ -26,6 +28,22 @@ struct TemperatureRange
     // As Korvex's block in a file keeps it; anything unknown or damaged reads as Camera.
     QJsonObject toJson() const;
     static TemperatureRange fromJson(const QJsonValue& value);
+
+    // A temperature given in a unit (0 Celsius, 1 Fahrenheit, 2 Kelvin) in ℃, for ends and limits
+    // typed in the unit on show; NaN for another unit.
+    static double celsiusFrom(double value, int unit)
+    {
+        switch (unit) {
+            case 0:
+                return value;
+            case 1:
+                return (value - 32.0) / 1.8;
+            case 2:
+                return value - 273.15;
+            default:
+                return std::numeric_limits<double>::quiet_NaN();
+        }
+    }
 
     bool operator==(const TemperatureRange& other) const
     {

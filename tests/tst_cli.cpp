@@ -5,6 +5,8 @@
 #include "model/csvexport.h"
 #include "model/radiometricreader.h"
 #include "render/imageblendthread.h"
+#include "render/palettetable.h"
+#include "render/temperaturepicture.h"
 #include "support/radiometricfile.h"
 #include "surface/imagedrawlabel.h"
 
@@ -118,6 +120,12 @@ private slots:
     void folderThatCannotBeListedIsReported();
     void failedWritesGiveTheSystemsReason_data();
     void failedWritesGiveTheSystemsReason();
+    void rangeRendersTheMatrixByTheRule_data();
+    void rangeRendersTheMatrixByTheRule();
+    void isothermAndScale();
+    void renderRefusals_data();
+    void renderRefusals();
+    void helpListsTheRenderOptions();
 
 private:
     QTemporaryDir dir;
@@ -580,6 +588,220 @@ void TestCli::failedWritesGiveTheSystemsReason()
         QCOMPARE(filesIn(writes), QStringList{ QFileInfo(out).fileName() });
     }
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+}
+
+void TestCli::rangeRendersTheMatrixByTheRule_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+
+    QTest::newRow("a photograph without a visible image, in Celsius")
+      << QStringLiteral("radiator.jpg") << QStringLiteral("20:40") << QStringLiteral("c") << 20.0
+      << 40.0;
+    QTest::newRow("a photograph with a visible image, its ends below zero")
+      << QStringLiteral("fuse-box.jpg") << QStringLiteral("-10:35") << QStringLiteral("c") << -10.0
+      << 35.0;
+    QTest::newRow("ends typed in Fahrenheit")
+      << QStringLiteral("radiator.jpg") << QStringLiteral("50:122") << QStringLiteral("f") << 10.0
+      << 50.0;
+    QTest::newRow("ends typed in Kelvin")
+      << QStringLiteral("fuse-box.jpg") << QStringLiteral("293.15:313.15") << QStringLiteral("k")
+      << 20.0 << 40.0;
+}
+
+void TestCli::rangeRendersTheMatrixByTheRule()
+{
+    QFETCH(QString, sample);
+    QFETCH(QString, range);
+    QFETCH(QString, unit);
+    QFETCH(double, low);
+    QFETCH(double, high);
+
+    const QString path = samplePath(sample.toLatin1().constData());
+    const PhotographSummary summary = PhotographSummary::read(path);
+    QVERIFY(summary.ok);
+    const TemperatureMatrix matrix = summary.entity.temperatures();
+    QVERIFY(matrix.isComplete());
+    const QString out = dir.filePath(QStringLiteral("range.png"));
+    const Run run = runCli({ QStringLiteral("render"),
+                             path,
+                             QStringLiteral("-o"),
+                             out,
+                             QStringLiteral("--palette"),
+                             QStringLiteral("iron"),
+                             QStringLiteral("--blend"),
+                             QStringLiteral("100"),
+                             QStringLiteral("--unit"),
+                             unit,
+                             QStringLiteral("--range=") + range });
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), QSize(matrix.width(), matrix.height()));
+    const QRgb* colours = PaletteTable::colors(PaletteTable::Iron);
+    QSet<int> used;
+    for (int y = 0; y < matrix.height(); ++y) {
+        for (int x = 0; x < matrix.width(); ++x) {
+            // Typed ends go through a conversion; a cell a rounding away from an entry's edge may
+            // land either side of it.
+            const double tenths = matrix.tenths(x, y);
+            const int entry = TemperaturePicture::linearEntry(int(tenths), low, high);
+            const QRgb pixel = picture.pixel(x, y);
+            if (pixel != colours[entry]) {
+                const int below = TemperaturePicture::linearEntry(int(tenths), low + 1e-9, high);
+                const int above = TemperaturePicture::linearEntry(int(tenths), low - 1e-9, high);
+                QVERIFY2(pixel == colours[below] || pixel == colours[above],
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            }
+            used.insert(entry);
+        }
+    }
+    // Not a picture of one colour that happens to match.
+    QVERIFY(used.size() > 20);
+}
+
+void TestCli::isothermAndScale()
+{
+    const QString path = samplePath("radiator.jpg");
+    const PhotographSummary summary = PhotographSummary::read(path);
+    QVERIFY(summary.ok);
+    const TemperatureMatrix matrix = summary.entity.temperatures();
+    const QString plainOut = dir.filePath(QStringLiteral("plain.png"));
+    const QString isothermOut = dir.filePath(QStringLiteral("isotherm.png"));
+    const QString scaleOut = dir.filePath(QStringLiteral("scale.png"));
+    const QStringList common{ QStringLiteral("render"),    path,
+                              QStringLiteral("--palette"), QStringLiteral("blackhot"),
+                              QStringLiteral("--blend"),   QStringLiteral("100"),
+                              QStringLiteral("--range"),   QStringLiteral("20:40") };
+    QCOMPARE(runCli(common + QStringList{ QStringLiteral("-o"), plainOut }).exitCode, 0);
+    const Run isotherm = runCli(common + QStringList{ QStringLiteral("-o"),
+                                                      isothermOut,
+                                                      QStringLiteral("--isotherm"),
+                                                      QStringLiteral("between:30:45"),
+                                                      QStringLiteral("--isotherm-colour"),
+                                                      QStringLiteral("#FF0080") });
+    QVERIFY2(isotherm.exitCode == 0, qPrintable(isotherm.err));
+    const QImage plainPicture = QImage(plainOut).convertToFormat(QImage::Format_RGB32);
+    const QImage isothermPicture = QImage(isothermOut).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(isothermPicture.size(), plainPicture.size());
+    int covered = 0;
+    for (int y = 0; y < matrix.height(); ++y) {
+        for (int x = 0; x < matrix.width(); ++x) {
+            const int tenths = matrix.tenths(x, y);
+            if (tenths >= 300 && tenths <= 450) {
+                ++covered;
+                QCOMPARE(isothermPicture.pixel(x, y), qRgb(0xff, 0x00, 0x80));
+            } else {
+                QCOMPARE(isothermPicture.pixel(x, y), plainPicture.pixel(x, y));
+            }
+        }
+    }
+    QVERIFY(covered > 0 && covered < matrix.width() * matrix.height());
+
+    const Run scale =
+      runCli(common + QStringList{ QStringLiteral("-o"), scaleOut, QStringLiteral("--scale") });
+    QVERIFY2(scale.exitCode == 0, qPrintable(scale.err));
+    const QImage scalePicture = QImage(scaleOut).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(scalePicture.height(), plainPicture.height());
+    QVERIFY(scalePicture.width() > plainPicture.width() + 20);
+    QCOMPARE(scalePicture.copy(plainPicture.rect()), plainPicture);
+}
+
+void TestCli::renderRefusals_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    const QString radiator = samplePath("radiator.jpg");
+    const QString range = QStringLiteral("--range");
+    const QString isotherm = QStringLiteral("--isotherm");
+    const QString typed = QStringLiteral("--range takes LOW:HIGH, auto or histogram");
+    const QString limits = QStringLiteral("--isotherm takes above:T, below:T or between:T1:T2");
+    QTest::newRow("a range of one number")
+      << QStringList{ range, QStringLiteral("30") } << radiator << 2 << typed;
+    QTest::newRow("a range of words")
+      << QStringList{ range, QStringLiteral("a:b") } << radiator << 2 << typed;
+    QTest::newRow("a range of three numbers")
+      << QStringList{ range, QStringLiteral("1:2:3") } << radiator << 2 << typed;
+    QTest::newRow("a range upside down")
+      << QStringList{ range, QStringLiteral("30:20") } << radiator << 2
+      << QStringLiteral("--range needs LOW below HIGH");
+    QTest::newRow("a range of no width")
+      << QStringList{ range, QStringLiteral("20:20") } << radiator << 2
+      << QStringLiteral("--range needs LOW below HIGH");
+    QTest::newRow("an isotherm of an unknown kind")
+      << QStringList{ range, QStringLiteral("auto"), isotherm, QStringLiteral("sideways:3") }
+      << radiator << 2 << limits;
+    QTest::newRow("an isotherm between one limit")
+      << QStringList{ range, QStringLiteral("auto"), isotherm, QStringLiteral("between:5") }
+      << radiator << 2 << limits;
+    QTest::newRow("an isotherm above no number")
+      << QStringList{ range, QStringLiteral("auto"), isotherm, QStringLiteral("above:hot") }
+      << radiator << 2 << limits;
+    QTest::newRow("a colour by name")
+      << QStringList{ range,
+                      QStringLiteral("auto"),
+                      isotherm,
+                      QStringLiteral("above:30"),
+                      QStringLiteral("--isotherm-colour"),
+                      QStringLiteral("red") }
+      << radiator << 2 << QStringLiteral("--isotherm-colour takes #RRGGBB");
+    QTest::newRow("a colour of five digits")
+      << QStringList{ range,
+                      QStringLiteral("auto"),
+                      isotherm,
+                      QStringLiteral("above:30"),
+                      QStringLiteral("--isotherm-colour"),
+                      QStringLiteral("#12345") }
+      << radiator << 2 << QStringLiteral("--isotherm-colour takes #RRGGBB");
+    QTest::newRow("an isotherm over the camera's gray picture")
+      << QStringList{ isotherm, QStringLiteral("above:30") } << radiator << 2
+      << QStringLiteral("--isotherm needs --range");
+    QTest::newRow("a scale over the camera's gray picture")
+      << QStringList{ QStringLiteral("--scale") } << radiator << 2
+      << QStringLiteral("--scale needs --range");
+    QTest::newRow("a range on a photograph without a temperature matrix")
+      << QStringList{ range, QStringLiteral("20:40") } << QString() << 1
+      << QStringLiteral("has no temperature matrix");
+    QTest::newRow("an isotherm on a photograph without a temperature matrix")
+      << QStringList{ range, QStringLiteral("histogram"), isotherm, QStringLiteral("below:10") }
+      << QString() << 1 << QStringLiteral("has no temperature matrix");
+}
+
+void TestCli::renderRefusals()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, file);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+
+    if (file.isEmpty()) {
+        // A sound photograph but for the matrix, which holds no cell.
+        RadiometricFile photograph;
+        photograph.temperatures = RadiometricFile::temperatureSection(0, 0, {});
+        file = dir.filePath(QStringLiteral("no-matrix.jpg"));
+        QVERIFY(writeFile(file, photograph.bytes()));
+    }
+    const QString out = dir.filePath(QStringLiteral("refused.png"));
+    QFile::remove(out);
+    const Run run =
+      runCli(QStringList{ QStringLiteral("render"), file, QStringLiteral("-o"), out } + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+void TestCli::helpListsTheRenderOptions()
+{
+    const Run run = runCli({ QStringLiteral("render"), QStringLiteral("--help") });
+    QCOMPARE(run.exitCode, 0);
+    for (const char* option :
+         { "--range", "--isotherm <", "--isotherm-colour", "--isotherm-translucent", "--scale" })
+        QVERIFY2(run.out.contains(QLatin1String(option)), option);
 }
 
 QTEST_MAIN(TestCli)
