@@ -25,14 +25,20 @@ QString DetailsPanel::emissivityText(int emissivity)
     return QString::number(double(emissivity) / 100, 'g', 6);
 }
 
-void DetailsPanel::showTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit)
+void DetailsPanel::showTexts(Ui_Widget* ui,
+                             const ImageEntity& photograph,
+                             int unit,
+                             const TemperatureRange& range)
 {
     ui->details_emissivity->setText(emissivityText(photograph.details.emissivity));
-    showFeatureTexts(ui, photograph, unit);
+    showFeatureTexts(ui, photograph, unit, range);
     ui->details_time->setText(photograph.details.captureTime);
 }
 
-void DetailsPanel::showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit)
+void DetailsPanel::showFeatureTexts(Ui_Widget* ui,
+                                    const ImageEntity& photograph,
+                                    int unit,
+                                    const TemperatureRange& range)
 {
     const ImageFeature& feature = photograph.details.feature;
     const QString highest = photograph.featureTemperatureText(feature.maxPoint, unit);
@@ -40,6 +46,27 @@ void DetailsPanel::showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph
     ui->details_max->setText(highest);
     ui->details_min->setText(lowest);
     ui->details_spot->setText(photograph.featureTemperatureText(feature.centrePoint, unit));
-    ui->palette_max->setText(highest);
-    ui->palette_min->setText(lowest);
+    showScaleEnds(ui, photograph, unit, range);
+}
+
+void DetailsPanel::showScaleEnds(Ui_Widget* ui,
+                                 const ImageEntity& photograph,
+                                 int unit,
+                                 const TemperatureRange& range)
+{
+    const ImageFeature& feature = photograph.details.feature;
+    if (range.mode == TemperatureRange::Camera || !photograph.loaded) {
+        ui->palette_max->setText(photograph.featureTemperatureText(feature.maxPoint, unit));
+        ui->palette_min->setText(photograph.featureTemperatureText(feature.minPoint, unit));
+        return;
+    }
+    double low = range.low;
+    double high = range.high;
+    if (range.mode != TemperatureRange::Manual) {
+        const TemperatureMatrix::Summary cells = photograph.temperatures().summary();
+        low = cells.minimum;
+        high = cells.maximum;
+    }
+    ui->palette_max->setText(ImageEntity::temperatureText(float(high), 0, unit));
+    ui->palette_min->setText(ImageEntity::temperatureText(float(low), 0, unit));
 }

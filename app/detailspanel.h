@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include "model/temperaturerange.h"
+
 class ImageEntity;
 class Ui_Widget;
 
@@ -18,7 +20,20 @@ public:
     // Emissivity in hundredths, as the details show it.
     static QString emissivityText(int emissivity);
     // Emissivity, capture time and the temperatures, in a unit.
-    static void showTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit);
-    // The hottest, coldest and centre temperatures in the details and beside the palette bar.
-    static void showFeatureTexts(Ui_Widget* ui, const ImageEntity& photograph, int unit);
+    static void showTexts(Ui_Widget* ui,
+                          const ImageEntity& photograph,
+                          int unit,
+                          const TemperatureRange& range = TemperatureRange());
+    // The hottest, coldest and centre temperatures in the details, and the ends of the range in
+    // force beside the palette bar.
+    static void showFeatureTexts(Ui_Widget* ui,
+                                 const ImageEntity& photograph,
+                                 int unit,
+                                 const TemperatureRange& range = TemperatureRange());
+    // The ends of the palette bar: the photograph's hottest and coldest temperatures with the
+    // camera's picture, the matrix's for Auto and Histogram, the range's own for Manual.
+    static void showScaleEnds(Ui_Widget* ui,
+                              const ImageEntity& photograph,
+                              int unit,
+                              const TemperatureRange& range);
 };

@@ -7,6 +7,7 @@
 #include "app/noticetexts.h"
 #include "app/photographfiles.h"
 #include "app/previewpanel.h"
+#include "app/rangecontrol.h"
 #include "app/settingstools.h"
 #include "app/surfacemenu.h"
 #include "app/unsavedmeasurements.h"
@@ -52,6 +53,8 @@ Widget::Widget(QWidget* parent)
                        [this](const QString& path) { return openPhotograph(path); },
                        [this] { ui->image_draw->refitImage(); } });
     new SurfaceMenu(ui->image_draw, notice, [this] { return fileInfo.filePath(); });
+    ranges = new RangeControl(ui, document, ui->content_palette);
+    ui->verticalLayout_3->addWidget(ranges);
     unsaved = new UnsavedMeasurements(
       this, document, notice, [this] { return ui->image_draw->savedPicture(); });
     connect(ui->image_draw, &ImageDrawLabel::shapeDiscarded, this, [this] {
@@ -156,10 +159,12 @@ void Widget::refreshTexts()
     // The form's title is translated to this too, but not when no translation loaded.
     WindowStyle::showTitle(this, ui);
     refreshToolTips();
+    if (ranges)
+        ranges->retranslate();
     if (!document->isLoaded())
         return;
     fileName->setText(fileInfo.fileName());
-    DetailsPanel::showTexts(ui, *document->photograph(), currentUnit);
+    DetailsPanel::showTexts(ui, *document->photograph(), currentUnit, document->settings().range);
     preview->refresh();
 }
 
@@ -262,7 +267,7 @@ void Widget::showDetails()
     fileName->setText(fileInfo.fileName());
     // In the unit the combo shows, as after a language switch: an unknown stored unit shows as
     // the combo's Celsius rather than as "N.A" beside a Celsius choice.
-    DetailsPanel::showTexts(ui, shown, currentUnit);
+    DetailsPanel::showTexts(ui, shown, currentUnit, document->settings().range);
     preview->showPicture(shown.featureImage.isNull() ? shown.screenImage : shown.featureImage);
     ui->details_feature->setCheckState(details.featureShown ? Qt::Checked : Qt::Unchecked);
 }
@@ -319,7 +324,8 @@ void Widget::on_details_unit_currentIndexChanged(int index)
     currentUnit = index;
     document->setUnit(index);
     if (document->isLoaded())
-        DetailsPanel::showFeatureTexts(ui, *document->photograph(), currentUnit);
+        DetailsPanel::showFeatureTexts(
+          ui, *document->photograph(), currentUnit, document->settings().range);
 }
 
 void Widget::on_details_feature_stateChanged(int)

@@ -16,6 +16,7 @@ class PreviewPanel;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
+class RangeControl;
 class UnsavedMeasurements;
 class WindowNotice;
 
@@ -98,6 +99,7 @@ private:
     // What the last command came to; never part of the drawing surface, so no snapshot holds it.
     WindowNotice* notice = nullptr;
     UnsavedMeasurements* unsaved = nullptr;
+    RangeControl* ranges = nullptr;
     PreviewPanel* preview = nullptr;
     LabelElider* fileName = nullptr;
     bool parsing = false;

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QGlyphRun>
 #include <QLabel>
@@ -112,6 +113,8 @@ private slots:
     void init();
     void measurementsSurviveSteppingAndAskAtClose_data();
     void measurementsSurviveSteppingAndAskAtClose();
+    void rangeChosenUnderTheScale_data();
+    void rangeChosenUnderTheScale();
     void initialState();
     void startupStyleSheets_data();
     void startupStyleSheets();
@@ -274,6 +277,77 @@ void TestWidget::measurementsSurviveSteppingAndAskAtClose()
         QCOMPARE(secondBack.image_drawpaths.size(), secondStored);
     }
     delete alive.data();
+}
+
+void TestWidget::rangeChosenUnderTheScale_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("bottom");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("low");
+
+    QTest::newRow("a range typed in Celsius") << 0 << "45"
+                                              << "20" << 45.0 << 20.0;
+    QTest::newRow("a range typed in Fahrenheit is kept in Celsius") << 1 << "113"
+                                                                    << "68" << 45.0 << 20.0;
+    QTest::newRow("a top typed below the bottom is refused, and the top stays")
+      << 0 << "10"
+      << "20" << 57.6 << 20.0;
+}
+
+// Under the scale: Manual from the keyboard, the ends typed in the unit on show; the picture is
+// the matrix through that range, the scale's ends say it, and a save keeps it.
+void TestWidget::rangeChosenUnderTheScale()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, top);
+    QFETCH(QString, bottom);
+    QFETCH(double, high);
+    QFETCH(double, low);
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+    child<QComboBox>(window, "details_unit")->setCurrentIndex(unit);
+    auto* mode = child<QComboBox>(window, "range_mode");
+    auto* highBox = child<QDoubleSpinBox>(window, "range_high");
+    auto* lowBox = child<QDoubleSpinBox>(window, "range_low");
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    QCOMPARE(mode->currentIndex(), int(TemperatureRange::Camera));
+    QVERIFY(!highBox->isVisible());
+    const QImage camera = surface->shownPixmap().toImage();
+
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_End);
+    QCOMPARE(mode->currentIndex(), int(TemperatureRange::Manual));
+    QVERIFY(highBox->isVisible() && lowBox->isVisible());
+    // The matrix's own range to start from: 9.5 to 57.6 ℃.
+    QCOMPARE(highBox->text(),
+             QString::number(double(ImageEntity::convertTemperature(57.6f, 0, unit)), 'f', 1));
+    const auto type = [](QDoubleSpinBox* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    type(lowBox, bottom);
+    type(highBox, top);
+    QVERIFY(QTest::qWaitFor([&] { return surface->shownPixmap().toImage() != camera; }));
+
+    auto* topText = child<QLabel>(window, "palette_max");
+    auto* bottomText = child<QLabel>(window, "palette_min");
+    QCOMPARE(topText->text(), ImageEntity::temperatureText(float(high), 0, unit));
+    QCOMPARE(bottomText->text(), ImageEntity::temperatureText(float(low), 0, unit));
+
+    const QString target = dir.filePath(QStringLiteral("range-saved.jpg"));
+    QFile::remove(target);
+    startSave(window, target);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(target).size() > 0; }, 10000));
+    QTest::qWait(200);
+    QVERIFY(open(window, target));
+    QCOMPARE(mode->currentIndex(), int(TemperatureRange::Manual));
+    QCOMPARE(topText->text(), ImageEntity::temperatureText(float(high), 0, unit));
 }
 
 void TestWidget::initialState()

@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>这张照片有未保存的测量</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>直方图</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>温度范围：调色板覆盖的温度</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>范围上限（显示单位）</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>范围下限（显示单位）</translation>
+    </message>
 </context>
 </TS>

@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>This photograph has unsaved measurements</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>Temperature range: the temperatures the palette spans</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>Top of the range (in the display unit)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>Bottom of the range (in the display unit)</translation>
+    </message>
 </context>
 </TS>

@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>Cette photo a des mesures non enregistrées</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Histogramme</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>Plage de températures couverte par la palette</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>Haut de la plage (dans l’unité affichée)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>Bas de la plage (dans l’unité affichée)</translation>
+    </message>
 </context>
 </TS>

@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>Dieses Foto hat nicht gespeicherte Messungen</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Histogramm</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>Temperaturbereich: die Temperaturen, über die sich die Palette erstreckt</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>Obergrenze des Bereichs (in der Anzeigeeinheit)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>Untergrenze des Bereichs (in der Anzeigeeinheit)</translation>
+    </message>
 </context>
 </TS>

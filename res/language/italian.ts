@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>Questa foto ha misure non salvate</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>Fotocamera</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Istogramma</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>Intervallo di temperatura coperto dalla tavolozza</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>Limite superiore dell’intervallo (nell’unità mostrata)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>Limite inferiore dell’intervallo (nell’unità mostrata)</translation>
+    </message>
 </context>
 </TS>

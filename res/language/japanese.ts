@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>この写真には未保存の測定があります</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>ヒストグラム</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>温度範囲：パレットが表す温度</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>範囲の上限（表示単位）</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>範囲の下限（表示単位）</translation>
+    </message>
 </context>
 </TS>

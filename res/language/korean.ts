@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>이 사진에 저장되지 않은 측정이 있습니다</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>히스토그램</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>수동</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>온도 범위: 팔레트가 나타내는 온도</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>범위 상한(표시 단위)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>범위 하한(표시 단위)</translation>
+    </message>
 </context>
 </TS>

@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>На этом снимке есть несохранённые измерения</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Гистограмма</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>Диапазон температур, который охватывает палитра</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>Верхняя граница диапазона (в единицах отображения)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>Нижняя граница диапазона (в единицах отображения)</translation>
+    </message>
 </context>
 </TS>

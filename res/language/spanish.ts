@@ -279,5 +279,33 @@
         <source>这张照片有未保存的测量</source>
         <translation>Esta foto tiene mediciones sin guardar</translation>
     </message>
+    <message>
+        <source>相机</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>直方图</source>
+        <translation>Histograma</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>温度范围：调色板覆盖的温度</source>
+        <translation>Rango de temperaturas que abarca la paleta</translation>
+    </message>
+    <message>
+        <source>范围上限（显示单位）</source>
+        <translation>Límite superior del rango (en la unidad mostrada)</translation>
+    </message>
+    <message>
+        <source>范围下限（显示单位）</source>
+        <translation>Límite inferior del rango (en la unidad mostrada)</translation>
+    </message>
 </context>
 </TS>

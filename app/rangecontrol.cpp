@@ -1,0 +1,146 @@
+#include "app/rangecontrol.h"
+
+#include "app/detailspanel.h"
+#include "document/photographdocument.h"
+#include "ui_widget.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// The texts of the four modes, in the order of TemperatureRange::Mode.
+const char* const modeNames[] = {
+    QT_TRANSLATE_NOOP("Widget", "相机"),
+    QT_TRANSLATE_NOOP("Widget", "自动"),
+    QT_TRANSLATE_NOOP("Widget", "直方图"),
+    QT_TRANSLATE_NOOP("Widget", "手动"),
+};
+
+QDoubleSpinBox* endBox(const char* name, QWidget* parent)
+{
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setDecimals(1);
+    box->setSingleStep(0.5);
+    box->setRange(-500, 3000);
+    // A value typed digit by digit would render every intermediate range.
+    box->setKeyboardTracking(false);
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+} // namespace
+
+RangeControl::RangeControl(Ui_Widget* ui, PhotographDocument* document, QWidget* parent)
+  : QWidget(parent)
+  , ui(ui)
+  , document(document)
+  , mode(new QComboBox(this))
+  , high(endBox("range_high", this))
+  , low(endBox("range_low", this))
+{
+    setObjectName(QStringLiteral("range_control"));
+    // The column beside the palette bar is 90 pixels wide; the longest mode name, in any of the
+    // languages, fits beside the combo's arrow at this size.
+    QFont small = font();
+    small.setPixelSize(11);
+    for (QWidget* part : std::initializer_list<QWidget*>{ mode, high, low })
+        part->setFont(small);
+    mode->setObjectName(QStringLiteral("range_mode"));
+    for (int i = 0; i < 4; ++i)
+        mode->addItem(QString());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(mode);
+    layout->addWidget(high);
+    layout->addWidget(low);
+    retranslate();
+    showRange();
+    connect(mode, QOverload<int>::of(&QComboBox::activated), this, &RangeControl::onModeChosen);
+    connect(high, &QDoubleSpinBox::editingFinished, this, &RangeControl::onEndsEdited);
+    connect(low, &QDoubleSpinBox::editingFinished, this, &RangeControl::onEndsEdited);
+    connect(document, &PhotographDocument::photographReplaced, this, &RangeControl::showRange);
+    connect(document, &PhotographDocument::settingsChanged, this, &RangeControl::showRange);
+}
+
+void RangeControl::retranslate()
+{
+    for (int i = 0; i < 4; ++i)
+        mode->setItemText(i, QCoreApplication::translate("Widget", modeNames[i]));
+    mode->setToolTip(QCoreApplication::translate("Widget", "温度范围：调色板覆盖的温度"));
+    high->setToolTip(QCoreApplication::translate("Widget", "范围上限（显示单位）"));
+    low->setToolTip(QCoreApplication::translate("Widget", "范围下限（显示单位）"));
+}
+
+int RangeControl::unit() const
+{
+    return document->settings().unit;
+}
+
+void RangeControl::showRange()
+{
+    const TemperatureRange& range = document->settings().range;
+    const QSignalBlocker blockMode(mode);
+    const QSignalBlocker blockHigh(high);
+    const QSignalBlocker blockLow(low);
+    mode->setCurrentIndex(int(range.mode));
+    const bool manual = range.mode == TemperatureRange::Manual;
+    high->setVisible(manual);
+    low->setVisible(manual);
+    if (manual) {
+        high->setValue(double(ImageEntity::convertTemperature(float(range.high), 0, unit())));
+        low->setValue(double(ImageEntity::convertTemperature(float(range.low), 0, unit())));
+    }
+    setEnabled(document->isLoaded());
+    if (document->isLoaded())
+        DetailsPanel::showScaleEnds(ui, *document->photograph(), unit(), range);
+}
+
+void RangeControl::onModeChosen(int index)
+{
+    TemperatureRange range = document->settings().range;
+    if (index == int(range.mode) || !document->isLoaded())
+        return;
+    range.mode = TemperatureRange::Mode(index);
+    if (range.mode == TemperatureRange::Manual && !(range.high > range.low)) {
+        // A typed range starts from the matrix's own, in whole tenths.
+        const TemperatureMatrix::Summary cells = document->photograph()->temperatures().summary();
+        range.low = std::floor(double(cells.minimum) * 10 + 0.5) / 10;
+        range.high = std::floor(double(cells.maximum) * 10 + 0.5) / 10;
+        if (!(range.high > range.low))
+            range.high = range.low + 1;
+    }
+    apply(range);
+}
+
+void RangeControl::onEndsEdited()
+{
+    TemperatureRange range = document->settings().range;
+    if (range.mode != TemperatureRange::Manual)
+        return;
+    const double top = TemperatureRange::celsiusFrom(high->value(), unit());
+    const double bottom = TemperatureRange::celsiusFrom(low->value(), unit());
+    // A range with no span has no colours to spread; the ends stay as they were.
+    if (!(top > bottom)) {
+        showRange();
+        return;
+    }
+    range.high = top;
+    range.low = bottom;
+    apply(range);
+}
+
+void RangeControl::apply(const TemperatureRange& range)
+{
+    document->setRange(range);
+    document->render();
+    showRange();
+}
