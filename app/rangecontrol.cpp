@@ -4,6 +4,7 @@
 #include "document/photographdocument.h"
 #include "ui_widget.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
@@ -45,13 +46,15 @@ RangeControl::RangeControl(Ui_Widget* ui, PhotographDocument* document, QWidget*
   , mode(new QComboBox(this))
   , high(endBox("range_high", this))
   , low(endBox("range_low", this))
+  , keep(new QCheckBox(this))
 {
+    keep->setObjectName(QStringLiteral("range_keep"));
     setObjectName(QStringLiteral("range_control"));
     // The column beside the palette bar is 90 pixels wide; the longest mode name, in any of the
     // languages, fits beside the combo's arrow at this size.
     QFont small = font();
     small.setPixelSize(11);
-    for (QWidget* part : std::initializer_list<QWidget*>{ mode, high, low })
+    for (QWidget* part : std::initializer_list<QWidget*>{ mode, high, low, keep })
         part->setFont(small);
     mode->setObjectName(QStringLiteral("range_mode"));
     for (int i = 0; i < 4; ++i)
@@ -62,11 +65,13 @@ RangeControl::RangeControl(Ui_Widget* ui, PhotographDocument* document, QWidget*
     layout->addWidget(mode);
     layout->addWidget(high);
     layout->addWidget(low);
+    layout->addWidget(keep);
     retranslate();
     showRange();
     connect(mode, QOverload<int>::of(&QComboBox::activated), this, &RangeControl::onModeChosen);
     connect(high, &QDoubleSpinBox::editingFinished, this, &RangeControl::onEndsEdited);
     connect(low, &QDoubleSpinBox::editingFinished, this, &RangeControl::onEndsEdited);
+    connect(keep, &QCheckBox::toggled, document, &PhotographDocument::setRangeHeld);
     connect(document, &PhotographDocument::photographReplaced, this, &RangeControl::showRange);
     connect(document, &PhotographDocument::settingsChanged, this, &RangeControl::showRange);
 }
@@ -78,6 +83,9 @@ void RangeControl::retranslate()
     mode->setToolTip(QCoreApplication::translate("Widget", "温度范围：调色板覆盖的温度"));
     high->setToolTip(QCoreApplication::translate("Widget", "范围上限（显示单位）"));
     low->setToolTip(QCoreApplication::translate("Widget", "范围下限（显示单位）"));
+    keep->setText(QCoreApplication::translate("Widget", "保持"));
+    keep->setToolTip(
+      QCoreApplication::translate("Widget", "翻页时保持这个范围，以便在同一刻度上比较照片"));
 }
 
 int RangeControl::unit() const
@@ -91,10 +99,13 @@ void RangeControl::showRange()
     const QSignalBlocker blockMode(mode);
     const QSignalBlocker blockHigh(high);
     const QSignalBlocker blockLow(low);
+    const QSignalBlocker blockKeep(keep);
     mode->setCurrentIndex(int(range.mode));
     const bool manual = range.mode == TemperatureRange::Manual;
     high->setVisible(manual);
     low->setVisible(manual);
+    keep->setVisible(manual);
+    keep->setChecked(document->isRangeHeld());
     if (manual) {
         high->setValue(double(ImageEntity::convertTemperature(float(range.high), 0, unit())));
         low->setValue(double(ImageEntity::convertTemperature(float(range.low), 0, unit())));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class PhotographDocument;
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class Ui_Widget;
@@ -34,4 +35,5 @@ private:
     QComboBox* mode;
     QDoubleSpinBox* high;
     QDoubleSpinBox* low;
+    QCheckBox* keep;
 };

@@ -72,16 +72,18 @@ void PhotographDocument::onParsed(bool succeeded)
     // Whatever is still being rendered belongs to the photograph just replaced.
     blends->discard();
     shown = &own;
-    DisplaySettings shownAs = display;
-    if (takeKept(shownAs)) {
-        display.range = shownAs.range;
-        display.isotherm = shownAs.isotherm;
-    } else {
+    DisplaySettings next = display;
+    if (!takeKept(next)) {
         loadStoredShapes();
-        const DisplaySettings stored = storedSettings(own);
-        display.range = stored.range;
-        display.isotherm = stored.isotherm;
+        next = storedSettings(own);
     }
+    // A range held to compare photographs stays whatever the next one was shown with.
+    const bool hold = rangeHeld && display.range.mode == TemperatureRange::Manual;
+    if (!hold) {
+        display.range = next.range;
+        rangeHeld = next.range.mode == TemperatureRange::Manual && next.range.held;
+    }
+    display.isotherm = next.isotherm;
     emit photographReplaced();
 }
 
@@ -340,6 +342,14 @@ void PhotographDocument::setRange(const TemperatureRange& range)
     setSetting(&DisplaySettings::range, range);
 }
 
+void PhotographDocument::setRangeHeld(bool held)
+{
+    if (held == rangeHeld)
+        return;
+    rangeHeld = held;
+    emit settingsChanged();
+}
+
 void PhotographDocument::setIsotherm(const Isotherm& isotherm)
 {
     setSetting(&DisplaySettings::isotherm, isotherm);
@@ -394,7 +404,9 @@ bool PhotographDocument::startSave(bool ofShown,
 {
     // The range and isotherm go into Korvex's block, beside the keys the file came with.
     ImageEntity saved = *photograph;
-    saved.extension.insert(QStringLiteral("range"), settings.range.toJson());
+    TemperatureRange range = settings.range;
+    range.held = rangeHeld && range.mode == TemperatureRange::Manual;
+    saved.extension.insert(QStringLiteral("range"), range.toJson());
     saved.extension.insert(QStringLiteral("isotherm"), settings.isotherm.toJson());
     photograph = &saved;
     ImageSaveThread* thread = sourceBytes.isEmpty()

@@ -79,6 +79,10 @@ public:
     void setUnit(int unit);
     void setFeatureVisible(bool visible);
     void setRange(const TemperatureRange& range);
+    // A manual range held stays in force on the photographs opened next, which then compare on
+    // one scale; a file saved with it held opens holding it.
+    void setRangeHeld(bool held);
+    bool isRangeHeld() const { return rangeHeld; }
     void setIsotherm(const Isotherm& isotherm);
     // The settings the photograph's file stores, for a photograph just opened.
     static DisplaySettings storedSettings(const ImageEntity& photograph);
@@ -186,6 +190,7 @@ private:
     // A stored shape taken away with nothing on the stack to undo: a change the stack cannot say.
     bool changedOffStack = false;
     QHash<QString, Kept> kept;
+    bool rangeHeld = false;
     DisplaySettings display;
     BlendScheduler* blends = nullptr;
     QList<QPointer<ImageSaveThread>> saves;

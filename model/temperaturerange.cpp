@@ -32,6 +32,7 @@ QJsonObject TemperatureRange::toJson() const
     if (mode == Manual) {
         object.insert(QStringLiteral("low"), low);
         object.insert(QStringLiteral("high"), high);
+        object.insert(QStringLiteral("held"), held);
     }
     return object;
 }
@@ -50,6 +51,7 @@ TemperatureRange TemperatureRange::fromJson(const QJsonValue& value)
             return range;
         range.low = low.toDouble();
         range.high = high.toDouble();
+        range.held = object.value(QStringLiteral("held")).toBool();
     }
     range.mode = Mode(mode);
     return range;

@@ -24,6 +24,9 @@ struct TemperatureRange
     // In ℃; only Manual reads them.
     double low = 0;
     double high = 0;
+    // Kept for the photographs opened next; only a manual range is held. Not part of what
+    // renders, so equality leaves it out.
+    bool held = false;
 
     // As Korvex's block in a file keeps it; anything unknown or damaged reads as Camera.
     QJsonObject toJson() const;

@@ -74,6 +74,8 @@ private slots:
     void saveAllSavesEveryPhotographLeft();
     void rangeAndIsothermComeBackFromTheFile_data();
     void rangeAndIsothermComeBackFromTheFile();
+    void heldRangeStaysAcrossPhotographs_data();
+    void heldRangeStaysAcrossPhotographs();
 };
 
 void TestPhotographDocument::editsAndUndo_data()
@@ -497,6 +499,55 @@ void TestPhotographDocument::rangeAndIsothermComeBackFromTheFile()
     // Back on the photograph it was saved from, nothing of it remains.
     QVERIFY(openAndWait(reopened, paths[0]));
     QCOMPARE(reopened.settings().range.mode, TemperatureRange::Camera);
+}
+
+void TestPhotographDocument::heldRangeStaysAcrossPhotographs_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<bool>("stays");
+
+    QTest::newRow("a manual range held stays on the next photograph")
+      << int(TemperatureRange::Manual) << true << true;
+    QTest::newRow("a manual range not held gives way to the next photograph's")
+      << int(TemperatureRange::Manual) << false << false;
+    QTest::newRow("only a manual range is held; auto gives way")
+      << int(TemperatureRange::Auto) << true << false;
+}
+
+void TestPhotographDocument::heldRangeStaysAcrossPhotographs()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, held);
+    QFETCH(bool, stays);
+    QTemporaryDir folder;
+    const QStringList paths = twoPhotographs(folder);
+    PhotographDocument document;
+    QVERIFY(openAndWait(document, paths[1]));
+    const TemperatureRange range{ TemperatureRange::Mode(mode), 18.0, 26.5 };
+    document.setRange(range);
+    document.setRangeHeld(held);
+
+    // Saved held, the file opens holding its range.
+    const QString target = folder.filePath(QStringLiteral("held.jpg"));
+    QSignalSpy finished(&document, &PhotographDocument::saveFinished);
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QVERIFY(document.save(target, picture));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+
+    QVERIFY(openAndWait(document, paths[0]));
+    if (stays)
+        QCOMPARE(document.settings().range, range);
+    else
+        QCOMPARE(document.settings().range.mode, TemperatureRange::Camera);
+
+    PhotographDocument fresh;
+    QVERIFY(openAndWait(fresh, target));
+    QCOMPARE(fresh.isRangeHeld(), stays);
+    QVERIFY(openAndWait(fresh, paths[0]));
+    QCOMPARE(fresh.settings().range.mode,
+             stays ? TemperatureRange::Manual : TemperatureRange::Camera);
 }
 
 QTEST_MAIN(TestPhotographDocument)

@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>范围下限（显示单位）</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>翻页时保持这个范围，以便在同一刻度上比较照片</translation>
+    </message>
 </context>
 </TS>

@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>Bottom of the range (in the display unit)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>Keep this range when moving to another photograph, to compare photographs on one scale</translation>
+    </message>
 </context>
 </TS>

@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>Bas de la plage (dans l’unité affichée)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>Garder cette plage en passant à une autre photo, pour comparer les photos sur une même échelle</translation>
+    </message>
 </context>
 </TS>

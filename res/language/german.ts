@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>Untergrenze des Bereichs (in der Anzeigeeinheit)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>Diesen Bereich beim Wechsel zum nächsten Foto beibehalten, um Fotos auf einer Skala zu vergleichen</translation>
+    </message>
 </context>
 </TS>

@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>Limite inferiore dell’intervallo (nell’unità mostrata)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>Tieni</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>Mantieni questo intervallo passando a un’altra foto, per confrontare le foto sulla stessa scala</translation>
+    </message>
 </context>
 </TS>

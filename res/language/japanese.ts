@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>範囲の下限（表示単位）</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>ほかの写真に移ってもこの範囲を保ち、同じスケールで写真を比べます</translation>
+    </message>
 </context>
 </TS>

@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>범위 하한(표시 단위)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>유지</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>다른 사진으로 넘어가도 이 범위를 유지해 같은 눈금으로 사진을 비교합니다</translation>
+    </message>
 </context>
 </TS>

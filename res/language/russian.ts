@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>Нижняя граница диапазона (в единицах отображения)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>Держать</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>Сохранять этот диапазон при переходе к другому снимку, чтобы сравнивать снимки по одной шкале</translation>
+    </message>
 </context>
 </TS>

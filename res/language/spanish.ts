@@ -307,5 +307,13 @@
         <source>范围下限（显示单位）</source>
         <translation>Límite inferior del rango (en la unidad mostrada)</translation>
     </message>
+    <message>
+        <source>保持</source>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
+        <translation>Mantener este rango al pasar a otra foto, para comparar fotos en la misma escala</translation>
+    </message>
 </context>
 </TS>
