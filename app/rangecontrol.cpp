@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -72,6 +74,7 @@ RangeControl::RangeControl(Ui_Widget* ui, PhotographDocument* document, QWidget*
     connect(high, &QDoubleSpinBox::editingFinished, this, &RangeControl::onEndsEdited);
     connect(low, &QDoubleSpinBox::editingFinished, this, &RangeControl::onEndsEdited);
     connect(keep, &QCheckBox::toggled, document, &PhotographDocument::setRangeHeld);
+    ui->palette_image->installEventFilter(this);
     connect(document, &PhotographDocument::photographReplaced, this, &RangeControl::showRange);
     connect(document, &PhotographDocument::settingsChanged, this, &RangeControl::showRange);
 }
@@ -84,6 +87,8 @@ void RangeControl::retranslate()
     high->setToolTip(QCoreApplication::translate("Widget", "范围上限（显示单位）"));
     low->setToolTip(QCoreApplication::translate("Widget", "范围下限（显示单位）"));
     keep->setText(QCoreApplication::translate("Widget", "保持"));
+    ui->palette_image->setToolTip(QCoreApplication::translate(
+      "Widget", "滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限"));
     keep->setToolTip(
       QCoreApplication::translate("Widget", "翻页时保持这个范围，以便在同一刻度上比较照片"));
 }
@@ -154,4 +159,88 @@ void RangeControl::apply(const TemperatureRange& range)
     document->setRange(range);
     document->render();
     showRange();
+}
+
+TemperatureRange RangeControl::shownRange() const
+{
+    TemperatureRange range = document->settings().range;
+    if (range.mode == TemperatureRange::Manual)
+        return range;
+    const ImageEntity& photograph = *document->photograph();
+    if (range.mode == TemperatureRange::Camera) {
+        range.low = double(photograph.details.feature.minPoint.temperature);
+        range.high = double(photograph.details.feature.maxPoint.temperature);
+    } else {
+        const TemperatureMatrix::Summary cells = photograph.temperatures().summary();
+        range.low = double(cells.minimum);
+        range.high = double(cells.maximum);
+    }
+    if (!(range.high > range.low))
+        range.high = range.low + 1;
+    range.mode = TemperatureRange::Manual;
+    return range;
+}
+
+void RangeControl::moveTo(double bottom, double top)
+{
+    // Whole tenths, as the ends are typed and shown; a span never below one tenth.
+    bottom = std::round(bottom * 10) / 10;
+    top = std::round(top * 10) / 10;
+    if (!(top > bottom))
+        return;
+    TemperatureRange range = document->settings().range;
+    range.mode = TemperatureRange::Manual;
+    range.low = bottom;
+    range.high = top;
+    apply(range);
+}
+
+bool RangeControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != ui->palette_image || !document->isLoaded())
+        return QWidget::eventFilter(watched, event);
+    const int height = qMax(1, ui->palette_image->height());
+    switch (event->type()) {
+        case QEvent::Wheel: {
+            const auto* wheel = static_cast<QWheelEvent*>(event);
+            const TemperatureRange range = shownRange();
+            // A twentieth of the span a notch, warmer upwards.
+            const double step = (range.high - range.low) / 20 * wheel->angleDelta().y() / 120.0;
+            moveTo(range.low + step, range.high + step);
+            return true;
+        }
+        case QEvent::MouseButtonPress: {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            if (press->button() != Qt::LeftButton)
+                break;
+            gripRange = shownRange();
+            gripY = press->localPos().y();
+            const double place = gripY / height;
+            grip = place < 0.15 ? Grip::Top : place > 0.85 ? Grip::Bottom : Grip::Level;
+            return true;
+        }
+        case QEvent::MouseMove: {
+            if (grip == Grip::None)
+                break;
+            const auto* move = static_cast<QMouseEvent*>(event);
+            // The bar's height is the span; dragging down moves temperatures down.
+            const double shift =
+              (gripY - move->localPos().y()) / height * (gripRange.high - gripRange.low);
+            if (grip == Grip::Level)
+                moveTo(gripRange.low + shift, gripRange.high + shift);
+            else if (grip == Grip::Top)
+                moveTo(gripRange.low, gripRange.high + shift);
+            else
+                moveTo(gripRange.low + shift, gripRange.high);
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            if (grip == Grip::None)
+                break;
+            grip = Grip::None;
+            return true;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
 }

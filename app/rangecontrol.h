@@ -24,8 +24,17 @@ public:
     // The texts of the current language.
     void retranslate();
 
+protected:
+    // The wheel over the palette bar moves the level; a drag on its middle moves the level, on
+    // either end that end. Either starts a manual range from the ends on show.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onModeChosen(int index);
+    // The ends on show in ℃: the range's own for Manual, the matrix's for Auto and Histogram,
+    // the photograph's hottest and coldest for the camera's picture.
+    TemperatureRange shownRange() const;
+    void moveTo(double bottom, double top);
     void onEndsEdited();
     void apply(const TemperatureRange& range);
     int unit() const;
@@ -36,4 +45,14 @@ private:
     QDoubleSpinBox* high;
     QDoubleSpinBox* low;
     QCheckBox* keep;
+    enum class Grip
+    {
+        None,
+        Level,
+        Top,
+        Bottom,
+    };
+    Grip grip = Grip::None;
+    double gripY = 0;
+    TemperatureRange gripRange;
 };

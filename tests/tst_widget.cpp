@@ -115,6 +115,8 @@ private slots:
     void measurementsSurviveSteppingAndAskAtClose();
     void rangeChosenUnderTheScale_data();
     void rangeChosenUnderTheScale();
+    void wheelAndDragOnTheScale_data();
+    void wheelAndDragOnTheScale();
     void initialState();
     void startupStyleSheets_data();
     void startupStyleSheets();
@@ -348,6 +350,65 @@ void TestWidget::rangeChosenUnderTheScale()
     QVERIFY(open(window, target));
     QCOMPARE(mode->currentIndex(), int(TemperatureRange::Manual));
     QCOMPARE(topText->text(), ImageEntity::temperatureText(float(high), 0, unit));
+}
+
+void TestWidget::wheelAndDragOnTheScale_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+
+    // The radiator's ends on show: 9.5 and 57.6 ℃, a span of 48.1.
+    QTest::newRow("a wheel notch up warms both ends by a twentieth of the span")
+      << "wheel" << 11.9 << 60.0;
+    QTest::newRow("the middle dragged down a quarter of the bar cools both ends by a quarter")
+      << "middle" << -2.5 << 45.6;
+    QTest::newRow("the top dragged down a quarter of the bar lowers the top alone")
+      << "top" << 9.5 << 45.6;
+}
+
+void TestWidget::wheelAndDragOnTheScale()
+{
+    QFETCH(QString, gesture);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+    auto* bar = child<QLabel>(window, "palette_image");
+    const int h = bar->height();
+    const QPoint middle(bar->width() / 2, h / 2);
+    if (gesture == QLatin1String("wheel")) {
+        QWheelEvent wheel(middle,
+                          bar->mapToGlobal(middle),
+                          QPoint(),
+                          QPoint(0, 120),
+                          Qt::NoButton,
+                          Qt::NoModifier,
+                          Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(bar, &wheel);
+    } else {
+        const QPoint from(middle.x(), gesture == QLatin1String("top") ? h / 20 : h / 2);
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, from);
+        QMouseEvent move(QEvent::MouseMove,
+                         from + QPoint(0, h / 4),
+                         Qt::LeftButton,
+                         Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, from + QPoint(0, h / 4));
+    }
+    QCOMPARE(child<QComboBox>(window, "range_mode")->currentIndex(), int(TemperatureRange::Manual));
+    // Within a tenth: the bar's height in pixels need not divide the span evenly.
+    const auto near = [](const QString& text, double value) {
+        return std::abs(text.toDouble() - value) <= 0.15;
+    };
+    QVERIFY2(near(child<QDoubleSpinBox>(window, "range_low")->text(), low),
+             qPrintable(child<QDoubleSpinBox>(window, "range_low")->text()));
+    QVERIFY2(near(child<QDoubleSpinBox>(window, "range_high")->text(), high),
+             qPrintable(child<QDoubleSpinBox>(window, "range_high")->text()));
 }
 
 void TestWidget::initialState()

@@ -315,5 +315,9 @@
         <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
         <translation>Keep this range when moving to another photograph, to compare photographs on one scale</translation>
     </message>
+    <message>
+        <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
+        <translation>Wheel: move the range. Drag the middle to move it, an end to change that end</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
         <translation>Garder cette plage en passant à une autre photo, pour comparer les photos sur une même échelle</translation>
     </message>
+    <message>
+        <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
+        <translation>Molette : déplacer la plage. Faites glisser le milieu pour la déplacer, une extrémité pour la modifier</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
         <translation>Diesen Bereich beim Wechsel zum nächsten Foto beibehalten, um Fotos auf einer Skala zu vergleichen</translation>
     </message>
+    <message>
+        <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
+        <translation>Mausrad: Bereich verschieben. Mitte ziehen zum Verschieben, ein Ende ziehen, um es zu ändern</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
         <translation>Mantieni questo intervallo passando a un’altra foto, per confrontare le foto sulla stessa scala</translation>
     </message>
+    <message>
+        <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
+        <translation>Rotella: sposta l’intervallo. Trascina il centro per spostarlo, un estremo per cambiarlo</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
         <translation>다른 사진으로 넘어가도 이 범위를 유지해 같은 눈금으로 사진을 비교합니다</translation>
     </message>
+    <message>
+        <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
+        <translation>휠: 범위 이동. 가운데를 끌면 이동, 끝을 끌면 그 끝을 바꿉니다</translation>
+    </message>
 </context>
 </TS>

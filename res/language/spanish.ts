@@ -315,5 +315,9 @@
         <source>翻页时保持这个范围，以便在同一刻度上比较照片</source>
         <translation>Mantener este rango al pasar a otra foto, para comparar fotos en la misma escala</translation>
     </message>
+    <message>
+        <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
+        <translation>Rueda: mover el rango. Arrastre el centro para moverlo o un extremo para cambiarlo</translation>
+    </message>
 </context>
 </TS>
