@@ -3,6 +3,7 @@
 #include "app/noticetexts.h"
 #include "app/settingstools.h"
 #include "app/windownotice.h"
+#include "document/photographdocument.h"
 #include "model/csvexport.h"
 #include "model/imageentity.h"
 #include "surface/imagedrawlabel.h"
@@ -14,6 +15,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+
+#include <algorithm>
 
 SurfaceMenu::SurfaceMenu(ImageDrawLabel* surface,
                          WindowNotice* notice,
@@ -58,6 +61,25 @@ QMenu* SurfaceMenu::popUp(const QPoint& pixel)
                                       [this] { exportCsv(Export::Shapes); });
     shapes->setObjectName(QStringLiteral("export_shapes"));
     shapes->setEnabled(!surface->pathList().isEmpty());
+    menu->addSeparator();
+    // The range from the newest shape that has two ends to it: its coldest and hottest cell.
+    const QList<ImageDrawPath>& drawn = surface->pathList();
+    const auto last = std::find_if(drawn.rbegin(), drawn.rend(), [](const ImageDrawPath& shape) {
+        return shape.kind() != ShapeKind::Point;
+    });
+    TemperatureRange fitted;
+    fitted.mode = TemperatureRange::Manual;
+    if (last != drawn.rend()) {
+        fitted.low = double(last->point(PointRole::Minimum).value);
+        fitted.high = qMax(double(last->point(PointRole::Maximum).value), fitted.low + 0.1);
+    }
+    QAction* fit = menu->addAction(
+      QCoreApplication::translate("Widget", "温度范围适合最后一个测量"), this, [this, fitted] {
+          surface->document()->setRange(fitted);
+          surface->document()->render();
+      });
+    fit->setObjectName(QStringLiteral("fit_range"));
+    fit->setEnabled(last != drawn.rend());
     menu->popup(surface->mapToGlobal(pixel));
     return menu;
 }

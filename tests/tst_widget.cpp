@@ -1522,6 +1522,14 @@ void TestWidget::surfaceMenu()
         return QTest::qWaitFor([&menu] { return menu.isNull(); });
     };
 
+    // The stored rectangle spans 26.0 to 72.7 ℃: the range fits it, and the scale says so.
+    QVERIFY(choose("fit_range"));
+    QCOMPARE(child<QComboBox>(window, "range_mode")->currentIndex(), int(TemperatureRange::Manual));
+    QCOMPARE(child<QLabel>(window, "palette_max")->text(),
+             ImageEntity::temperatureText(72.7f, 0, 1));
+    QCOMPARE(child<QLabel>(window, "palette_min")->text(),
+             ImageEntity::temperatureText(26.0f, 0, 1));
+
     QVERIFY(choose("copy_temperature"));
     QCOMPARE(QApplication::clipboard()->text(), surface->temperatureTextAt(at));
     QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("℉")));

@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>Wheel: move the range. Drag the middle to move it, an end to change that end</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>Fit the range to the last measurement</translation>
+    </message>
 </context>
 </TS>

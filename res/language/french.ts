@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>Molette : déplacer la plage. Faites glisser le milieu pour la déplacer, une extrémité pour la modifier</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>Ajuster la plage à la dernière mesure</translation>
+    </message>
 </context>
 </TS>

@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>Mausrad: Bereich verschieben. Mitte ziehen zum Verschieben, ein Ende ziehen, um es zu ändern</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>Bereich an die letzte Messung anpassen</translation>
+    </message>
 </context>
 </TS>

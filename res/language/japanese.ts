@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>ホイールで範囲を移動。中央をドラッグで移動、端をドラッグでその端を変更</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>範囲を最後の測定に合わせる</translation>
+    </message>
 </context>
 </TS>

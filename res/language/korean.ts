@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>휠: 범위 이동. 가운데를 끌면 이동, 끝을 끌면 그 끝을 바꿉니다</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>범위를 마지막 측정에 맞추기</translation>
+    </message>
 </context>
 </TS>

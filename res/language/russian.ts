@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>Колесо: сдвиг диапазона. Перетащите середину, чтобы сдвинуть его, или край, чтобы изменить границу</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>Подогнать диапазон под последнее измерение</translation>
+    </message>
 </context>
 </TS>

@@ -319,5 +319,9 @@
         <source>滚轮移动温度范围；拖动中间移动范围，拖动两端改变上下限</source>
         <translation>Rueda: mover el rango. Arrastre el centro para moverlo o un extremo para cambiarlo</translation>
     </message>
+    <message>
+        <source>温度范围适合最后一个测量</source>
+        <translation>Ajustar el rango a la última medición</translation>
+    </message>
 </context>
 </TS>
