@@ -49,10 +49,11 @@ QList<ImageDrawPath> drawnShapes(quint8 seed)
     return shapes;
 }
 
-// What the file keeps of a point: its fraction and value in the record's integer steps.
+// What the file keeps of a point: its fraction and value in the record's integer steps, rounded
+// to the nearest as the texts on screen round.
 int stored(float value, float factor)
 {
-    return int(std::trunc(double(value * factor)));
+    return int(std::round(double(value) * double(factor)));
 }
 
 void checkShapes(const QList<ImageDrawPath>& drawn, const QList<ImageDrawPath>& read)
