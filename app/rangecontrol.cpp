@@ -197,9 +197,10 @@ void RangeControl::moveTo(double bottom, double top)
 
 bool RangeControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != ui->palette_image || !document->isLoaded())
+    auto* bar = qobject_cast<QWidget*>(watched);
+    if (!bar || bar->objectName() != QLatin1String("palette_image") || !document->isLoaded())
         return QWidget::eventFilter(watched, event);
-    const int height = qMax(1, ui->palette_image->height());
+    const int height = qMax(1, bar->height());
     switch (event->type()) {
         case QEvent::Wheel: {
             const auto* wheel = static_cast<QWheelEvent*>(event);

@@ -64,6 +64,9 @@ Widget::Widget(QWidget* parent)
 
 Widget::~Widget()
 {
+    // It watches the palette bar through ui, which goes before the window's own widgets do, and
+    // they still have events to hand out as the window closes.
+    delete ranges;
     delete ui;
 }
 
