@@ -33,6 +33,9 @@ ImageRegionThread::ImageRegionThread(const ImageEntity& entity,
     this->entity.paletteImage = QImage();
     this->entity.grayData.clear();
     this->entity.image_drawpaths.clear();
+    // Queued to this object's thread, the creator's; the hand-over deletes the thread, so one
+    // queued call carries the whole ending.
+    connect(this, &QThread::finished, this, &ImageRegionThread::handOver);
 }
 
 ImageRegionThread::~ImageRegionThread()
@@ -42,7 +45,6 @@ ImageRegionThread::~ImageRegionThread()
 
 bool ImageRegionThread::launch()
 {
-    connect(this, &QThread::finished, this, &QObject::deleteLater);
     start(QThread::InheritPriority);
     return true;
 }
@@ -50,12 +52,18 @@ bool ImageRegionThread::launch()
 void ImageRegionThread::run()
 {
     shape.type = kind;
-    if (!RegionMeasure(entity).measure(shape)) {
-        emit regionFailed();
-        return;
-    }
+    measured = RegionMeasure(entity).measure(shape);
     // The outline as the surface showed it; the figures come from the cells alone.
-    if (shape.kind() != ShapeKind::Point && labelWidth > 0 && labelHeight > 0)
+    if (measured && shape.kind() != ShapeKind::Point && labelWidth > 0 && labelHeight > 0)
         shape.path = ShapeGeometry(shape, QSize(labelWidth, labelHeight)).outline();
-    emit regionSucceed(shape);
+    ran.store(true, std::memory_order_release);
+}
+
+void ImageRegionThread::handOver()
+{
+    if (ran.load(std::memory_order_acquire) && measured)
+        emit regionSucceed(shape);
+    else
+        emit regionFailed();
+    deleteLater();
 }

@@ -1,5 +1,6 @@
 #include "document/photographdocument.h"
 #include "measure/annotationpainter.h"
+#include "measure/imageregionthread.h"
 #include "render/calculatetools.h"
 #include "support/logcapture.h"
 #include "support/measurescene.h"
@@ -205,16 +206,17 @@ public:
     explicit ResultHolder(ImageDrawLabel* label)
       : label(label)
     {
-        label->document()->installEventFilter(this);
+        qApp->installEventFilter(this);
     }
     int results = 0;
     // The kinds listed once the second result was in and the first still held.
     QList<int> listedWhileHolding;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    // A measurement's result is handed over by a queued call to its thread object.
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::MetaCall)
+        if (event->type() != QEvent::MetaCall || !qobject_cast<ImageRegionThread*>(watched))
             return false;
         if (++results == 1) {
             if (!QTest::qWaitFor([this] { return results >= 2; }, 5000))
