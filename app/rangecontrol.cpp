@@ -25,29 +25,30 @@ const char* const modeNames[] = {
     QT_TRANSLATE_NOOP("Widget", "手动"),
 };
 
-QDoubleSpinBox* endBox(const char* name, QWidget* parent)
+} // namespace
+
+QDoubleSpinBox* RangeControl::temperatureBox(const char* name, QWidget* parent)
 {
     auto* box = new QDoubleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setDecimals(1);
     box->setSingleStep(0.5);
     box->setRange(-500, 3000);
-    // A value typed digit by digit would render every intermediate range.
+    // A value typed digit by digit would render every intermediate value; arrow keys and the
+    // wheel still step it at once.
     box->setKeyboardTracking(false);
     box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     box->setAlignment(Qt::AlignCenter);
     return box;
 }
 
-} // namespace
-
 RangeControl::RangeControl(Ui_Widget* ui, PhotographDocument* document, QWidget* parent)
   : QWidget(parent)
   , ui(ui)
   , document(document)
   , mode(new QComboBox(this))
-  , high(endBox("range_high", this))
-  , low(endBox("range_low", this))
+  , high(temperatureBox("range_high", this))
+  , low(temperatureBox("range_low", this))
   , keep(new QCheckBox(this))
 {
     keep->setObjectName(QStringLiteral("range_keep"));

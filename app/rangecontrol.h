@@ -19,6 +19,9 @@ class RangeControl : public QWidget
 public:
     RangeControl(Ui_Widget* ui, PhotographDocument* document, QWidget* parent);
 
+    // A box for a temperature in the display unit, in tenths, that fits the palette column.
+    static QDoubleSpinBox* temperatureBox(const char* name, QWidget* parent);
+
     // Shows the document's range in the display unit; after a photograph or a unit change.
     void showRange();
     // The texts of the current language.

@@ -14,6 +14,21 @@ constexpr QLatin1String imagePathKey("/folder/last_image_path");
 constexpr QLatin1String savePathKey("/folder/last_save_path");
 constexpr QLatin1String languageKey("/language/value");
 constexpr int noLanguage = -1;
+constexpr QLatin1String thermalOnOpenKey("/display/thermal_on_open");
+constexpr QLatin1String rangeLowKey("/display/range_low");
+constexpr QLatin1String rangeHighKey("/display/range_high");
+
+struct KeptKeys
+{
+    QLatin1String keep;
+    QLatin1String value;
+};
+// In the order of SettingsTools::Kept.
+constexpr std::array<KeptKeys, 3> keptKeys = { {
+  { QLatin1String("/display/keep_unit"), QLatin1String("/display/unit") },
+  { QLatin1String("/display/keep_palette"), QLatin1String("/display/palette") },
+  { QLatin1String("/display/keep_range_mode"), QLatin1String("/display/range_mode") },
+} };
 
 // Created before main, so the relative name resolves against the directory the program started
 // in. Never deleted: Qt writes the changes back on its own from the event loop.
@@ -101,6 +116,63 @@ QString SettingsTools::translationFile(int index)
         return QString();
     return QStringLiteral(":/language/res/language/%1.qm")
       .arg(QLatin1String(names.at(std::size_t(index))));
+}
+
+bool SettingsTools::keepsForAll(Kept choice)
+{
+    return settings && settings->value(QString(keptKeys.at(std::size_t(choice)).keep)).toBool();
+}
+
+void SettingsTools::setKeepsForAll(Kept choice, bool keep)
+{
+    setValue(keptKeys.at(std::size_t(choice)).keep, keep);
+}
+
+int SettingsTools::keptValue(Kept choice, int fallback)
+{
+    if (!settings)
+        return fallback;
+    bool number = false;
+    const int value =
+      settings->value(QString(keptKeys.at(std::size_t(choice)).value)).toInt(&number);
+    return number ? value : fallback;
+}
+
+void SettingsTools::setKeptValue(Kept choice, int value)
+{
+    setValue(keptKeys.at(std::size_t(choice)).value, value);
+}
+
+bool SettingsTools::keptRangeEnds(double& low, double& high)
+{
+    if (!settings)
+        return false;
+    bool lowRead = false;
+    bool highRead = false;
+    const double storedLow = settings->value(QString(rangeLowKey)).toDouble(&lowRead);
+    const double storedHigh = settings->value(QString(rangeHighKey)).toDouble(&highRead);
+    // A hand-edited file may hold ends no range can have.
+    if (!lowRead || !highRead || !(storedHigh > storedLow))
+        return false;
+    low = storedLow;
+    high = storedHigh;
+    return true;
+}
+
+void SettingsTools::setKeptRangeEnds(double low, double high)
+{
+    setValue(rangeLowKey, low);
+    setValue(rangeHighKey, high);
+}
+
+bool SettingsTools::thermalOnOpen()
+{
+    return settings && settings->value(QString(thermalOnOpenKey)).toBool();
+}
+
+void SettingsTools::setThermalOnOpen(bool thermal)
+{
+    setValue(thermalOnOpenKey, thermal);
 }
 
 QString SettingsTools::folder(QLatin1String key)

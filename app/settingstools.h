@@ -29,6 +29,26 @@ public:
     // Indexes from languageCount up are not stored.
     static void setLanguage(unsigned index);
 
+    // A display choice that can be kept for every photograph opened, instead of the one its file
+    // stores.
+    enum class Kept
+    {
+        Unit,
+        Palette,
+        RangeMode,
+    };
+    static bool keepsForAll(Kept choice);
+    static void setKeepsForAll(Kept choice, bool keep);
+    // The value kept, fallback when none is stored.
+    static int keptValue(Kept choice, int fallback);
+    static void setKeptValue(Kept choice, int value);
+    // The ends of a manual range kept with it, in ℃; false when none are stored.
+    static bool keptRangeEnds(double& low, double& high);
+    static void setKeptRangeEnds(double low, double high);
+    // Whether photographs whose file stores a blend of 0 open showing the thermal picture.
+    static bool thermalOnOpen();
+    static void setThermalOnOpen(bool thermal);
+
     // The language a first run starts in: the index of the locale's language, English for a
     // language the program does not speak.
     static int languageForLocale(const QLocale& locale);

@@ -3,11 +3,14 @@
 #include "app/applicationfont.h"
 #include "app/commandkeys.h"
 #include "app/detailspanel.h"
+#include "app/displaypreferences.h"
+#include "app/isothermcontrol.h"
 #include "app/labelelider.h"
 #include "app/noticetexts.h"
 #include "app/photographfiles.h"
 #include "app/previewpanel.h"
 #include "app/rangecontrol.h"
+#include "app/scalemarks.h"
 #include "app/settingstools.h"
 #include "app/surfacemenu.h"
 #include "app/unsavedmeasurements.h"
@@ -55,6 +58,14 @@ Widget::Widget(QWidget* parent)
     new SurfaceMenu(ui->image_draw, notice, [this] { return fileInfo.filePath(); });
     ranges = new RangeControl(ui, document, ui->content_palette);
     ui->verticalLayout_3->addWidget(ranges);
+    isotherms = new IsothermControl(document, ui->content_palette);
+    ui->verticalLayout_3->addWidget(isotherms);
+    new ScaleMarks(ui->palette_image, document);
+    preferences = new DisplayPreferences(document,
+                                         ui->details_unit,
+                                         ui->details_palette,
+                                         ranges->findChild<QWidget*>(QStringLiteral("range_mode")),
+                                         ui->details_blend);
     unsaved = new UnsavedMeasurements(
       this, document, notice, [this] { return ui->image_draw->savedPicture(); });
     connect(ui->image_draw, &ImageDrawLabel::shapeDiscarded, this, [this] {
@@ -164,6 +175,8 @@ void Widget::refreshTexts()
     refreshToolTips();
     if (ranges)
         ranges->retranslate();
+    if (isotherms)
+        isotherms->retranslate();
     if (!document->isLoaded())
         return;
     fileName->setText(fileInfo.fileName());
@@ -237,6 +250,9 @@ void Widget::onParseSucceed()
     ui->image_draw->setEntity(document->photograph());
     ui->image_draw->setDrawMode(drawMode);
     endParse();
+    const DisplayPreferences::Opening opening(preferences);
+    if (!document->isRangeHeld())
+        document->setRange(preferences->rangeFor(document->settings().range));
     showDetails();
     startBlend();
     unsaved->photographShown();
@@ -264,7 +280,7 @@ void Widget::showDetails()
         return;
     const ImageEntity& shown = *document->photograph();
     const ImageDetails& details = shown.details;
-    ui->details_blend->setValue(details.blend);
+    ui->details_blend->setValue(preferences->blendFor(details.blend));
     showPalette();
     showUnit();
     fileName->setText(fileInfo.fileName());
@@ -278,13 +294,17 @@ void Widget::showDetails()
 void Widget::showPalette()
 {
     const DisplaySettings stored = document->storedSettings(*document->photograph());
-    ui->details_palette->setCurrentIndex(stored.palette);
-    ui->palette_image->setPixmap(DetailsPanel::paletteBar(document->photograph()->details.palette));
+    const int palette = preferences->paletteFor(stored.palette);
+    ui->details_palette->setCurrentIndex(palette);
+    // A palette code no choice has shows no bar, unless a palette is kept for all photographs.
+    ui->palette_image->setPixmap(DetailsPanel::paletteBar(
+      palette == stored.palette ? document->photograph()->details.palette : palette));
 }
 
 void Widget::showUnit()
 {
-    ui->details_unit->setCurrentIndex(document->storedSettings(*document->photograph()).unit);
+    ui->details_unit->setCurrentIndex(
+      preferences->unitFor(document->storedSettings(*document->photograph()).unit));
 }
 
 void Widget::showPreview(const QPixmap& pixmap)

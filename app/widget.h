@@ -16,6 +16,8 @@ class PreviewPanel;
 class QPushButton;
 class QTranslator;
 class Ui_Widget;
+class DisplayPreferences;
+class IsothermControl;
 class RangeControl;
 class UnsavedMeasurements;
 class WindowNotice;
@@ -100,6 +102,8 @@ private:
     WindowNotice* notice = nullptr;
     UnsavedMeasurements* unsaved = nullptr;
     RangeControl* ranges = nullptr;
+    IsothermControl* isotherms = nullptr;
+    DisplayPreferences* preferences = nullptr;
     PreviewPanel* preview = nullptr;
     LabelElider* fileName = nullptr;
     bool parsing = false;

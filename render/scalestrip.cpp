@@ -121,6 +121,24 @@ QVector<ScaleStrip::Tick> ScaleStrip::ticks() const
     return result;
 }
 
+bool ScaleStrip::isothermSpan(double& from, double& to) const
+{
+    if (!isValid() || band.kind == Isotherm::None)
+        return false;
+    const double lower =
+      band.kind == Isotherm::Between ? qMin(band.first, band.second) : band.first;
+    const double upper =
+      band.kind == Isotherm::Between ? qMax(band.first, band.second) : band.first;
+    // A limit past the strip's end covers nothing on it.
+    if ((band.kind == Isotherm::Above && lower > highCelsius) ||
+        (band.kind == Isotherm::Below && upper < lowCelsius) ||
+        (band.kind == Isotherm::Between && (lower > highCelsius || upper < lowCelsius)))
+        return false;
+    from = band.kind == Isotherm::Below ? 0.0 : position(lower);
+    to = band.kind == Isotherm::Above ? 1.0 : position(upper);
+    return true;
+}
+
 ScaleStrip::Layout ScaleStrip::layout(double height) const
 {
     Layout sizes;
@@ -165,20 +183,7 @@ void ScaleStrip::paint(QPainter& painter, const QRectF& area) const
     if (band.kind != Isotherm::None) {
         double from = 0;
         double to = 1;
-        const double lower =
-          band.kind == Isotherm::Between ? qMin(band.first, band.second) : band.first;
-        const double upper =
-          band.kind == Isotherm::Between ? qMax(band.first, band.second) : band.first;
-        if (band.kind != Isotherm::Above)
-            to = position(upper);
-        if (band.kind != Isotherm::Below)
-            from = position(lower);
-        // A limit past the strip's end covers nothing on it.
-        const bool outside =
-          (band.kind == Isotherm::Above && lower > highCelsius) ||
-          (band.kind == Isotherm::Below && upper < lowCelsius) ||
-          (band.kind == Isotherm::Between && (lower > highCelsius || upper < lowCelsius));
-        if (!outside)
+        if (isothermSpan(from, to))
             painter.fillRect(
               QRectF(x, top + (1 - to) * height, sizes.bandWidth, qMax(1.0, (to - from) * height)),
               QColor::fromRgb(band.colour | 0xff000000u));

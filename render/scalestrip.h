@@ -54,6 +54,10 @@ public:
     // range; for Histogram the middle of the palette entry the temperature takes.
     double position(double celsius) const;
 
+    // Where the isotherm's band lies on the strip, from (bottom) to (top) as position() gives
+    // them; false with no isotherm or with one whose limits all lie past the strip's ends.
+    bool isothermSpan(double& from, double& to) const;
+
     // The width the scale takes beside a picture of this height, in pixels.
     int width(int height) const;
     // Paints the scale into area, its height from the area's and its width width(height).

@@ -144,3 +144,15 @@ double TemperaturePicture::paintIsotherm(QImage& picture,
     });
     return double(covered) / (double(width) * matrix.height());
 }
+
+double TemperaturePicture::coverage(const TemperatureMatrix& matrix, const Isotherm& isotherm)
+{
+    if (isotherm.kind == Isotherm::None || !matrix.isComplete())
+        return 0;
+    qint64 covered = 0;
+    forEachCell(matrix, [&](qint64, qint16 tenths) {
+        if (isotherm.covers(tenths / tenthsPerDegree))
+            ++covered;
+    });
+    return double(covered) / (double(matrix.width()) * matrix.height());
+}

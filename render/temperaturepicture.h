@@ -41,4 +41,6 @@ public:
     static double paintIsotherm(QImage& picture,
                                 const TemperatureMatrix& matrix,
                                 const Isotherm& isotherm);
+    // The share of the matrix's cells the isotherm covers, 0 to 1, as paintIsotherm() counts it.
+    static double coverage(const TemperatureMatrix& matrix, const Isotherm& isotherm);
 };

@@ -238,6 +238,8 @@ void TestTemperaturePicture::isotherm()
     isotherm.translucent = translucent;
     const double share = TemperaturePicture::paintIsotherm(picture, matrix, isotherm);
     QCOMPARE(share, covered.size() / 10.0);
+    // The share the window shows beside the isotherm counts without painting.
+    QCOMPARE(TemperaturePicture::coverage(matrix, isotherm), share);
     const QRgb green = Isotherm::defaultColour;
     for (int i = 0; i < 10; ++i) {
         const QRgb was = before.pixel(i % 5, i / 5);

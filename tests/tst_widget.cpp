@@ -1,3 +1,4 @@
+#include "app/displaypreferences.h"
 #include "app/previewreadthread.h"
 #include "app/settingstools.h"
 #include "app/unsavedmeasurements.h"
@@ -117,6 +118,9 @@ private slots:
     void rangeChosenUnderTheScale();
     void wheelAndDragOnTheScale_data();
     void wheelAndDragOnTheScale();
+    void isothermBesideTheScale_data();
+    void isothermBesideTheScale();
+    void displayChoicesKeptForAllPhotographs();
     void initialState();
     void startupStyleSheets_data();
     void startupStyleSheets();
@@ -187,6 +191,11 @@ void TestWidget::init()
     // A folder that exists: the desktop the dialogs fall back to may not exist on a build machine.
     SettingsTools::setLastImagePath(dir.path());
     SettingsTools::setLastSavePath(dir.path());
+    for (auto choice : { SettingsTools::Kept::Unit,
+                         SettingsTools::Kept::Palette,
+                         SettingsTools::Kept::RangeMode })
+        SettingsTools::setKeepsForAll(choice, false);
+    SettingsTools::setThermalOnOpen(false);
 }
 
 bool TestWidget::open(Widget& window, const QString& path)
@@ -409,6 +418,184 @@ void TestWidget::wheelAndDragOnTheScale()
              qPrintable(child<QDoubleSpinBox>(window, "range_low")->text()));
     QVERIFY2(near(child<QDoubleSpinBox>(window, "range_high")->text(), high),
              qPrintable(child<QDoubleSpinBox>(window, "range_high")->text()));
+}
+
+void TestWidget::isothermBesideTheScale_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    // The isotherm's limits in ℃.
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
+
+    QTest::newRow("cells at or above 30 ℃ take the isotherm's colour")
+      << 0 << int(Isotherm::Above) << "30"
+      << "" << 30.0 << 1000.0;
+    QTest::newRow("a limit typed in Kelvin is taken in Celsius: at or below 293.2 K")
+      << 2 << int(Isotherm::Below) << "293.2"
+      << "" << -1000.0 << 20.05;
+    QTest::newRow("between two limits typed the high one first, in Fahrenheit")
+      << 1 << int(Isotherm::Between) << "104"
+      << "68" << 20.0 << 40.0;
+}
+
+void TestWidget::isothermBesideTheScale()
+{
+    QFETCH(int, unit);
+    QFETCH(int, kind);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(double, lower);
+    QFETCH(double, upper);
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+    child<QComboBox>(window, "details_unit")->setCurrentIndex(unit);
+    // The thermal picture alone, its range from the matrix, so the scale has ticks and a band.
+    child<QSlider>(window, "details_blend")->setValue(100);
+    auto* mode = child<QComboBox>(window, "range_mode");
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Down);
+    QCOMPARE(mode->currentIndex(), int(TemperatureRange::Auto));
+
+    auto* kindBox = child<QComboBox>(window, "isotherm_kind");
+    kindBox->setFocus();
+    for (int i = 0; i < kind; ++i)
+        QTest::keyClick(kindBox, Qt::Key_Down);
+    QCOMPARE(kindBox->currentIndex(), kind);
+    const auto type = [](QDoubleSpinBox* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    type(child<QDoubleSpinBox>(window, "isotherm_first"), first);
+    if (!second.isEmpty())
+        type(child<QDoubleSpinBox>(window, "isotherm_second"), second);
+
+    // The share counted here from the matrix, cell by cell, limits included.
+    ImageEntity photograph;
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("radiator.jpg")), photograph));
+    const TemperatureMatrix cells = photograph.temperatures();
+    qint64 covered = 0;
+    for (int y = 0; y < cells.height(); ++y) {
+        for (int x = 0; x < cells.width(); ++x) {
+            const double t = cells.tenths(x, y) / 10.0;
+            covered += t >= lower - 1e-9 && t <= upper + 1e-9;
+        }
+    }
+    const double share = double(covered) / (double(cells.width()) * cells.height());
+    QVERIFY2(share > 0.02 && share < 0.98,
+             qPrintable(QStringLiteral("%1 of the cells: the row tells covered from uncovered "
+                                       "cells apart too little")
+                          .arg(share)));
+    const QString shareText = child<QLabel>(window, "isotherm_share")->text();
+    QVERIFY2(std::abs(QString(shareText).remove(QLatin1Char('%')).toDouble() - share * 100) < 0.051,
+             qPrintable(shareText + QStringLiteral(" for %1").arg(share * 100)));
+
+    // The picture on show carries the colour over about that share: only the edges of the
+    // isotherm's areas are smoothed into their neighbours by the scaling.
+    const QRgb green = Isotherm::defaultColour;
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    const auto greenShare = [&] {
+        const QImage shown = surface->shownPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        qint64 count = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+            for (int x = 0; x < shown.width(); ++x)
+                count += (line[x] | 0xff000000u) == green;
+        }
+        return double(count) / (double(shown.width()) * shown.height());
+    };
+    QVERIFY(QTest::qWaitFor([&] { return std::abs(greenShare() - share) < 0.05; }));
+
+    // The band beside the bar, in the same colour.
+    auto* marks = window.findChild<QWidget*>(QStringLiteral("palette_marks"));
+    QVERIFY(marks);
+    const QImage column = marks->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int bandX = child<QLabel>(window, "palette_image")->x() - 4;
+    int bandRows = 0;
+    for (int y = 0; y < column.height(); ++y)
+        bandRows += (column.pixel(bandX, y) | 0xff000000u) == green;
+    QVERIFY2(bandRows > 0, "no isotherm band beside the bar");
+
+    // Half transparent, no cell keeps the pure colour.
+    QTest::mouseClick(child<QCheckBox>(window, "isotherm_translucent"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return greenShare() < 0.01; }));
+
+    const QString target = dir.filePath(QStringLiteral("isotherm-saved.jpg"));
+    QFile::remove(target);
+    startSave(window, target);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(target).size() > 0; }, 10000));
+    QTest::qWait(200);
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QCOMPARE(kindBox->currentIndex(), int(Isotherm::None));
+    QVERIFY(open(window, target));
+    QCOMPARE(kindBox->currentIndex(), kind);
+    QCOMPARE(child<QDoubleSpinBox>(window, "isotherm_first")->value(), first.toDouble());
+    QVERIFY(child<QCheckBox>(window, "isotherm_translucent")->isChecked());
+}
+
+void TestWidget::displayChoicesKeptForAllPhotographs()
+{
+    // Ticks the choice in the control's context menu, or clears it.
+    const auto choose = [](Widget& window, QWidget* control, const char* choice, bool on) {
+        QMenu* menu = window.findChild<DisplayPreferences*>()->menuFor(control);
+        auto* action = menu->findChild<QAction*>(QLatin1String(choice));
+        QVERIFY(action && action->isCheckable());
+        if (action->isChecked() != on)
+            action->trigger();
+    };
+    const auto useForAll = [&](Widget& window, QWidget* control, bool on) {
+        choose(window, control, "preference_use_for_all", on);
+    };
+    {
+        Widget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+        auto* palette = child<QComboBox>(window, "details_palette");
+        auto* unit = child<QComboBox>(window, "details_unit");
+        auto* mode = child<QComboBox>(window, "range_mode");
+        auto* blend = child<QSlider>(window, "details_blend");
+        QCOMPARE(blend->value(), 0);
+        useForAll(window, palette, true);
+        useForAll(window, unit, true);
+        useForAll(window, mode, true);
+        palette->setCurrentIndex(int(PaletteIndex::WhiteHot));
+        unit->setCurrentIndex(int(TemperatureUnit::Kelvin));
+        mode->setFocus();
+        QTest::keyClick(mode, Qt::Key_Down);
+        QTest::keyClick(mode, Qt::Key_Down);
+        QCOMPARE(mode->currentIndex(), int(TemperatureRange::Histogram));
+
+        // fuse-box.jpg stores the iron palette, Celsius and the camera's range.
+        QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+        QCOMPARE(palette->currentIndex(), int(PaletteIndex::WhiteHot));
+        QCOMPARE(unit->currentIndex(), int(TemperatureUnit::Kelvin));
+        QCOMPARE(mode->currentIndex(), int(TemperatureRange::Histogram));
+        QVERIFY(child<QLabel>(window, "details_max")->text().endsWith(QStringLiteral("K")));
+
+        useForAll(window, palette, false);
+        choose(window, blend, "preference_thermal_on_open", true);
+        QVERIFY(open(window, samplePath(QStringLiteral("coffee-mug.jpg"))));
+        QCOMPARE(palette->currentIndex(), int(PaletteIndex::Iron));
+        // Stored showing its visible picture alone, it opens on the thermal one.
+        QCOMPARE(blend->value(), 100);
+    }
+    // Kept in the settings file, for the next run too.
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+    QCOMPARE(child<QComboBox>(window, "details_unit")->currentIndex(),
+             int(TemperatureUnit::Kelvin));
+    QCOMPARE(child<QComboBox>(window, "details_palette")->currentIndex(),
+             int(PaletteIndex::Spectrum));
+    QCOMPARE(child<QSlider>(window, "details_blend")->value(), 100);
 }
 
 void TestWidget::initialState()

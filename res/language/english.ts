@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>Fit the range to the last measurement</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>Above</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>Below</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>Between</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>Isotherm colour</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>Isotherm</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>Isotherm: shows temperatures above, below or between limits in a contrasting colour</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>Isotherm limit (in the display unit)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>The isotherm's other limit (in the display unit)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>Choose the isotherm's colour</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>Translucent</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>Lets the palette's colours show through the isotherm's colour</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>Share of the picture the isotherm covers</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>Always open photographs showing the thermal picture</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>Use for all photographs</translation>
+    </message>
 </context>
 </TS>

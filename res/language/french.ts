@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>Ajuster la plage à la dernière mesure</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>Au-dessus</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>En dessous</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>Entre</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>Couleur de l'isotherme</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>Isotherme</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>Isotherme : fait ressortir dans une couleur contrastée les températures au-dessus, en dessous ou entre des limites</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>Limite de l'isotherme (dans l'unité affichée)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>Seconde limite de l'isotherme (dans l'unité affichée)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>Choisir la couleur de l'isotherme</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>Translucide</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>Laisse transparaître les couleurs de la palette sous celle de l'isotherme</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>Part de l'image couverte par l'isotherme</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>Toujours ouvrir les photos sur l'image thermique</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>Utiliser pour toutes les photos</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>Bereich an die letzte Messung anpassen</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>Unter</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>Zwischen</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>Farbe der Isotherme</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>Isotherme</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>Isotherme: Temperaturen über, unter oder zwischen Grenzwerten in einer Kontrastfarbe hervorheben</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>Grenzwert der Isotherme (in der Anzeigeeinheit)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>Zweiter Grenzwert der Isotherme (in der Anzeigeeinheit)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>Farbe der Isotherme wählen</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>Durchscheinend</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>Lässt die Farben der Palette durch die Farbe der Isotherme scheinen</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>Anteil des Bildes, den die Isotherme bedeckt</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>Fotos immer mit dem Wärmebild öffnen</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>Für alle Fotos verwenden</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>Adatta l’intervallo all’ultima misura</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Disattivata</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>Sopra</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>Sotto</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>Tra</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>Colore dell'isoterma</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>Isoterma</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>Isoterma: evidenzia con un colore a contrasto le temperature sopra, sotto o tra dei limiti</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>Limite dell'isoterma (nell'unità visualizzata)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>Secondo limite dell'isoterma (nell'unità visualizzata)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>Scegli il colore dell'isoterma</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>Traslucida</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>Lascia trasparire i colori della tavolozza sotto quello dell'isoterma</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>Quota dell'immagine coperta dall'isoterma</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>Apri sempre le foto mostrando l'immagine termica</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>Usa per tutte le foto</translation>
+    </message>
 </context>
 </TS>

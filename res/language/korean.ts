@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>범위를 마지막 측정에 맞추기</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>이상</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>이하</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>사이</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>등온선 색</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>등온선</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>등온선: 한계값보다 높거나 낮거나 그 사이인 온도를 눈에 띄는 색으로 표시합니다</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>등온선 한계값(표시 단위)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>등온선의 다른 한계값(표시 단위)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>등온선 색 선택</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>반투명</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>팔레트 색이 등온선 색 아래로 비쳐 보이게 합니다</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>등온선이 덮는 화면 비율</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>사진을 열 때 항상 열화상 표시</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>모든 사진에 사용</translation>
+    </message>
 </context>
 </TS>

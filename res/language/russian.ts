@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>Подогнать диапазон под последнее измерение</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>Выше</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>Ниже</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>Между</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>Цвет изотермы</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>Изотерма</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>Изотерма: выделяет контрастным цветом температуры выше, ниже или между пределами</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>Предел изотермы (в единицах отображения)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>Второй предел изотермы (в единицах отображения)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>Выбрать цвет изотермы</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>Полупрозр.</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>Цвета палитры просвечивают сквозь цвет изотермы</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>Доля изображения, покрытая изотермой</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>Всегда открывать снимки с тепловым изображением</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>Использовать для всех снимков</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,69 @@
         <source>温度范围适合最后一个测量</source>
         <translation>Ajustar el rango a la última medición</translation>
     </message>
+    <message>
+        <source>关闭</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>高于</source>
+        <translation>Por encima</translation>
+    </message>
+    <message>
+        <source>低于</source>
+        <translation>Por debajo</translation>
+    </message>
+    <message>
+        <source>区间</source>
+        <translation>Entre</translation>
+    </message>
+    <message>
+        <source>等温线颜色</source>
+        <translation>Color de la isoterma</translation>
+    </message>
+    <message>
+        <source>等温线</source>
+        <translation>Isoterma</translation>
+    </message>
+    <message>
+        <source>等温线：以醒目的颜色显示高于、低于或介于限值的温度</source>
+        <translation>Isoterma: resalta en un color de contraste las temperaturas por encima, por debajo o entre unos límites</translation>
+    </message>
+    <message>
+        <source>等温线限值（显示单位）</source>
+        <translation>Límite de la isoterma (en la unidad mostrada)</translation>
+    </message>
+    <message>
+        <source>等温线的另一个限值（显示单位）</source>
+        <translation>Segundo límite de la isoterma (en la unidad mostrada)</translation>
+    </message>
+    <message>
+        <source>选择等温线颜色</source>
+        <translation>Elegir el color de la isoterma</translation>
+    </message>
+    <message>
+        <source>半透明</source>
+        <translation>Translúcida</translation>
+    </message>
+    <message>
+        <source>让调色板的颜色透过等温线的颜色显示</source>
+        <translation>Deja ver los colores de la paleta a través del color de la isoterma</translation>
+    </message>
+    <message>
+        <source>等温线覆盖的画面比例</source>
+        <translation>Parte de la imagen que cubre la isoterma</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>打开照片时总是显示热图像</source>
+        <translation>Abrir siempre las fotos mostrando la imagen térmica</translation>
+    </message>
+    <message>
+        <source>用于所有照片</source>
+        <translation>Usar para todas las fotos</translation>
+    </message>
 </context>
 </TS>

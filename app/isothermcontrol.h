@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/temperaturerange.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+
+class PhotographDocument;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QToolButton;
+
+// The isotherm under the range control: which temperatures show in a colour of their own
+// (above a limit, below one, or between two, typed in the display unit), that colour, whether
+// the palette shows through it, and the share of the picture it covers.
+class IsothermControl : public QWidget
+{
+    Q_OBJECT
+public:
+    IsothermControl(PhotographDocument* document, QWidget* parent);
+
+    // Shows the document's isotherm in the display unit and the share it covers.
+    void showIsotherm();
+    void retranslate();
+    // Asks for the isotherm's colour, starting from the one in force; an invalid colour keeps
+    // it. A colour dialog unless a test puts its own answer in.
+    std::function<QColor(const QColor&)> chooseColour;
+
+private:
+    void onKindChosen(int index);
+    void onLimitEdited();
+    void onColourClicked();
+    void apply(const Isotherm& isotherm);
+    int unit() const;
+
+    PhotographDocument* document;
+    QLabel* caption;
+    QComboBox* kind;
+    QDoubleSpinBox* first;
+    QDoubleSpinBox* second;
+    QToolButton* colour;
+    QCheckBox* translucent;
+    QLabel* share;
+};
