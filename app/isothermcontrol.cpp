@@ -11,7 +11,9 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,6 +45,7 @@ IsothermControl::IsothermControl(PhotographDocument* document, QWidget* parent)
   , second(RangeControl::temperatureBox("isotherm_second", this))
   , colour(new QToolButton(this))
   , translucent(new QCheckBox(this))
+  , translucentText(new QLabel(this))
   , share(new QLabel(this))
 {
     setObjectName(QStringLiteral("isotherm_control"));
@@ -59,13 +62,20 @@ IsothermControl::IsothermControl(PhotographDocument* document, QWidget* parent)
     QFont small = font();
     small.setPixelSize(11);
     for (QWidget* part : std::initializer_list<QWidget*>{
-           caption, kind, first, second, colour, translucent, share })
+           caption, kind, first, second, colour, translucent, translucentText, share })
         part->setFont(small);
-    for (QLabel* label : { caption, share }) {
-        label->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : { caption, translucentText, share })
         label->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    }
-    translucent->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    caption->setAlignment(Qt::AlignCenter);
+    share->setAlignment(Qt::AlignCenter);
+    translucentText->setObjectName(QStringLiteral("isotherm_translucent_text"));
+    translucentText->installEventFilter(this);
+    // The box without text takes its indicator's width alone, leaving the rest to the caption.
+    translucent->setFixedWidth(
+      style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, translucent));
+    QFont smaller = small;
+    smaller.setPixelSize(10);
+    translucentText->setFont(smaller);
     colour->setFixedSize(22, 18);
     for (int i = 0; i < 4; ++i)
         kind->addItem(QString());
@@ -82,7 +92,12 @@ IsothermControl::IsothermControl(PhotographDocument* document, QWidget* parent)
     layout->addWidget(first);
     layout->addWidget(second);
     layout->addLayout(row);
-    layout->addWidget(translucent);
+    auto* translucentRow = new QHBoxLayout;
+    translucentRow->setContentsMargins(0, 0, 0, 0);
+    translucentRow->setSpacing(2);
+    translucentRow->addWidget(translucent, 0, Qt::AlignTop);
+    translucentRow->addWidget(translucentText, 1);
+    layout->addLayout(translucentRow);
     retranslate();
     showIsotherm();
     connect(kind, QOverload<int>::of(&QComboBox::activated), this, &IsothermControl::onKindChosen);
@@ -112,9 +127,12 @@ void IsothermControl::retranslate()
     first->setToolTip(QCoreApplication::translate("Widget", "等温线限值（显示单位）"));
     second->setToolTip(QCoreApplication::translate("Widget", "等温线的另一个限值（显示单位）"));
     colour->setToolTip(QCoreApplication::translate("Widget", "选择等温线颜色"));
-    translucent->setText(QCoreApplication::translate("Widget", "半透明"));
-    translucent->setToolTip(
-      QCoreApplication::translate("Widget", "让调色板的颜色透过等温线的颜色显示"));
+    translucentText->setText(QCoreApplication::translate("Widget", "半透明"));
+    translucent->setAccessibleName(translucentText->text());
+    const QString through =
+      QCoreApplication::translate("Widget", "让调色板的颜色透过等温线的颜色显示");
+    translucent->setToolTip(through);
+    translucentText->setToolTip(through);
     share->setToolTip(QCoreApplication::translate("Widget", "等温线覆盖的画面比例"));
 }
 
@@ -137,6 +155,7 @@ void IsothermControl::showIsotherm()
     colour->setVisible(on);
     share->setVisible(on);
     translucent->setVisible(on);
+    translucentText->setVisible(on);
     translucent->setChecked(isotherm.translucent);
     first->setValue(double(ImageEntity::convertTemperature(float(isotherm.first), 0, unit())));
     second->setValue(double(ImageEntity::convertTemperature(float(isotherm.second), 0, unit())));
@@ -152,6 +171,16 @@ void IsothermControl::showIsotherm()
     } else {
         share->clear();
     }
+}
+
+bool IsothermControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == translucentText && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && translucent->isEnabled()) {
+        translucent->toggle();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void IsothermControl::onKindChosen(int index)

@@ -26,6 +26,10 @@ public:
     // Shows the document's isotherm in the display unit and the share it covers.
     void showIsotherm();
     void retranslate();
+
+protected:
+    // A click on the translucency's caption toggles it, as a check box's own text would.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Asks for the isotherm's colour, starting from the one in force; an invalid colour keeps
     // it. A colour dialog unless a test puts its own answer in.
     std::function<QColor(const QColor&)> chooseColour;
@@ -44,5 +48,8 @@ private:
     QDoubleSpinBox* second;
     QToolButton* colour;
     QCheckBox* translucent;
+    // Beside the check box rather than its text: the box's own text takes more of the narrow
+    // column than a label does.
+    QLabel* translucentText;
     QLabel* share;
 };

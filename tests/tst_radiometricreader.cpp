@@ -955,9 +955,18 @@ void TestRadiometricReader::samples_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("jpegs");
     QTest::addColumn<int>("shapes");
-    QTest::newRow("coffee mug") << QStringLiteral("coffee-mug.jpg") << 2 << 0;
-    QTest::newRow("radiator") << QStringLiteral("radiator.jpg") << 1 << 0;
-    QTest::newRow("fuse box") << QStringLiteral("fuse-box.jpg") << 3 << 1;
+    QTest::addColumn<QSize>("screenImage");
+    QTest::addColumn<QSize>("matrix");
+    QTest::addColumn<int>("emissivity");
+    const QSize synthetic(384, 288);
+    QTest::newRow("coffee mug") << QStringLiteral("coffee-mug.jpg") << 2 << 0 << QSize(640, 454)
+                                << synthetic << 95;
+    QTest::newRow("radiator") << QStringLiteral("radiator.jpg") << 1 << 0 << QSize(640, 454)
+                              << synthetic << 95;
+    QTest::newRow("fuse box") << QStringLiteral("fuse-box.jpg") << 3 << 1 << QSize(640, 454)
+                              << synthetic << 95;
+    QTest::newRow("a real camera's photograph")
+      << QStringLiteral("water-cooler.jpg") << 1 << 0 << QSize(640, 480) << QSize(640, 480) << 90;
 }
 
 // The committed photographs are what people open first; they must stay readable and consistent.
@@ -966,6 +975,9 @@ void TestRadiometricReader::samples()
     QFETCH(QString, name);
     QFETCH(int, jpegs);
     QFETCH(int, shapes);
+    QFETCH(QSize, screenImage);
+    QFETCH(QSize, matrix);
+    QFETCH(int, emissivity);
 
     QFile file(QStringLiteral(KORVEX_SAMPLES_DIR "/") + name);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -976,13 +988,12 @@ void TestRadiometricReader::samples()
     ImageEntity entity;
     QVERIFY(readBothWays(bytes, entity));
     QCOMPARE(QSize(entity.screenWidth, entity.screenHeight), QSize(640, 480));
-    QCOMPARE(entity.screenImage.size(), QSize(640, 454));
+    QCOMPARE(entity.screenImage.size(), screenImage);
     QCOMPARE(entity.cameraImage.isNull(), jpegs < 2);
     QCOMPARE(entity.featureImage.isNull(), jpegs < 3);
-    QCOMPARE(entity.temperatureWidth, 384);
-    QCOMPARE(entity.temperatureHeight, 288);
-    QCOMPARE(entity.grayData.size(), 384 * 288);
-    QCOMPARE(entity.details.emissivity, 95);
+    QCOMPARE(QSize(entity.temperatureWidth, entity.temperatureHeight), matrix);
+    QCOMPARE(entity.grayData.size(), matrix.width() * matrix.height());
+    QCOMPARE(entity.details.emissivity, emissivity);
     QCOMPARE(entity.image_drawpaths.size(), shapes);
 
     // The hottest and coldest points of the device block are the matrix's extremes.

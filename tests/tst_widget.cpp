@@ -522,8 +522,9 @@ void TestWidget::isothermBesideTheScale()
         bandRows += (column.pixel(bandX, y) | 0xff000000u) == green;
     QVERIFY2(bandRows > 0, "no isotherm band beside the bar");
 
-    // Half transparent, no cell keeps the pure colour.
-    QTest::mouseClick(child<QCheckBox>(window, "isotherm_translucent"), Qt::LeftButton);
+    // Half transparent, no cell keeps the pure colour; the caption beside the box ticks it.
+    QTest::mouseClick(child<QLabel>(window, "isotherm_translucent_text"), Qt::LeftButton);
+    QVERIFY(child<QCheckBox>(window, "isotherm_translucent")->isChecked());
     QVERIFY(QTest::qWaitFor([&] { return greenShare() < 0.01; }));
 
     const QString target = dir.filePath(QStringLiteral("isotherm-saved.jpg"));

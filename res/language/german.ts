@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>半透明</source>
-        <translation>Durchscheinend</translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>让调色板的颜色透过等温线的颜色显示</source>
