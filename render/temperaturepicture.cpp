@@ -126,23 +126,38 @@ double TemperaturePicture::paintIsotherm(QImage& picture,
                                          const TemperatureMatrix& matrix,
                                          const Isotherm& isotherm)
 {
-    if (isotherm.kind == Isotherm::None || !matrix.isComplete() ||
-        picture.size() != QSize(matrix.width(), matrix.height()))
+    if (isotherm.kind == Isotherm::None || !matrix.isComplete() || picture.isNull())
         return 0;
     if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     const QRgb colour = isotherm.colour | 0xff000000u;
     const int width = matrix.width();
+    const int height = matrix.height();
+    // Whether each cell is covered, so a picture of another size (the camera's gray picture
+    // need not match the matrix) asks each pixel's cell rather than the limits.
+    QVector<uchar> covers(width * height);
     qint64 covered = 0;
     forEachCell(matrix, [&](qint64 i, qint16 tenths) {
-        if (!isotherm.covers(tenths / tenthsPerDegree))
-            return;
-        ++covered;
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(int(i / width)));
-        QRgb& pixel = line[i % width];
-        pixel = isotherm.translucent ? halfway(pixel, colour) : colour;
+        covers[int(i)] = isotherm.covers(tenths / tenthsPerDegree);
+        covered += covers[int(i)];
     });
-    return double(covered) / (double(width) * matrix.height());
+    if (covered > 0) {
+        // A pixel takes the cell its centre falls in.
+        QVector<int> columnCell(picture.width());
+        for (int x = 0; x < picture.width(); ++x)
+            columnCell[x] = qMin(width - 1, int((x + 0.5) * width / picture.width()));
+        for (int y = 0; y < picture.height(); ++y) {
+            const uchar* row =
+              covers.constData() +
+              qMin(height - 1, int((y + 0.5) * height / picture.height())) * qint64(width);
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                if (row[columnCell[x]])
+                    line[x] = isotherm.translucent ? halfway(line[x], colour) : colour;
+            }
+        }
+    }
+    return double(covered) / (double(width) * height);
 }
 
 double TemperaturePicture::coverage(const TemperatureMatrix& matrix, const Isotherm& isotherm)

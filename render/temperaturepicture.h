@@ -36,8 +36,9 @@ public:
                          const TemperatureRange& range,
                          unsigned palette);
 
-    // Paints the isotherm's cells over a picture at the matrix's size and returns the share of the
-    // matrix's cells it covers, 0 to 1; nothing is painted on a picture of another size.
+    // Paints the isotherm's cells over a picture and returns the share of the matrix's cells it
+    // covers, 0 to 1. On a picture of another size than the matrix each pixel shows the cell its
+    // centre falls in.
     static double paintIsotherm(QImage& picture,
                                 const TemperatureMatrix& matrix,
                                 const Isotherm& isotherm);

@@ -253,6 +253,22 @@ void TestTemperaturePicture::isotherm()
             QCOMPARE(is, green);
         }
     }
+
+    // Over the camera's gray picture at another size, each pixel follows the cell it falls in.
+    const QImage doubled = before.scaled(before.size() * 2);
+    QImage large = doubled;
+    QCOMPARE(TemperaturePicture::paintIsotherm(large, matrix, isotherm), share);
+    for (int y = 0; y < large.height(); ++y) {
+        for (int x = 0; x < large.width(); ++x) {
+            const bool inside = covered.contains(y / 2 * 5 + x / 2);
+            if (!inside)
+                QCOMPARE(large.pixel(x, y), doubled.pixel(x, y));
+            else if (!translucent)
+                QCOMPARE(large.pixel(x, y), green);
+            else
+                QVERIFY(large.pixel(x, y) != doubled.pixel(x, y));
+        }
+    }
 }
 
 void TestTemperaturePicture::damagedSettingsReadAsTheCameras_data()
