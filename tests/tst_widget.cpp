@@ -1667,6 +1667,16 @@ void TestWidget::previewIsThePictureSaved()
     QVERIFY(save());
     const QImage annotated = shownPixmap(preview).toImage();
     QCOMPARE(annotated, savedPicture(annotated.size()));
+    const auto frontSize = [&] {
+        QFile file(target);
+        return file.open(QIODevice::ReadOnly)
+                 ? PreviewReadThread::previewPicture(file.readAll()).size()
+                 : QSize();
+    };
+    // The photograph's part and the scale beside it, whatever size the window has.
+    const QSize saved = frontSize();
+    QVERIFY2(saved.width() > 640 && saved.height() >= 480,
+             qPrintable(QStringLiteral("%1 × %2").arg(saved.width()).arg(saved.height())));
     {
         // The picture that opening the saved file shows.
         Widget other;
@@ -1677,9 +1687,13 @@ void TestWidget::previewIsThePictureSaved()
     }
 
     // Cleared and saved over: the shapes of the first save are gone from the preview, also after
-    // a retranslation has put it back.
+    // a retranslation has put it back. The window is larger by then; the picture saved is not.
+    const QSize surfaceBefore = surface->size();
+    window.resize(window.size() + QSize(240, 180));
+    QVERIFY(QTest::qWaitFor([&] { return surface->size() != surfaceBefore; }));
     QTest::mouseClick(child<QPushButton>(window, "menu_clear"), Qt::LeftButton);
     QVERIFY(save());
+    QCOMPARE(frontSize(), saved);
     child<QComboBox>(window, "title_language")->setCurrentIndex(2);
     const QImage cleared = shownPixmap(preview).toImage();
     QCOMPARE(cleared, savedPicture(cleared.size()));
