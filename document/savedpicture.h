@@ -14,7 +14,8 @@ class ImageEntity;
 // The picture a save puts in front of a photograph, which Copy image copies too: the annotated
 // photograph at a size of its own, whatever window shows it, with the scale strip to its right,
 // as cameras picture their own shots. The window's photograph and one saved off screen go
-// through here alike, so the two come out the same. Safe on any thread that may paint on images.
+// through here alike, so the two come out the same. Used on the GUI thread, whose screen sizes the
+// labels' text.
 class SavedPicture
 {
 public:
