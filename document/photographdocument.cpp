@@ -1,7 +1,7 @@
 #include "document/photographdocument.h"
 
+#include "document/savedpicture.h"
 #include "document/shapecommands.h"
-#include "measure/annotatedpicture.h"
 #include "measure/imageregionthread.h"
 #include "measure/regionmeasure.h"
 #include "model/parseimagethread.h"
@@ -481,12 +481,7 @@ int PhotographDocument::saveAllUnsaved(const QImage& shownSnapshot)
                 shapes.append(entry.shape);
         }
         const DisplaySettings& settings = keeping.settings;
-        const QImage picture = AnnotatedPicture::render(photograph,
-                                                        shapes,
-                                                        settings.palette,
-                                                        settings.blend,
-                                                        settings.unit,
-                                                        settings.featureVisible);
+        const QImage picture = SavedPicture::render(photograph, shapes, settings);
         if (startSave(
               false, source, keeping.bytes, source, shapes, &photograph, keeping.settings, picture))
             ++started;

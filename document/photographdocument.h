@@ -102,8 +102,9 @@ public:
     // The files of this run with unsaved changes, the one shown included.
     QStringList unsavedPhotographs() const;
     // Saves every photograph with unsaved changes over its own file, the one shown with the
-    // snapshot given, the others pictured as korvex-cli renders them. Returns how many saves
-    // started; each ends in saveFinished(), and one that could not start is counted out.
+    // snapshot given, the others pictured by SavedPicture as the window would picture them.
+    // Returns how many saves started; each ends in saveFinished(), and one that could not start
+    // is counted out.
     int saveAllUnsaved(const QImage& shownSnapshot);
 
 signals:

@@ -29,11 +29,39 @@ QImage AnnotatedPicture::render(const ImageEntity& photograph,
                                 int unit,
                                 bool featureVisible)
 {
-    QImage image = ImageBlendThread::compose(
+    const QImage image = ImageBlendThread::compose(
       paletteImage, photograph.cameraImage, float(qBound(0, blend, 100)) / 100.0f);
     if (image.isNull())
         return image;
-    image = image.convertToFormat(QImage::Format_RGB32);
+    // The window's drawing surface paints with the application's font and 32-pixel markers.
+    return annotate(
+      photograph, shapes, image, image.size(), unit, featureVisible, 32, QGuiApplication::font());
+}
+
+QImage AnnotatedPicture::annotate(const ImageEntity& photograph,
+                                  const QList<ImageDrawPath>& shapes,
+                                  const QImage& picture,
+                                  const QSize& size,
+                                  int unit,
+                                  bool featureVisible,
+                                  int markerSize,
+                                  const QFont& font)
+{
+    if (size.isEmpty())
+        return QImage();
+    QImage image;
+    if (picture.size() == size) {
+        image = picture.convertToFormat(QImage::Format_RGB32);
+    } else {
+        image = QImage(size, QImage::Format_RGB32);
+        if (image.isNull())
+            return image;
+        image.fill(Qt::black);
+        if (!picture.isNull()) {
+            QPainter stretch(&image);
+            stretch.drawImage(QRect(QPoint(0, 0), size), picture);
+        }
+    }
     // Label text is sized in points: at the screen's resolution it comes out as on the window.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         image.setDotsPerMeterX(qRound(screen->logicalDotsPerInchX() / 0.0254));
@@ -42,14 +70,13 @@ QImage AnnotatedPicture::render(const ImageEntity& photograph,
     QPainter painter(&image);
     const qreal scale = AnnotationPainter::legibleScale(image.size());
     painter.scale(scale, scale);
-    // The window's drawing surface paints with the application's font and 32-pixel markers.
     AnnotationPainter(photograph,
                       shapes,
                       (QSizeF(image.size()) / scale).toSize(),
                       unit,
                       featureVisible,
-                      32,
-                      QGuiApplication::font())
+                      markerSize,
+                      font)
       .paint(painter);
     painter.end();
     return image;

@@ -6,6 +6,8 @@
 #include <QList>
 
 class ImageEntity;
+class QFont;
+class QSize;
 
 // A photograph rendered through a palette, blended with its visible picture and annotated with
 // shapes at the rendered size, without a window: what korvex-cli renders, and the picture a save
@@ -31,4 +33,15 @@ public:
                          int blend,
                          int unit,
                          bool featureVisible);
+    // A picture stretched over size as the window's drawing surface stretches it, unsmoothed,
+    // and annotated as a surface of that size with those markers and that font annotates it; a
+    // black ground where the picture is null. Null for an empty size.
+    static QImage annotate(const ImageEntity& photograph,
+                           const QList<ImageDrawPath>& shapes,
+                           const QImage& picture,
+                           const QSize& size,
+                           int unit,
+                           bool featureVisible,
+                           int markerSize,
+                           const QFont& font);
 };

@@ -108,13 +108,27 @@ bool ImageBlendThread::launch()
 void ImageBlendThread::run()
 {
     qDebug() << "ImageBlendThread::run()" << Qt::endl;
-    if (range.mode != TemperatureRange::Camera)
-        paletteImage = TemperaturePicture::render(temperatures, range, palette);
-    if (paletteImage.isNull())
-        paletteImage = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
-    TemperaturePicture::paintIsotherm(paletteImage, temperatures, isotherm);
+    paletteImage =
+      renderPicture(grayData, grayWidth, grayHeight, temperatures, range, isotherm, palette);
     result = compose(paletteImage, cameraImage, blend);
     ran.store(true, std::memory_order_release);
+}
+
+QImage ImageBlendThread::renderPicture(const QByteArray& grayData,
+                                       int grayWidth,
+                                       int grayHeight,
+                                       const TemperatureMatrix& temperatures,
+                                       const TemperatureRange& range,
+                                       const Isotherm& isotherm,
+                                       unsigned palette)
+{
+    QImage picture;
+    if (range.mode != TemperatureRange::Camera)
+        picture = TemperaturePicture::render(temperatures, range, palette);
+    if (picture.isNull())
+        picture = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
+    TemperaturePicture::paintIsotherm(picture, temperatures, isotherm);
+    return picture;
 }
 
 QImage ImageBlendThread::compose(const QImage& paletteImage, const QImage& cameraImage, float blend)

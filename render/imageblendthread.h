@@ -41,6 +41,16 @@ public:
                                      int width,
                                      int height,
                                      unsigned palette);
+    // The palette picture a blend mixes: the temperature matrix through the palette for a range
+    // other than Camera, the gray matrix where the range cannot render it or for Camera, with the
+    // isotherm painted over it; null where neither renders.
+    static QImage renderPicture(const QByteArray& grayData,
+                                int grayWidth,
+                                int grayHeight,
+                                const TemperatureMatrix& temperatures,
+                                const TemperatureRange& range,
+                                const Isotherm& isotherm,
+                                unsigned palette);
     // Camera weighted by 1 - blend plus palette weighted by blend, at the size of the larger
     // image (in bytes); null when either image is null.
     static QImage blendImages(const QImage& paletteImage, const QImage& cameraImage, float blend);

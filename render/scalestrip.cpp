@@ -69,6 +69,24 @@ ScaleStrip::ScaleStrip(const TemperatureMatrix& matrix,
     colours = table;
 }
 
+ScaleStrip ScaleStrip::camera(const ImageEntity& photograph, unsigned palette, int unit)
+{
+    ScaleStrip strip;
+    const ImageFeature& feature = photograph.details.feature;
+    const double low = double(feature.minPoint.temperature);
+    const double high = double(feature.maxPoint.temperature);
+    const QRgb* table = PaletteTable::colors(palette);
+    // A photograph of one temperature still has its palette's ends to show.
+    if (!table || unit < 0 || unit > 2 || !photograph.loaded || !std::isfinite(low) ||
+        !std::isfinite(high) || high < low)
+        return strip;
+    strip.displayUnit = unit;
+    strip.lowCelsius = low;
+    strip.highCelsius = high;
+    strip.colours = table;
+    return strip;
+}
+
 QVector<double> ScaleStrip::niceTicks(double low, double high, int maxCount)
 {
     QVector<double> values;
@@ -112,7 +130,7 @@ double ScaleStrip::position(double celsius) const
 QVector<ScaleStrip::Tick> ScaleStrip::ticks() const
 {
     QVector<Tick> result;
-    if (!isValid())
+    if (!isValid() || mode == TemperatureRange::Camera)
         return result;
     const double low = ImageEntity::convertTemperature(float(lowCelsius), 0, displayUnit);
     const double high = ImageEntity::convertTemperature(float(highCelsius), 0, displayUnit);

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QVector>
 
+class ImageEntity;
 class QPainter;
 
 // The palette as a vertical strip with its temperatures, the key to a palette picture made by
@@ -20,19 +21,31 @@ class QPainter;
 // value keeps its mark only. Every length and the font follow the area's height alone, so a
 // picture gets the same scale whatever window it is later shown in. A value class; painting is
 // safe on any thread.
+//
+// The Camera range has a scale of its own: the palette with the photograph's coldest and hottest
+// temperatures at its ends and nothing between them. The camera's gray picture does not say
+// which temperature each gray level stands for, so ticks or an isotherm band on it would claim a
+// mapping nobody knows.
 class ScaleStrip
 {
 public:
-    // No scale: a Camera range, a manual range with high ≤ low, a matrix without all its cells.
+    // No scale.
     ScaleStrip() = default;
+    // The range's scale over the matrix; none for a Camera range, a manual range with high ≤ low
+    // or a matrix without all its cells.
     ScaleStrip(const TemperatureMatrix& matrix,
                const TemperatureRange& range,
                unsigned palette,
                int unit,
                const Isotherm& isotherm = Isotherm());
+    // The Camera range's scale of a photograph, its ends the hottest and coldest temperatures
+    // the camera found (the feature block's). No scale for a photograph not loaded or with ends
+    // that are not finite or run the wrong way.
+    static ScaleStrip camera(const ImageEntity& photograph, unsigned palette, int unit);
 
     bool isValid() const { return colours != nullptr; }
-    // The ends in ℃: the manual range's, else the matrix's coldest and hottest cell.
+    // The ends in ℃: the manual range's, the camera's for Camera, else the matrix's coldest and
+    // hottest cell.
     double low() const { return lowCelsius; }
     double high() const { return highCelsius; }
 
@@ -48,7 +61,8 @@ public:
         // 0 at the strip's bottom edge, 1 at its top edge.
         double position = 0;
     };
-    // The nice ticks of the ends in the display unit, placed where their temperatures fall.
+    // The nice ticks of the ends in the display unit, placed where their temperatures fall; none
+    // for Camera.
     QVector<Tick> ticks() const;
     // Where a temperature falls on the strip, 0 (bottom) to 1 (top): linear in it for a linear
     // range; for Histogram the middle of the palette entry the temperature takes.

@@ -1,6 +1,7 @@
 #include "surface/imagedrawlabel.h"
 
 #include "document/photographdocument.h"
+#include "document/savedpicture.h"
 #include "measure/annotationpainter.h"
 #include "measure/shapegeometry.h"
 #include "model/imageentity.h"
@@ -141,12 +142,10 @@ QPixmap ImageDrawLabel::snapshot()
 
 QImage ImageDrawLabel::savedPicture() const
 {
-    // Painted apart from the screen, so that nothing shown over the surface reaches a file.
-    return annotations().picture(rendered,
-                                 palette().brush(QPalette::Window),
-                                 devicePixelRatioF(),
-                                 logicalDpiX(),
-                                 logicalDpiY());
+    // Painted apart from the screen, so that nothing shown over the surface reaches a file, and
+    // at a size of its own, so that the window's size does not decide the file's picture.
+    return SavedPicture::render(
+      *shown->photograph(), shown->shapes(), shown->settings(), rendered, markerSize, font());
 }
 
 AnnotationPainter ImageDrawLabel::annotations() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/savedpicture.h"
 #include "model/imagedrawpath.h"
 #include "model/photographcodes.h"
 
@@ -67,8 +68,9 @@ public:
     QString temperatureTextAt(const QPoint& pixel) const;
     const PointerReadout* pointerReadout() const { return readout; }
     const ImageEntity* photograph() const;
-    // The surface as painted, without the pointer's readout, a drag's outline or anything else
-    // shown over it: what a save keeps.
+    // What a save puts in front of the photograph: the surface's picture and annotations
+    // without the pointer's readout, a drag's outline or anything else shown over it, at the
+    // size SavedPicture gives whatever the window's size, with the scale strip beside it.
     QPixmap snapshot();
     QImage savedPicture() const;
     // Measurement threads this surface started that are not yet destroyed, those whose result
@@ -108,7 +110,7 @@ private:
     bool dragCancelled = false;
     PointerReadout* readout = nullptr;
     QPoint lastPointer;
-    int markerSize = 32;
+    int markerSize = SavedPicture::surfaceMarkerSize;
     // The unit the readout shows, to know when a settings change has to rewrite it.
     int readoutUnit = 0;
     // The rendered photograph as shown; kept here so painting does not depend on QLabel's own

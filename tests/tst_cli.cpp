@@ -380,7 +380,8 @@ void TestCli::renderPaintsAsTheWindow()
       ImageBlendThread::renderPaletteImage(photo.grayData, photo.grayWidth, photo.grayHeight, 3);
     surface->setImage(ImageBlendThread::compose(paletteImage, photo.cameraImage, 0.4f));
     QCOMPARE(surface->size(), rendered.size());
-    const QImage shown = surface->snapshot().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(surface->devicePixelRatioF(), 1.0);
+    const QImage shown = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32), shown);
 
     const QString out = dir.filePath(QStringLiteral("fuse-box.png"));

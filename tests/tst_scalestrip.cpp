@@ -1,3 +1,4 @@
+#include "model/imageentity.h"
 #include "render/palettetable.h"
 #include "render/scalestrip.h"
 #include "render/temperaturepicture.h"
@@ -39,6 +40,31 @@ int stripColumn(const QImage& image, int from, const QRgb* colours)
     return -1;
 }
 
+// A photograph as read, whose camera found its coldest and hottest spots at these temperatures.
+ImageEntity cameraPhotograph(float coldest, float hottest)
+{
+    ImageEntity photograph;
+    photograph.loaded = true;
+    photograph.details.feature.minPoint.temperature = coldest;
+    photograph.details.feature.maxPoint.temperature = hottest;
+    return photograph;
+}
+
+// Rows of the picture, right of column from, where something is painted on the black ground.
+QVector<int> paintedRows(const QImage& image, int from)
+{
+    QVector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = from; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(0, 0, 0)) {
+                rows.append(y);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestScaleStrip : public QObject
@@ -55,6 +81,10 @@ private slots:
     void besideAPicture();
     void isothermBandBesideTheStrip();
     void noScaleLeavesThePictureAlone();
+    void cameraScaleShowsTheCamerasEndsAlone_data();
+    void cameraScaleShowsTheCamerasEndsAlone();
+    void cameraScaleNeedsSoundEnds_data();
+    void cameraScaleNeedsSoundEnds();
 };
 
 void TestScaleStrip::niceTicks_data()
@@ -271,6 +301,104 @@ void TestScaleStrip::noScaleLeavesThePictureAlone()
         QVERIFY(!strip->isValid());
         QCOMPARE(strip->beside(picture), picture);
     }
+}
+
+void TestScaleStrip::cameraScaleShowsTheCamerasEndsAlone_data()
+{
+    QTest::addColumn<float>("coldest");
+    QTest::addColumn<float>("hottest");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<unsigned>("palette");
+
+    QTest::newRow("a warm wall in Celsius in iron")
+      << 18.4f << 36.9f << 0 << unsigned(PaletteTable::Iron);
+    QTest::newRow("a frozen pipe in Fahrenheit in the spectrum")
+      << -12.5f << 4.0f << 1 << unsigned(PaletteTable::Spectrum);
+    QTest::newRow("a furnace in Kelvin in white hot")
+      << 120.0f << 860.3f << 2 << unsigned(PaletteTable::WhiteHot);
+    QTest::newRow("a scene of one temperature in Celsius in black hot")
+      << 21.0f << 21.0f << 0 << unsigned(PaletteTable::BlackHot);
+}
+
+// The camera's ends and the palette, and nothing between the ends: a tick would claim a
+// temperature for a gray level the camera never stated.
+void TestScaleStrip::cameraScaleShowsTheCamerasEndsAlone()
+{
+    QFETCH(float, coldest);
+    QFETCH(float, hottest);
+    QFETCH(int, unit);
+    QFETCH(unsigned, palette);
+
+    const ScaleStrip strip = ScaleStrip::camera(cameraPhotograph(coldest, hottest), palette, unit);
+    QVERIFY(strip.isValid());
+    QCOMPARE(strip.low(), double(coldest));
+    QCOMPARE(strip.high(), double(hottest));
+    QVERIFY(strip.ticks().isEmpty());
+
+    QImage picture(640, 480, QImage::Format_RGB32);
+    picture.fill(qRgb(90, 120, 150));
+    const QImage result = strip.beside(picture);
+    QCOMPARE(result.width(), picture.width() + strip.width(picture.height()));
+    QCOMPARE(result.copy(picture.rect()), picture);
+    const QRgb* colours = PaletteTable::colors(palette);
+    const int x = stripColumn(result, picture.width(), colours);
+    QVERIFY(x > 0);
+
+    // Text only in a line's height at the top and at the bottom.
+    const int middle = result.height() / 2;
+    int barEnd = x;
+    while (barEnd < result.width() && result.pixel(barEnd, middle) == result.pixel(x, middle))
+        ++barEnd;
+    const QVector<int> rows = paintedRows(result, barEnd);
+    QVERIFY(!rows.isEmpty());
+    QVERIFY2(rows.first() < result.height() / 8, qPrintable(QString::number(rows.first())));
+    QVERIFY2(rows.last() > result.height() * 7 / 8, qPrintable(QString::number(rows.last())));
+    for (int y : rows)
+        QVERIFY2(y < result.height() / 8 || y > result.height() * 7 / 8,
+                 qPrintable(QStringLiteral("text at row %1").arg(y)));
+    // Only the strip's columns hold palette colours: no isotherm band or tick mark beside it.
+    for (int y = 0; y < result.height(); y += 7) {
+        for (int xx = picture.width(); xx < x; ++xx)
+            QCOMPARE(result.pixel(xx, y), qRgb(0, 0, 0));
+    }
+}
+
+void TestScaleStrip::cameraScaleNeedsSoundEnds_data()
+{
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<float>("coldest");
+    QTest::addColumn<float>("hottest");
+    QTest::addColumn<unsigned>("palette");
+    QTest::addColumn<int>("unit");
+
+    QTest::newRow("a photograph not read has no camera scale")
+      << false << 18.0f << 30.0f << unsigned(PaletteTable::Iron) << 0;
+    QTest::newRow("an endless hottest temperature has no camera scale")
+      << true << 18.0f << float(INFINITY) << unsigned(PaletteTable::Iron) << 0;
+    QTest::newRow("an unknown coldest temperature has no camera scale")
+      << true << float(NAN) << 30.0f << unsigned(PaletteTable::Iron) << 0;
+    QTest::newRow("ends the wrong way round have no camera scale")
+      << true << 30.0f << 18.0f << unsigned(PaletteTable::Iron) << 0;
+    QTest::newRow("an unknown palette has no camera scale") << true << 18.0f << 30.0f << 7u << 0;
+    QTest::newRow("an unknown unit has no camera scale")
+      << true << 18.0f << 30.0f << unsigned(PaletteTable::Iron) << 3;
+}
+
+void TestScaleStrip::cameraScaleNeedsSoundEnds()
+{
+    QFETCH(bool, loaded);
+    QFETCH(float, coldest);
+    QFETCH(float, hottest);
+    QFETCH(unsigned, palette);
+    QFETCH(int, unit);
+
+    ImageEntity photograph = cameraPhotograph(coldest, hottest);
+    photograph.loaded = loaded;
+    const ScaleStrip strip = ScaleStrip::camera(photograph, palette, unit);
+    QVERIFY(!strip.isValid());
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QCOMPARE(strip.beside(picture), picture);
 }
 
 QTEST_MAIN(TestScaleStrip)

@@ -1094,8 +1094,8 @@ void TestWidget::saveRoundTrip()
     auto* surface = child<ImageDrawLabel>(window, "image_draw");
     QCOMPARE(surface->pathList().size(), storedShapes);
 
-    int w = surface->width();
-    int h = surface->height();
+    const int w = surface->width();
+    const int h = surface->height();
     const char* tools[] = { "menu_point", "menu_line", "menu_rect", "menu_oval" };
     for (int kind = 0; kind < 4; ++kind) {
         QTest::mouseClick(child<QPushButton>(window, tools[kind]), Qt::LeftButton);
@@ -1114,9 +1114,11 @@ void TestWidget::saveRoundTrip()
     QVERIFY(blends);
     QVERIFY(QTest::qWaitFor([&] { return !blends->isRunning() && !blends->hasPending(); }, 10000));
 
-    // The snapshot is the surface as it is when saving.
-    w = surface->width();
-    h = surface->height();
+    // The snapshot is the saved picture as it is when saving: 640 wide for these 640 pixel Screen
+    // images, 4:3 as their renderings, and the scale beside it.
+    const QSize snapshot = surface->savedPicture().size();
+    QVERIFY2(snapshot.width() > 640 && snapshot.height() == 480,
+             qPrintable(QStringLiteral("%1 × %2").arg(snapshot.width()).arg(snapshot.height())));
     LogCapture log;
     DialogAnswer answer(target);
     QTest::mouseClick(child<QPushButton>(window, "menu_save"), Qt::LeftButton);
@@ -1141,7 +1143,7 @@ void TestWidget::saveRoundTrip()
         QCOMPARE(QSize(back.screenWidth, back.screenHeight), QSize(640, 480));
         QVERIFY(back.cameraImage.isNull());
     } else {
-        QCOMPARE(back.featureImage.size(), QSize(w, h));
+        QCOMPARE(back.featureImage.size(), snapshot);
         QCOMPARE(back.cameraImage.size(), QSize(1280, 960));
     }
 
@@ -1722,7 +1724,8 @@ void TestWidget::surfaceMenu()
     QCOMPARE(QApplication::clipboard()->text(), surface->temperatureTextAt(at));
     QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("℉")));
     QVERIFY(choose("copy_image"));
-    QCOMPARE(QApplication::clipboard()->image().size(), surface->size());
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             surface->savedPicture());
 
     const auto exported = [&](const char* action, const QString& name, QByteArray& text) {
         DialogAnswer answer(QDir(folder).filePath(name));
@@ -1855,6 +1858,16 @@ void TestWidget::previewIsThePictureSaved()
     QVERIFY(save());
     const QImage annotated = shownPixmap(preview).toImage();
     QCOMPARE(annotated, savedPicture(annotated.size()));
+    const auto frontSize = [&] {
+        QFile file(target);
+        return file.open(QIODevice::ReadOnly)
+                 ? PreviewReadThread::previewPicture(file.readAll()).size()
+                 : QSize();
+    };
+    // The photograph's part and the scale beside it, whatever size the window has.
+    const QSize saved = frontSize();
+    QVERIFY2(saved.width() > 640 && saved.height() >= 480,
+             qPrintable(QStringLiteral("%1 × %2").arg(saved.width()).arg(saved.height())));
     {
         // The picture that opening the saved file shows.
         Widget other;
@@ -1865,9 +1878,13 @@ void TestWidget::previewIsThePictureSaved()
     }
 
     // Cleared and saved over: the shapes of the first save are gone from the preview, also after
-    // a retranslation has put it back.
+    // a retranslation has put it back. The window is larger by then; the picture saved is not.
+    const QSize surfaceBefore = surface->size();
+    window.resize(window.size() + QSize(240, 180));
+    QVERIFY(QTest::qWaitFor([&] { return surface->size() != surfaceBefore; }));
     QTest::mouseClick(child<QPushButton>(window, "menu_clear"), Qt::LeftButton);
     QVERIFY(save());
+    QCOMPARE(frontSize(), saved);
     child<QComboBox>(window, "title_language")->setCurrentIndex(2);
     const QImage cleared = shownPixmap(preview).toImage();
     QCOMPARE(cleared, savedPicture(cleared.size()));
