@@ -1,11 +1,12 @@
 #pragma once
 
+#include "model/objectparameters.h"
 #include "model/photographcodes.h"
 #include "model/temperaturerange.h"
 
 // How the photograph is shown, and what a save stores of it. The palette and unit keep the codes
-// the file stores; blend is the slider's degree, 0 to 100; the range and isotherm go into
-// Korvex's block of the file.
+// the file stores; blend is the slider's degree, 0 to 100; the range, isotherm and object
+// parameters go into Korvex's block of the file.
 struct DisplaySettings
 {
     int palette = int(PaletteIndex::Spectrum);
@@ -14,12 +15,14 @@ struct DisplaySettings
     bool featureVisible = true;
     TemperatureRange range;
     Isotherm isotherm;
+    // What every temperature is shown with; the camera's own unless the user set others.
+    ObjectParameters object;
 
     bool operator==(const DisplaySettings& other) const
     {
         return palette == other.palette && blend == other.blend && unit == other.unit &&
                featureVisible == other.featureVisible && range == other.range &&
-               isotherm == other.isotherm;
+               isotherm == other.isotherm && object == other.object;
     }
     bool operator!=(const DisplaySettings& other) const { return !(*this == other); }
 };

@@ -84,6 +84,9 @@ void PhotographDocument::onParsed(bool succeeded)
         rangeHeld = next.range.mode == TemperatureRange::Manual && next.range.held;
     }
     display.isotherm = next.isotherm;
+    // A photograph kept from earlier in this run comes back with the parameters it was left with.
+    display.object = next.object;
+    own.setObjectParameters(display.object);
     emit photographReplaced();
 }
 
@@ -355,6 +358,21 @@ void PhotographDocument::setIsotherm(const Isotherm& isotherm)
     setSetting(&DisplaySettings::isotherm, isotherm);
 }
 
+void PhotographDocument::setObjectParameters(const ObjectParameters& parameters)
+{
+    if (parameters == display.object || !parameters.isValid() || !shown->loaded)
+        return;
+    stack->push(new ObjectParametersCommand(this, display.object, parameters));
+}
+
+void PhotographDocument::applyObjectParameters(const ObjectParameters& parameters)
+{
+    display.object = parameters;
+    shown->setObjectParameters(parameters);
+    emit objectParametersChanged();
+    emit settingsChanged();
+}
+
 DisplaySettings PhotographDocument::storedSettings(const ImageEntity& photograph)
 {
     const ImageDetails& details = photograph.details;
@@ -371,6 +389,7 @@ DisplaySettings PhotographDocument::storedSettings(const ImageEntity& photograph
     settings.range =
       TemperatureRange::fromJson(photograph.extension.value(QStringLiteral("range")));
     settings.isotherm = Isotherm::fromJson(photograph.extension.value(QStringLiteral("isotherm")));
+    settings.object = photograph.objectParameters();
     return settings;
 }
 
@@ -408,6 +427,12 @@ bool PhotographDocument::startSave(bool ofShown,
     range.held = rangeHeld && range.mode == TemperatureRange::Manual;
     saved.extension.insert(QStringLiteral("range"), range.toJson());
     saved.extension.insert(QStringLiteral("isotherm"), settings.isotherm.toJson());
+    // Only parameters the user changed are kept; the camera's are in the file already.
+    if (settings.object == ObjectParameters::ofCamera(saved.details.emissivity))
+        saved.extension.remove(QStringLiteral("object"));
+    else
+        saved.extension.insert(QStringLiteral("object"), settings.object.toJson());
+    saved.setObjectParameters(settings.object);
     photograph = &saved;
     ImageSaveThread* thread = sourceBytes.isEmpty()
                                 ? ImageSaveThread::create(source,
@@ -481,6 +506,7 @@ int PhotographDocument::saveAllUnsaved(const QImage& shownSnapshot)
                 shapes.append(entry.shape);
         }
         const DisplaySettings& settings = keeping.settings;
+        photograph.setObjectParameters(settings.object);
         const QImage picture = SavedPicture::render(photograph, shapes, settings);
         if (startSave(
               false, source, keeping.bytes, source, shapes, &photograph, keeping.settings, picture))

@@ -84,6 +84,9 @@ public:
     void setRangeHeld(bool held);
     bool isRangeHeld() const { return rangeHeld; }
     void setIsotherm(const Isotherm& isotherm);
+    // New object parameters for the photograph shown, through the undo stack; every temperature
+    // shown is recomputed with them (objectParametersChanged()), the stored ones stay.
+    void setObjectParameters(const ObjectParameters& parameters);
     // The settings the photograph's file stores, for a photograph just opened.
     static DisplaySettings storedSettings(const ImageEntity& photograph);
 
@@ -114,6 +117,7 @@ signals:
     void shapeMeasured(quint64 id);
     void measurementFailed(quint64 id);
     void settingsChanged();
+    void objectParametersChanged();
     void pictureRendered(const QImage& image);
     void renderFailed();
     // sourcePath is the photograph as it was when the save began; reason is the system's word
@@ -126,6 +130,8 @@ signals:
 private:
     friend class AddShapeCommand;
     friend class ClearShapesCommand;
+    friend class ObjectParametersCommand;
+    void applyObjectParameters(const ObjectParameters& parameters);
 
     // A shape in drawing order; measuring until its statistics come back.
     struct Entry

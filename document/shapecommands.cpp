@@ -58,3 +58,22 @@ void ClearShapesCommand::undo()
     taken.clear();
     document->refreshMeasured();
 }
+
+ObjectParametersCommand::ObjectParametersCommand(PhotographDocument* document,
+                                                 const ObjectParameters& before,
+                                                 const ObjectParameters& after)
+  : document(document)
+  , before(before)
+  , after(after)
+{
+}
+
+void ObjectParametersCommand::redo()
+{
+    document->applyObjectParameters(after);
+}
+
+void ObjectParametersCommand::undo()
+{
+    document->applyObjectParameters(before);
+}

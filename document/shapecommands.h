@@ -40,3 +40,20 @@ private:
     PhotographDocument* document;
     QVector<PhotographDocument::Entry> taken;
 };
+
+// New object parameters for the photograph: undo puts back the ones before.
+class ObjectParametersCommand : public QUndoCommand
+{
+public:
+    ObjectParametersCommand(PhotographDocument* document,
+                            const ObjectParameters& before,
+                            const ObjectParameters& after);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    PhotographDocument* document;
+    ObjectParameters before;
+    ObjectParameters after;
+};

@@ -1,5 +1,7 @@
 #include "model/imageentity.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr float fahrenheitFactor = 1.8f;
@@ -68,6 +70,8 @@ ImageEntity::ImageEntity(const ImageEntity& other)
   , image_drawpaths(other.image_drawpaths)
   , loaded(other.loaded)
   , extension(other.extension)
+  , object(other.object)
+  , corrected(other.corrected)
 {
 }
 
@@ -92,6 +96,8 @@ ImageEntity& ImageEntity::operator=(const ImageEntity& other)
     image_drawpaths = other.image_drawpaths;
     loaded = other.loaded;
     extension = other.extension;
+    object = other.object;
+    corrected = other.corrected;
     return *this;
 }
 
@@ -118,14 +124,42 @@ QString ImageEntity::temperatureText(float value, int fromUnit, int toUnit)
 
 float ImageEntity::featureTemperature(const FeaturePoint& point, int unit) const
 {
-    return loaded ? fromCelsius(point.temperature, unit) : 0.0f;
+    double shown = 0;
+    if (!loaded || !shownCelsius(double(point.temperature), shown))
+        return 0.0f;
+    return fromCelsius(float(shown), unit);
 }
 
 QString ImageEntity::featureTemperatureText(const FeaturePoint& point, int unit) const
 {
-    if (!loaded || !isKnownUnit(unit))
+    if (!loaded)
         return notAvailable();
-    return unitText(fromCelsius(point.temperature, unit), unit);
+    return shownText(double(point.temperature), unit);
+}
+
+void ImageEntity::setObjectParameters(const ObjectParameters& parameters)
+{
+    object = parameters;
+    const TemperatureMatrix matrix = temperatures();
+    int lowest = 0;
+    int highest = -1;
+    if (matrix.isComplete()) {
+        const TemperatureMatrix::Summary summary = matrix.summary();
+        lowest = int(std::lround(double(summary.minimum) * 10));
+        highest = int(std::lround(double(summary.maximum) * 10));
+    }
+    corrected = TemperatureCorrection(parameters, lowest, highest);
+}
+
+QString ImageEntity::shownText(double stored, int unit) const
+{
+    double shown = 0;
+    if (!isKnownUnit(unit) || !shownCelsius(stored, shown))
+        return notAvailable();
+    // Stored values are whole tenths already; an unchanged one is written as it always was.
+    return unitText(corrected.isIdentity() ? fromCelsius(float(stored), unit)
+                                           : fromCelsius(float(shown), unit),
+                    unit);
 }
 
 float ImageEntity::temperatureAt(int cx, int cy) const

@@ -2,6 +2,7 @@
 
 #include "model/imagedetails.h"
 #include "model/imagedrawpath.h"
+#include "model/objectparameters.h"
 #include "model/temperaturematrix.h"
 
 #include <QByteArray>
@@ -35,6 +36,21 @@ public:
     // The temperature matrix over temperatureData, sharing its bytes.
     TemperatureMatrix temperatures() const;
 
+    // The object parameters temperatures are shown with, and the map they make from a stored
+    // temperature to a shown one; the camera's own until set. Setting them builds the map over
+    // the matrix's span, so set them once the matrix is in place.
+    const ObjectParameters& objectParameters() const { return object; }
+    void setObjectParameters(const ObjectParameters& parameters);
+    const TemperatureCorrection& correction() const { return corrected; }
+    // A stored temperature in ℃ as shown with the parameters in force; false where the object
+    // has no temperature with them.
+    bool shownCelsius(double stored, double& shown) const
+    {
+        return corrected.celsius(stored, shown);
+    }
+    // The same as text in a unit, "N.A" where there is none.
+    QString shownText(double stored, int unit) const;
+
     QImage featureImage;
     int featureLength = 0;
     QImage screenImage;
@@ -56,6 +72,10 @@ public:
     // The JSON object of the extension block behind the feature block, as read; empty without
     // one. Keys this program does not know are written back unchanged on every save.
     QJsonObject extension;
+
+private:
+    ObjectParameters object;
+    TemperatureCorrection corrected;
 };
 
 Q_DECLARE_METATYPE(ImageEntity)

@@ -395,6 +395,9 @@ bool RadiometricReader::read(const QByteArray& bytes,
     qDebug() << "图片特征数据读取完成" << Qt::endl;
 
     readTrailer(bytes, layout, entity);
+    // Korvex's block may hold object parameters the temperatures are to be shown with.
+    entity.setObjectParameters(ObjectParameters::fromJson(
+      entity.extension.value(QStringLiteral("object")), entity.details.emissivity));
     entity.loaded = true;
     qDebug() << "文件信息解析完成" << Qt::endl;
     return true;
