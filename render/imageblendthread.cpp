@@ -12,10 +12,16 @@
 #include <thread>
 #include <vector>
 
-// KORVEX_PORTABLE_BLEND builds the form for processors without SSE2, so it can be tested here.
+// KORVEX_PORTABLE_BLEND builds the form for processors without SSE2, and KORVEX_NO_AVX2_BLEND the
+// one for those without AVX2, so that each can be tested on any machine.
 #if defined(__SSE2__) && !defined(KORVEX_PORTABLE_BLEND)
 #define KORVEX_SSE2_BLEND
 #include <emmintrin.h>
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) &&                            \
+  !defined(KORVEX_NO_AVX2_BLEND)
+#define KORVEX_AVX2_BLEND
+#include <immintrin.h>
+#endif
 #endif
 
 namespace {
@@ -59,6 +65,61 @@ inline int mixChannel(int camera, int palette, float blend)
     return qMin(int(sum), 255);
 }
 
+#if defined(KORVEX_AVX2_BLEND)
+
+// Two pixels' channels, each in its own float lane, mixed as mixChannel() does.
+__attribute__((target("avx2"))) inline __m256i mixTwoPixels(__m128i camera,
+                                                            __m128i palette,
+                                                            __m256 cameraWeight,
+                                                            __m256 paletteWeight)
+{
+    const __m256 cameraPart =
+      _mm256_mul_ps(_mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(camera)), cameraWeight);
+    const __m256 palettePart =
+      _mm256_mul_ps(_mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(palette)), paletteWeight);
+    return _mm256_cvttps_epi32(_mm256_add_ps(cameraPart, palettePart));
+}
+
+// Eight pixels at a time where the processor has AVX2: half the instructions of the SSE2 loop,
+// which is bound by arithmetic rather than memory. Returns how many pixels it mixed.
+__attribute__((target("avx2"))) int mixEightAtATime(const QRgb* camera,
+                                                    const QRgb* palette,
+                                                    QRgb* output,
+                                                    int width,
+                                                    float blend)
+{
+    const __m256 cameraWeight = _mm256_set1_ps(1.0f - blend);
+    const __m256 paletteWeight = _mm256_set1_ps(blend);
+    const __m256i opaque = _mm256_set1_epi32(int(0xff000000u));
+    // Packing works within each 128-bit half, leaving the pixels in the order 0 2 4 6 1 3 5 7.
+    const __m256i inOrder = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    int x = 0;
+    for (; x + 8 <= width; x += 8) {
+        const __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(camera + x));
+        const __m128i c1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(camera + x + 4));
+        const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(palette + x));
+        const __m128i p1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(palette + x + 4));
+        const __m256i first = _mm256_packs_epi32(
+          mixTwoPixels(c0, p0, cameraWeight, paletteWeight),
+          mixTwoPixels(_mm_srli_si128(c0, 8), _mm_srli_si128(p0, 8), cameraWeight, paletteWeight));
+        const __m256i second = _mm256_packs_epi32(
+          mixTwoPixels(c1, p1, cameraWeight, paletteWeight),
+          mixTwoPixels(_mm_srli_si128(c1, 8), _mm_srli_si128(p1, 8), cameraWeight, paletteWeight));
+        const __m256i mixed =
+          _mm256_permutevar8x32_epi32(_mm256_packus_epi16(first, second), inOrder);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(output + x), _mm256_or_si256(mixed, opaque));
+    }
+    return x;
+}
+
+bool hasAvx2()
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2;
+}
+
+#endif
+
 #if defined(KORVEX_SSE2_BLEND)
 
 // Four pixels at a time, every channel in its own float lane: the same roundings as
@@ -70,6 +131,9 @@ public:
       : cameraWeight(_mm_set1_ps(1.0f - blend))
       , paletteWeight(_mm_set1_ps(blend))
       , blend(blend)
+#if defined(KORVEX_AVX2_BLEND)
+      , wide(hasAvx2())
+#endif
     {
     }
 
@@ -78,6 +142,10 @@ public:
         const __m128i zero = _mm_setzero_si128();
         const __m128i opaque = _mm_set1_epi32(int(0xff000000u));
         int x = 0;
+#if defined(KORVEX_AVX2_BLEND)
+        if (wide)
+            x = mixEightAtATime(camera, palette, output, width, blend);
+#endif
         for (; x + 4 <= width; x += 4) {
             const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(camera + x));
             const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(palette + x));
@@ -116,6 +184,9 @@ private:
     const __m128 cameraWeight;
     const __m128 paletteWeight;
     const float blend;
+#if defined(KORVEX_AVX2_BLEND)
+    const bool wide;
+#endif
 };
 
 #else
