@@ -59,12 +59,14 @@ TemperatureMatrix::Summary TemperatureMatrix::summary() const
     const qint64 held = heldCells();
     if (held == 0)
         return summary;
-    qint16 lowest = cellAt(0);
+    // Read straight from the bytes: the window does this on every step of a range drag.
+    const char* data = cells.constData();
+    qint16 lowest = qFromLittleEndian<qint16>(data);
     qint16 highest = lowest;
     // Whole tenths add up exactly; only the one division rounds.
     qint64 sum = 0;
     for (qint64 i = 0; i < held; ++i) {
-        const qint16 cell = cellAt(i);
+        const qint16 cell = qFromLittleEndian<qint16>(data + i * cellSize);
         lowest = qMin(lowest, cell);
         highest = qMax(highest, cell);
         sum += cell;

@@ -112,13 +112,16 @@ QImage TemperaturePicture::render(const TemperatureMatrix& matrix,
     QImage picture(matrix.width(), matrix.height(), QImage::Format_RGB32);
     if (picture.isNull())
         return picture;
-    auto* pixels = reinterpret_cast<QRgb*>(picture.bits());
-    const int stride = picture.bytesPerLine() / 4;
     const int width = matrix.width();
+    const char* cells = matrix.bytes().constData();
     const QRgb* colourOf = lookUp.constData() - lowest;
-    forEachCell(matrix, [&](qint64 i, qint16 tenths) {
-        pixels[(i / width) * stride + i % width] = colourOf[tenths];
-    });
+    // Row by row: a division per cell to find its row cost more than the look-up itself.
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        const char* row = cells + 2 * qint64(y) * width;
+        for (int x = 0; x < width; ++x)
+            line[x] = colourOf[qFromLittleEndian<qint16>(row + 2 * x)];
+    }
     return picture;
 }
 

@@ -52,6 +52,49 @@ QString firstDifference(const QImage& actual, const QImage& expected)
     return QString();
 }
 
+// One channel of a blend as the window defines it: the camera's share rounded to single
+// precision, the palette's share added, the sum truncated.
+int mixedChannel(int camera, int palette, float blend)
+{
+    const float cameraPart = camera * (1.0f - blend);
+    const int value = int(cameraPart + palette * blend);
+    return value > 255 ? 255 : value;
+}
+
+// The first pixel where the blend of two images of one size is not the formula's.
+QString firstDifferenceFromFormula(const QImage& blended,
+                                   const QImage& camera,
+                                   const QImage& palette,
+                                   float blend)
+{
+    if (blended.size() != camera.size() || blended.format() != QImage::Format_RGB32)
+        return QString::asprintf("%dx%d format %d for a %dx%d camera",
+                                 blended.width(),
+                                 blended.height(),
+                                 blended.format(),
+                                 camera.width(),
+                                 camera.height());
+    for (int y = 0; y < camera.height(); ++y) {
+        for (int x = 0; x < camera.width(); ++x) {
+            const QRgb c = camera.pixel(x, y);
+            const QRgb p = palette.pixel(x, y);
+            const QRgb expected = qRgb(mixedChannel(qRed(c), qRed(p), blend),
+                                       mixedChannel(qGreen(c), qGreen(p), blend),
+                                       mixedChannel(qBlue(c), qBlue(p), blend));
+            if (blended.pixel(x, y) != expected)
+                return QString::asprintf("pixel (%d, %d) of camera %08x and palette %08x is %08x "
+                                         "instead of %08x",
+                                         x,
+                                         y,
+                                         c,
+                                         p,
+                                         blended.pixel(x, y),
+                                         expected);
+        }
+    }
+    return QString();
+}
+
 enum class Outcome
 {
     Camera,
@@ -77,6 +120,10 @@ private slots:
     void blendMatchesStraightforward_data();
     void blendMatchesStraightforward();
     void blendRefusesNullImages();
+    void everyChannelPairMixesByTheFormula_data();
+    void everyChannelPairMixesByTheFormula();
+    void randomPicturesMixByTheFormula_data();
+    void randomPicturesMixByTheFormula();
     void run_data();
     void run();
     void workerRendersWhatCreateSaw();
@@ -242,6 +289,86 @@ void TestImageBlendThread::blendRefusesNullImages()
     QVERIFY(ImageBlendThread::blendImages(QImage(), image, 0.5f).isNull());
     QVERIFY(ImageBlendThread::blendImages(image, QImage(), 0.5f).isNull());
     QVERIFY(ImageBlendThread::blendImages(QImage(), QImage(), 0.5f).isNull());
+}
+
+void TestImageBlendThread::everyChannelPairMixesByTheFormula_data()
+{
+    QTest::addColumn<int>("degree");
+
+    for (int degree = 0; degree <= 100; ++degree)
+        QTest::addRow("at degree %d every camera and palette channel pair mixes by the formula",
+                      degree)
+          << degree;
+}
+
+// 256 x 256 pixels of equal size, so nothing is scaled: each channel meets every palette value
+// with every camera value once, red and green along opposite axes and blue along a diagonal.
+void TestImageBlendThread::everyChannelPairMixesByTheFormula()
+{
+    QFETCH(int, degree);
+    const float blend = float(degree) / 100.0f;
+    QImage camera(256, 256, QImage::Format_RGB32);
+    QImage palette(256, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            camera.setPixel(x, y, qRgb(x, y, (x + y) & 0xff));
+            palette.setPixel(x, y, qRgb(y, x, (x - y) & 0xff));
+        }
+    }
+    const QImage blended = ImageBlendThread::blendImages(palette, camera, blend);
+    const QString difference = firstDifferenceFromFormula(blended, camera, palette, blend);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void TestImageBlendThread::randomPicturesMixByTheFormula_data()
+{
+    QTest::addColumn<QSize>("cameraSize");
+    QTest::addColumn<QImage::Format>("cameraFormat");
+    QTest::addColumn<QSize>("graySize");
+    QTest::addColumn<int>("degree");
+
+    const QImage::Format formats[] = { QImage::Format_RGB32,
+                                       QImage::Format_ARGB32,
+                                       QImage::Format_ARGB32_Premultiplied };
+    QRandomGenerator random(17);
+    for (int degree = 0; degree <= 100; ++degree) {
+        // Every tenth picture is large enough to be shared out between threads in bands.
+        const QSize camera = degree % 10 == 5
+                               ? QSize(1100 + random.bounded(200), 800 + random.bounded(200))
+                               : QSize(1 + random.bounded(240), 1 + random.bounded(160));
+        const QSize gray(1 + random.bounded(120), 1 + random.bounded(90));
+        QTest::addRow("at degree %d a %dx%d camera over a %dx%d matrix mixes by the formula",
+                      degree,
+                      camera.width(),
+                      camera.height(),
+                      gray.width(),
+                      gray.height())
+          << camera << formats[degree % 3] << gray << degree;
+    }
+}
+
+// Whichever image is scaled to the other, every output pixel is the formula's mix of the two
+// scaled pixels: odd widths reach the end of a row one pixel at a time, and the large pictures
+// show a row lost or mixed twice where the bands meet.
+void TestImageBlendThread::randomPicturesMixByTheFormula()
+{
+    QFETCH(QSize, cameraSize);
+    QFETCH(QImage::Format, cameraFormat);
+    QFETCH(QSize, graySize);
+    QFETCH(int, degree);
+    const float blend = float(degree) / 100.0f;
+    QRandomGenerator random(quint32(degree * 7919 + cameraSize.width()));
+    QImage camera = randomImage(random, cameraSize, cameraFormat);
+    const QByteArray gray = randomGray(random, graySize.width() * graySize.height());
+    QImage palette = ImageBlendThread::renderPaletteImage(
+      gray, graySize.width(), graySize.height(), unsigned(degree) % PaletteTable::paletteCount);
+    const QImage blended = ImageBlendThread::blendImages(palette, camera, blend);
+    if (palette.sizeInBytes() < camera.sizeInBytes())
+        palette = palette.scaled(camera.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    else
+        camera = camera.scaled(palette.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QString difference = firstDifferenceFromFormula(blended, camera, palette, blend);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void TestImageBlendThread::run_data()
