@@ -1,6 +1,7 @@
 #include "app/detailspanel.h"
 
 #include "model/imageentity.h"
+#include "render/temperaturepicture.h"
 #include "ui_widget.h"
 
 namespace {
@@ -62,11 +63,9 @@ void DetailsPanel::showScaleEnds(Ui_Widget* ui,
     }
     double low = range.low;
     double high = range.high;
-    if (range.mode != TemperatureRange::Manual) {
-        const TemperatureMatrix::Summary cells = photograph.temperatures().summary();
-        low = cells.minimum;
-        high = cells.maximum;
-    }
+    if (range.mode != TemperatureRange::Manual)
+        TemperaturePicture::shownSpan(
+          photograph.temperatures(), photograph.correction(), low, high);
     ui->palette_max->setText(ImageEntity::temperatureText(float(high), 0, unit));
     ui->palette_min->setText(ImageEntity::temperatureText(float(low), 0, unit));
 }

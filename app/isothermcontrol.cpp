@@ -164,8 +164,8 @@ void IsothermControl::showIsotherm()
                             .arg(QColor::fromRgb(isotherm.colour).name()));
     setEnabled(document->isLoaded());
     if (on && document->isLoaded()) {
-        const double covered =
-          TemperaturePicture::coverage(document->photograph()->temperatures(), isotherm);
+        const double covered = TemperaturePicture::coverage(
+          document->photograph()->temperatures(), isotherm, document->photograph()->correction());
         share->setText(QCoreApplication::translate("Widget", "%1%")
                          .arg(QString::number(covered * 100, 'f', covered < 0.1 ? 2 : 1)));
     } else {
@@ -191,11 +191,13 @@ void IsothermControl::onKindChosen(int index)
     const Isotherm::Kind was = isotherm.kind;
     isotherm.kind = Isotherm::Kind(index);
     if (was == Isotherm::None && isotherm.kind != Isotherm::None) {
-        // A limit where it shows something: the hottest fifth, the coldest fifth, or the middle
-        // fifth of the photograph's temperatures.
-        const TemperatureMatrix::Summary cells = document->photograph()->temperatures().summary();
-        const double low = double(cells.minimum);
-        const double span = double(cells.maximum) - low;
+        // A limit where it shows something: four fifths up the photograph's span, one fifth up,
+        // or the fifth in its middle.
+        double low = 0;
+        double high = 0;
+        TemperaturePicture::shownSpan(
+          document->photograph()->temperatures(), document->photograph()->correction(), low, high);
+        const double span = high - low;
         if (isotherm.kind == Isotherm::Above) {
             isotherm.first = tenthsRounded(low + span * 0.8);
         } else if (isotherm.kind == Isotherm::Below) {
@@ -206,9 +208,11 @@ void IsothermControl::onKindChosen(int index)
         }
     } else if (isotherm.kind == Isotherm::Between && was != Isotherm::Between) {
         // From one limit to two: the second a tenth of the photograph's span above the first.
-        const TemperatureMatrix::Summary cells = document->photograph()->temperatures().summary();
-        isotherm.second =
-          tenthsRounded(isotherm.first + qMax(0.1, double(cells.maximum - cells.minimum) / 10));
+        double low = 0;
+        double high = 0;
+        TemperaturePicture::shownSpan(
+          document->photograph()->temperatures(), document->photograph()->correction(), low, high);
+        isotherm.second = tenthsRounded(isotherm.first + qMax(0.1, (high - low) / 10));
     }
     apply(isotherm);
 }

@@ -2,6 +2,7 @@
 
 #include "app/detailspanel.h"
 #include "document/photographdocument.h"
+#include "render/temperaturepicture.h"
 #include "ui_widget.h"
 
 #include <QCheckBox>
@@ -128,10 +129,13 @@ void RangeControl::onModeChosen(int index)
         return;
     range.mode = TemperatureRange::Mode(index);
     if (range.mode == TemperatureRange::Manual && !(range.high > range.low)) {
-        // A typed range starts from the matrix's own, in whole tenths.
-        const TemperatureMatrix::Summary cells = document->photograph()->temperatures().summary();
-        range.low = std::floor(double(cells.minimum) * 10 + 0.5) / 10;
-        range.high = std::floor(double(cells.maximum) * 10 + 0.5) / 10;
+        // A typed range starts from the photograph's own, in whole tenths.
+        double low = 0;
+        double high = 0;
+        TemperaturePicture::shownSpan(
+          document->photograph()->temperatures(), document->photograph()->correction(), low, high);
+        range.low = std::floor(low * 10 + 0.5) / 10;
+        range.high = std::floor(high * 10 + 0.5) / 10;
         if (!(range.high > range.low))
             range.high = range.low + 1;
     }
@@ -169,12 +173,12 @@ TemperatureRange RangeControl::shownRange() const
         return range;
     const ImageEntity& photograph = *document->photograph();
     if (range.mode == TemperatureRange::Camera) {
-        range.low = double(photograph.details.feature.minPoint.temperature);
-        range.high = double(photograph.details.feature.maxPoint.temperature);
+        photograph.shownCelsius(double(photograph.details.feature.minPoint.temperature), range.low);
+        photograph.shownCelsius(double(photograph.details.feature.maxPoint.temperature),
+                                range.high);
     } else {
-        const TemperatureMatrix::Summary cells = photograph.temperatures().summary();
-        range.low = double(cells.minimum);
-        range.high = double(cells.maximum);
+        TemperaturePicture::shownSpan(
+          photograph.temperatures(), photograph.correction(), range.low, range.high);
     }
     if (!(range.high > range.low))
         range.high = range.low + 1;

@@ -61,7 +61,8 @@ void ScaleMarks::rebuild()
                                               settings.range,
                                               unsigned(settings.palette),
                                               settings.unit,
-                                              settings.isotherm)
+                                              settings.isotherm,
+                                              document->photograph()->correction())
                                  : ScaleStrip();
     update();
 }

@@ -26,8 +26,12 @@ ScaleStrip SavedPicture::strip(const ImageEntity& photograph, const DisplaySetti
 {
     const unsigned palette = unsigned(settings.palette);
     if (settings.range.mode != TemperatureRange::Camera) {
-        const ScaleStrip ranged(
-          photograph.temperatures(), settings.range, palette, settings.unit, settings.isotherm);
+        const ScaleStrip ranged(photograph.temperatures(),
+                                settings.range,
+                                palette,
+                                settings.unit,
+                                settings.isotherm,
+                                photograph.correction());
         if (ranged.isValid())
             return ranged;
     }
@@ -44,7 +48,8 @@ QImage SavedPicture::rendering(const ImageEntity& photograph, const DisplaySetti
                                                                 photograph.temperatures(),
                                                                 settings.range,
                                                                 settings.isotherm,
-                                                                unsigned(settings.palette));
+                                                                unsigned(settings.palette),
+                                                                photograph.correction());
     return ImageBlendThread::compose(
       paletteImage, photograph.cameraImage, float(settings.blend) / 100.0f);
 }

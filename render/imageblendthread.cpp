@@ -276,6 +276,7 @@ ImageBlendThread::ImageBlendThread(ImageEntity* entity,
   , range(range)
   , isotherm(isotherm)
   , temperatures(entity->temperatures())
+  , correction(entity->correction())
   , cameraImage(entity->cameraImage)
 {
     // Queued to this object's thread, the creator's, and connected before anyone else can
@@ -300,8 +301,8 @@ bool ImageBlendThread::launch()
 void ImageBlendThread::run()
 {
     qDebug() << "ImageBlendThread::run()" << Qt::endl;
-    paletteImage =
-      renderPicture(grayData, grayWidth, grayHeight, temperatures, range, isotherm, palette);
+    paletteImage = renderPicture(
+      grayData, grayWidth, grayHeight, temperatures, range, isotherm, palette, correction);
     result = compose(paletteImage, cameraImage, blend);
     ran.store(true, std::memory_order_release);
 }
@@ -312,14 +313,15 @@ QImage ImageBlendThread::renderPicture(const QByteArray& grayData,
                                        const TemperatureMatrix& temperatures,
                                        const TemperatureRange& range,
                                        const Isotherm& isotherm,
-                                       unsigned palette)
+                                       unsigned palette,
+                                       const TemperatureCorrection& correction)
 {
     QImage picture;
     if (range.mode != TemperatureRange::Camera)
-        picture = TemperaturePicture::render(temperatures, range, palette);
+        picture = TemperaturePicture::render(temperatures, range, palette, correction);
     if (picture.isNull())
         picture = renderPaletteImage(grayData, grayWidth, grayHeight, palette);
-    TemperaturePicture::paintIsotherm(picture, temperatures, isotherm);
+    TemperaturePicture::paintIsotherm(picture, temperatures, isotherm, correction);
     return picture;
 }
 

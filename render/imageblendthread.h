@@ -50,7 +50,8 @@ public:
                                 const TemperatureMatrix& temperatures,
                                 const TemperatureRange& range,
                                 const Isotherm& isotherm,
-                                unsigned palette);
+                                unsigned palette,
+                                const TemperatureCorrection& correction = {});
     // Camera weighted by 1 - blend plus palette weighted by blend, at the size of the larger
     // image (in bytes); null when either image is null.
     static QImage blendImages(const QImage& paletteImage, const QImage& cameraImage, float blend);
@@ -84,6 +85,7 @@ private:
     const TemperatureRange range;
     const Isotherm isotherm;
     const TemperatureMatrix temperatures;
+    const TemperatureCorrection correction;
     const QImage cameraImage;
     // Written by run() alone; handOver() reads them after run() has returned.
     QImage paletteImage;

@@ -42,7 +42,8 @@ ScaleStrip::ScaleStrip(const TemperatureMatrix& matrix,
                        const TemperatureRange& range,
                        unsigned palette,
                        int unit,
-                       const Isotherm& isotherm)
+                       const Isotherm& isotherm,
+                       const TemperatureCorrection& correction)
   : mode(range.mode)
   , displayUnit(unit)
   , band(isotherm)
@@ -56,15 +57,23 @@ ScaleStrip::ScaleStrip(const TemperatureMatrix& matrix,
             return;
         lowCelsius = range.low;
         highCelsius = range.high;
-    } else {
-        const TemperatureMatrix::Summary summary = matrix.summary();
-        lowCelsius = std::round(summary.minimum * tenthsPerDegree) / tenthsPerDegree;
-        highCelsius = std::round(summary.maximum * tenthsPerDegree) / tenthsPerDegree;
+    } else if (!TemperaturePicture::shownSpan(matrix, correction, lowCelsius, highCelsius)) {
+        return;
     }
     if (range.mode == TemperatureRange::Histogram) {
-        entries = TemperaturePicture::entries(matrix, range, lowestTenths);
+        entries = TemperaturePicture::entries(matrix, range, lowestTenths, correction);
         if (entries.isEmpty())
             return;
+        if (!correction.isIdentity()) {
+            shownOfTenth.resize(entries.size());
+            // A tenth with no temperature is colder than every one that has one.
+            double previous = -1e9;
+            for (int i = 0; i < entries.size(); ++i) {
+                if (!correction.celsius(lowestTenths + i, shownOfTenth[i]))
+                    shownOfTenth[i] = previous;
+                previous = shownOfTenth[i];
+            }
+        }
     }
     colours = table;
 }
@@ -73,8 +82,13 @@ ScaleStrip ScaleStrip::camera(const ImageEntity& photograph, unsigned palette, i
 {
     ScaleStrip strip;
     const ImageFeature& feature = photograph.details.feature;
-    const double low = double(feature.minPoint.temperature);
-    const double high = double(feature.maxPoint.temperature);
+    // The ends as shown with the object parameters in force; none where the coldest has no
+    // temperature with them.
+    double low = 0;
+    double high = 0;
+    if (!photograph.shownCelsius(double(feature.minPoint.temperature), low) ||
+        !photograph.shownCelsius(double(feature.maxPoint.temperature), high))
+        return strip;
     const QRgb* table = PaletteTable::colors(palette);
     // A photograph of one temperature still has its palette's ends to show.
     if (!table || unit < 0 || unit > 2 || !photograph.loaded || !std::isfinite(low) ||
@@ -120,7 +134,11 @@ double ScaleStrip::position(double celsius) const
     if (!isValid())
         return 0;
     if (mode == TemperatureRange::Histogram) {
-        const int index = int(std::lround(celsius * tenthsPerDegree)) - lowestTenths;
+        const int index =
+          shownOfTenth.isEmpty()
+            ? int(std::lround(celsius * tenthsPerDegree)) - lowestTenths
+            : int(std::lower_bound(shownOfTenth.cbegin(), shownOfTenth.cend(), celsius) -
+                  shownOfTenth.cbegin());
         const int entry = entries[qBound(0, index, entries.size() - 1)];
         return (entry + 0.5) / PaletteTable::entryCount;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/objectparameters.h"
 #include "model/temperaturematrix.h"
 #include "model/temperaturerange.h"
 
@@ -37,7 +38,8 @@ public:
                const TemperatureRange& range,
                unsigned palette,
                int unit,
-               const Isotherm& isotherm = Isotherm());
+               const Isotherm& isotherm = Isotherm(),
+               const TemperatureCorrection& correction = {});
     // The Camera range's scale of a photograph, its ends the hottest and coldest temperatures
     // the camera found (the feature block's). No scale for a photograph not loaded or with ends
     // that are not finite or run the wrong way.
@@ -93,4 +95,7 @@ private:
     // Histogram only: the palette entry of each tenth from lowestTenths.
     QVector<uchar> entries;
     int lowestTenths = 0;
+    // Histogram with object parameters: the temperature shown for each tenth from lowestTenths,
+    // to find where a shown temperature was stored; none stands for the stored one itself.
+    QVector<double> shownOfTenth;
 };

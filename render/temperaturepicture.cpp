@@ -25,15 +25,68 @@ QRgb halfway(QRgb a, QRgb b)
     return qRgb((qRed(a) + qRed(b)) / 2, (qGreen(a) + qGreen(b)) / 2, (qBlue(a) + qBlue(b)) / 2);
 }
 
+// Whether the isotherm covers a cell storing some tenths, decided once per tenth of the matrix's
+// span.
+class Coverer
+{
+public:
+    Coverer(const TemperatureMatrix& matrix,
+            const Isotherm& isotherm,
+            const TemperatureCorrection& correction)
+    {
+        const TemperatureMatrix::Summary summary = matrix.summary();
+        lowest = int(std::lround(summary.minimum * tenthsPerDegree));
+        const int highest = int(std::lround(summary.maximum * tenthsPerDegree));
+        table.resize(qMax(0, highest - lowest + 1));
+        for (int i = 0; i < table.size(); ++i) {
+            double shown = 0;
+            table[i] = correction.celsius(lowest + i, shown) && isotherm.covers(shown);
+        }
+    }
+    bool operator()(int tenths) const
+    {
+        const int index = tenths - lowest;
+        return index >= 0 && index < table.size() && table[index] != 0;
+    }
+
+private:
+    QVector<uchar> table;
+    int lowest = 0;
+};
+
 } // namespace
 
 int TemperaturePicture::linearEntry(int tenths, double low, double high)
 {
+    return linearEntryOf(tenths / tenthsPerDegree, low, high);
+}
+
+int TemperaturePicture::linearEntryOf(double celsius, double low, double high)
+{
     if (!(high > low))
         return -1;
-    const double t = tenths / tenthsPerDegree;
-    const double scaled = std::floor((t - low) / (high - low) * 256.0);
+    const double scaled = std::floor((celsius - low) / (high - low) * 256.0);
     return int(qBound(0.0, scaled, 255.0));
+}
+
+bool TemperaturePicture::shownSpan(const TemperatureMatrix& matrix,
+                                   const TemperatureCorrection& correction,
+                                   double& low,
+                                   double& high)
+{
+    if (!matrix.isComplete())
+        return false;
+    const TemperatureMatrix::Summary summary = matrix.summary();
+    const int lowest = int(std::lround(summary.minimum * tenthsPerDegree));
+    const int highest = int(std::lround(summary.maximum * tenthsPerDegree));
+    // The map keeps the order of temperatures, and the cells without one are the coldest.
+    if (!correction.celsius(highest, high))
+        return false;
+    for (int tenths = lowest; tenths <= highest; ++tenths) {
+        if (correction.celsius(tenths, low))
+            return true;
+    }
+    return false;
 }
 
 qint64 TemperaturePicture::plateau(qint64 cells, int occupied)
@@ -48,7 +101,8 @@ qint64 TemperaturePicture::plateau(qint64 cells, int occupied)
 
 QVector<uchar> TemperaturePicture::entries(const TemperatureMatrix& matrix,
                                            const TemperatureRange& range,
-                                           int& lowest)
+                                           int& lowest,
+                                           const TemperatureCorrection& correction)
 {
     if (range.mode == TemperatureRange::Camera || !matrix.isComplete())
         return {};
@@ -61,17 +115,21 @@ QVector<uchar> TemperaturePicture::entries(const TemperatureMatrix& matrix,
         double low = range.low;
         double high = range.high;
         if (range.mode == TemperatureRange::Auto) {
-            low = lowest / tenthsPerDegree;
-            high = highest / tenthsPerDegree;
-            if (highest == lowest) {
+            if (!shownSpan(matrix, correction, low, high))
+                return {};
+            if (!(high > low)) {
                 table.fill(128);
                 return table;
             }
         }
         if (!(high > low))
             return {};
-        for (int i = 0; i < table.size(); ++i)
-            table[i] = uchar(linearEntry(lowest + i, low, high));
+        for (int i = 0; i < table.size(); ++i) {
+            double shown = 0;
+            table[i] = correction.celsius(lowest + i, shown)
+                         ? uchar(linearEntryOf(shown, low, high))
+                         : uchar(0);
+        }
         return table;
     }
 
@@ -99,11 +157,12 @@ QVector<uchar> TemperaturePicture::entries(const TemperatureMatrix& matrix,
 
 QImage TemperaturePicture::render(const TemperatureMatrix& matrix,
                                   const TemperatureRange& range,
-                                  unsigned palette)
+                                  unsigned palette,
+                                  const TemperatureCorrection& correction)
 {
     const QRgb* colours = PaletteTable::colors(palette);
     int lowest = 0;
-    const QVector<uchar> table = entries(matrix, range, lowest);
+    const QVector<uchar> table = entries(matrix, range, lowest, correction);
     if (!colours || table.isEmpty())
         return QImage();
     QVector<QRgb> lookUp(table.size());
@@ -127,7 +186,8 @@ QImage TemperaturePicture::render(const TemperatureMatrix& matrix,
 
 double TemperaturePicture::paintIsotherm(QImage& picture,
                                          const TemperatureMatrix& matrix,
-                                         const Isotherm& isotherm)
+                                         const Isotherm& isotherm,
+                                         const TemperatureCorrection& correction)
 {
     if (isotherm.kind == Isotherm::None || !matrix.isComplete() || picture.isNull())
         return 0;
@@ -140,8 +200,9 @@ double TemperaturePicture::paintIsotherm(QImage& picture,
     // need not match the matrix) asks each pixel's cell rather than the limits.
     QVector<uchar> covers(width * height);
     qint64 covered = 0;
+    const Coverer coversTenths(matrix, isotherm, correction);
     forEachCell(matrix, [&](qint64 i, qint16 tenths) {
-        covers[int(i)] = isotherm.covers(tenths / tenthsPerDegree);
+        covers[int(i)] = coversTenths(tenths);
         covered += covers[int(i)];
     });
     if (covered > 0) {
@@ -163,14 +224,14 @@ double TemperaturePicture::paintIsotherm(QImage& picture,
     return double(covered) / (double(width) * height);
 }
 
-double TemperaturePicture::coverage(const TemperatureMatrix& matrix, const Isotherm& isotherm)
+double TemperaturePicture::coverage(const TemperatureMatrix& matrix,
+                                    const Isotherm& isotherm,
+                                    const TemperatureCorrection& correction)
 {
     if (isotherm.kind == Isotherm::None || !matrix.isComplete())
         return 0;
+    const Coverer coversTenths(matrix, isotherm, correction);
     qint64 covered = 0;
-    forEachCell(matrix, [&](qint64, qint16 tenths) {
-        if (isotherm.covers(tenths / tenthsPerDegree))
-            ++covered;
-    });
+    forEachCell(matrix, [&](qint64, qint16 tenths) { covered += coversTenths(tenths); });
     return double(covered) / (double(matrix.width()) * matrix.height());
 }
