@@ -251,7 +251,13 @@ void AnnotationPainter::drawValueLabel(QPainter& painter,
                                        const QPointF& frameCentre,
                                        QVector<QRect>& taken) const
 {
-    const QString text = ImageEntity::temperatureText(point.value, point.unit, unit);
+    // Stored as the camera measured; shown with the object parameters in force.
+    const QString text =
+      photograph.correction().isIdentity()
+        ? ImageEntity::temperatureText(point.value, point.unit, unit)
+        : photograph.shownText(double(ImageEntity::convertTemperature(
+                                 point.value, point.unit, int(TemperatureUnit::Celsius))),
+                               unit);
     // The painter's font is already resolved for its device, so these are the device's metrics.
     const QFontMetrics metrics(painter.font());
     const QSize size(metrics.horizontalAdvance(text), metrics.height());

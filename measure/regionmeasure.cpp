@@ -178,6 +178,47 @@ bool RegionMeasure::statistics(ShapeKind kind,
     return true;
 }
 
+bool RegionMeasure::shown(ShapeKind kind,
+                          const QPointF& start,
+                          const QPointF& end,
+                          const TemperatureCorrection& correction,
+                          Shown& result) const
+{
+    if (matrix.isEmpty())
+        return false;
+    Shown found;
+    double sum = 0;
+    visit(kind, start, end, [&](int i, int j) {
+        double celsius = 0;
+        if (!correction.celsius(int(matrix.tenths(i, j)), celsius)) {
+            ++found.unknown;
+            return;
+        }
+        if (found.cells == 0 || celsius > found.maximum)
+            found.maximum = celsius;
+        if (found.cells == 0 || celsius < found.minimum)
+            found.minimum = celsius;
+        sum += celsius;
+        ++found.cells;
+    });
+    if (found.cells + found.unknown == 0)
+        return false;
+    found.known = found.cells > 0;
+    found.mean = found.known ? sum / found.cells : 0;
+    result = found;
+    return true;
+}
+
+bool RegionMeasure::shown(const ImageDrawPath& shape,
+                          const TemperatureCorrection& correction,
+                          Shown& result) const
+{
+    const PathPoint& start = shape.point(PointRole::Start);
+    const PathPoint& end = shape.point(PointRole::End);
+    return shown(
+      shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), correction, result);
+}
+
 bool RegionMeasure::measure(ImageDrawPath& shape) const
 {
     const PathPoint& start = shape.point(PointRole::Start);

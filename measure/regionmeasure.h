@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/imagedrawpath.h"
+#include "model/objectparameters.h"
 #include "model/temperaturematrix.h"
 
 #include <QPoint>
@@ -37,6 +38,21 @@ public:
         float meanCelsius() const { return float(meanTenths / 10.0); }
     };
 
+    // The figures as shown with object parameters: each covered cell's stored temperature through
+    // their map, the cells without a temperature left out. The hottest and coldest are the
+    // stored ones mapped, since the map keeps the order; the mean is the mean of the mapped
+    // cells, not the stored mean mapped. Without any cell left there are no figures.
+    struct Shown
+    {
+        bool known = false;
+        double maximum = 0;
+        double minimum = 0;
+        double mean = 0;
+        // The cells with a temperature, and those without.
+        int cells = 0;
+        int unknown = 0;
+    };
+
     explicit RegionMeasure(const TemperatureMatrix& matrix);
     explicit RegionMeasure(const ImageEntity& photo);
 
@@ -51,6 +67,17 @@ public:
                     const QPointF& start,
                     const QPointF& end,
                     Statistics& result) const;
+    // False when the matrix has no cells; result.known tells whether any cell has a temperature.
+    bool shown(ShapeKind kind,
+               const QPointF& start,
+               const QPointF& end,
+               const TemperatureCorrection& correction,
+               Shown& result) const;
+    // The same for a shape measured, with its own outline.
+    bool shown(const ImageDrawPath& shape,
+               const TemperatureCorrection& correction,
+               Shown& result) const;
+
     // The cells covered, in the order the statistics visit them.
     QVector<QPoint> cells(ShapeKind kind, const QPointF& start, const QPointF& end) const;
 

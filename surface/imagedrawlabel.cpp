@@ -120,8 +120,9 @@ QString ImageDrawLabel::temperatureTextAt(const QPoint& pixel) const
     QPoint cell;
     if (!cellAt(pixel, cell))
         return QString();
-    return ImageEntity::temperatureText(
-      shown->photograph()->temperatureAt(cell.x(), cell.y()), 0, displayUnit());
+    const ImageEntity& photograph = *shown->photograph();
+    return photograph.shownText(photograph.temperatures().tenths(cell.x(), cell.y()) / 10.0,
+                                displayUnit());
 }
 
 void ImageDrawLabel::showReadout(const QPoint& pointer)

@@ -1,4 +1,5 @@
 #include "measure/regionmeasure.h"
+#include "model/objectparameters.h"
 #include "support/measurescene.h"
 #include "support/regionreference.h"
 
@@ -71,6 +72,8 @@ private slots:
     void agreesWithTheDirectWay();
     void nothingToMeasure_data();
     void nothingToMeasure();
+    void figuresWithObjectParameters_data();
+    void figuresWithObjectParameters();
 };
 
 void TestRegionMeasure::hotSpotIsNeverUnderstated_data()
@@ -355,6 +358,73 @@ void TestRegionMeasure::nothingToMeasure()
         QVERIFY(!RegionMeasure(matrix).measure(shape));
         QCOMPARE(shape.point(PointRole::Maximum).value, 12.5f);
         QVERIFY(std::isnan(shape.mean));
+    }
+}
+
+void TestRegionMeasure::figuresWithObjectParameters_data()
+{
+    QTest::addColumn<double>("emissivity");
+    QTest::addColumn<double>("reflected");
+    QTest::addColumn<int>("unknown");
+
+    QTest::newRow("the camera's own parameters give the stored figures") << 0.95 << 20.0 << 0;
+    QTest::newRow("a lower emissivity raises every cell, the mean of the raised cells")
+      << 0.6 << 20.0 << 0;
+    QTest::newRow("a surface said to reflect a hot room leaves its 20 ℃ cells without a "
+                  "temperature, and the hot spot alone is measured")
+      << 0.05 << 45.0 << 21;
+}
+
+void TestRegionMeasure::figuresWithObjectParameters()
+{
+    QFETCH(double, emissivity);
+    QFETCH(double, reflected);
+    QFETCH(int, unknown);
+    const TemperatureMatrix matrix = hotSpot(QPoint(10, 10), 2);
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = emissivity;
+    parameters.reflected = reflected;
+    const TemperatureCorrection correction(parameters, 200, 580);
+    const RegionMeasure measure(matrix);
+    // A 5 × 5 rectangle over the spot: 4 hot cells, 21 at 20 ℃.
+    const QPointF start = centreOf(9, 9);
+    const QPointF end = centreOf(13, 13);
+    RegionMeasure::Shown shown;
+    QVERIFY(measure.shown(ShapeKind::Rectangle, start, end, correction, shown));
+    QCOMPARE(shown.unknown, unknown);
+    QCOMPARE(shown.cells + shown.unknown, 25);
+
+    // The figures worked out cell by cell here.
+    double sum = 0;
+    double hottest = -1e9;
+    double coldest = 1e9;
+    int known = 0;
+    for (const QPoint& cell : measure.cells(ShapeKind::Rectangle, start, end)) {
+        double celsius = 0;
+        if (!correction.celsius(int(matrix.tenths(cell.x(), cell.y())), celsius))
+            continue;
+        sum += celsius;
+        hottest = std::max(hottest, celsius);
+        coldest = std::min(coldest, celsius);
+        ++known;
+    }
+    QCOMPARE(shown.cells, known);
+    QVERIFY(shown.known);
+    QCOMPARE(shown.maximum, hottest);
+    QCOMPARE(shown.minimum, coldest);
+    QVERIFY(std::fabs(shown.mean - sum / known) < 1e-9);
+    double spot = 0;
+    QVERIFY(correction.celsius(580, spot));
+    QCOMPARE(shown.maximum, spot);
+    if (emissivity == 0.95) {
+        QCOMPARE(shown.maximum, 58.0);
+        QCOMPARE(shown.minimum, 20.0);
+        QVERIFY(std::fabs(shown.mean - (580 + 3 * 570 + 21 * 200) / 250.0) < 1e-9);
+    } else if (unknown == 0) {
+        // Not the stored mean mapped: the map bends, so the two differ.
+        double meanMapped = 0;
+        QVERIFY(correction.celsius((580 + 3 * 570 + 21 * 200) / 250.0, meanMapped));
+        QVERIFY(std::fabs(shown.mean - meanMapped) > 0.05);
     }
 }
 
