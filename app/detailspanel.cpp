@@ -4,6 +4,8 @@
 #include "render/temperaturepicture.h"
 #include "ui_widget.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char* const paletteBars[] = {
@@ -26,12 +28,22 @@ QString DetailsPanel::emissivityText(int emissivity)
     return QString::number(double(emissivity) / 100, 'g', 6);
 }
 
+QString DetailsPanel::emissivityText(const ImageEntity& photograph)
+{
+    const ObjectParameters& parameters = photograph.objectParameters();
+    const QString camera = emissivityText(photograph.details.emissivity);
+    if (parameters.emissivity == parameters.cameraEmissivity)
+        return camera;
+    return QCoreApplication::translate("Widget", "%1（相机 %2）")
+      .arg(QString::number(parameters.emissivity, 'g', 6), camera);
+}
+
 void DetailsPanel::showTexts(Ui_Widget* ui,
                              const ImageEntity& photograph,
                              int unit,
                              const TemperatureRange& range)
 {
-    ui->details_emissivity->setText(emissivityText(photograph.details.emissivity));
+    ui->details_emissivity->setText(emissivityText(photograph));
     showFeatureTexts(ui, photograph, unit, range);
     ui->details_time->setText(photograph.details.captureTime);
 }

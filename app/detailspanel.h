@@ -19,6 +19,8 @@ public:
     static QPixmap paletteBar(int palette);
     // Emissivity in hundredths, as the details show it.
     static QString emissivityText(int emissivity);
+    // The emissivity in force, and the camera's beside it when they differ.
+    static QString emissivityText(const ImageEntity& photograph);
     // Emissivity, capture time and the temperatures, in a unit.
     static void showTexts(Ui_Widget* ui,
                           const ImageEntity& photograph,

@@ -7,6 +7,7 @@
 #include "app/isothermcontrol.h"
 #include "app/labelelider.h"
 #include "app/noticetexts.h"
+#include "app/objectparameterseditor.h"
 #include "app/photographfiles.h"
 #include "app/previewpanel.h"
 #include "app/rangecontrol.h"
@@ -61,6 +62,14 @@ Widget::Widget(QWidget* parent)
     isotherms = new IsothermControl(document, ui->content_palette);
     ui->verticalLayout_3->addWidget(isotherms);
     new ScaleMarks(ui->palette_image, document);
+    objectEditor = new ObjectParametersEditor(document, ui->details_emissivity);
+    CommandKeys::add(this, "Ctrl+E", [this] { objectEditor->open(); });
+    connect(document, &PhotographDocument::objectParametersChanged, this, [this] {
+        DetailsPanel::showTexts(
+          ui, *document->photograph(), currentUnit, document->settings().range);
+        ui->image_draw->update();
+        startBlend();
+    });
     preferences = new DisplayPreferences(document,
                                          ui->details_unit,
                                          ui->details_palette,
@@ -177,6 +186,8 @@ void Widget::refreshTexts()
         ranges->retranslate();
     if (isotherms)
         isotherms->retranslate();
+    if (objectEditor)
+        objectEditor->retranslate();
     if (!document->isLoaded())
         return;
     fileName->setText(fileInfo.fileName());

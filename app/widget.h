@@ -18,6 +18,7 @@ class QTranslator;
 class Ui_Widget;
 class DisplayPreferences;
 class IsothermControl;
+class ObjectParametersEditor;
 class RangeControl;
 class UnsavedMeasurements;
 class WindowNotice;
@@ -104,6 +105,7 @@ private:
     RangeControl* ranges = nullptr;
     IsothermControl* isotherms = nullptr;
     DisplayPreferences* preferences = nullptr;
+    ObjectParametersEditor* objectEditor = nullptr;
     PreviewPanel* preview = nullptr;
     LabelElider* fileName = nullptr;
     bool parsing = false;

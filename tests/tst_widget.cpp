@@ -4,6 +4,7 @@
 #include "app/unsavedmeasurements.h"
 #include "app/widget.h"
 #include "app/windowfit.h"
+#include "document/photographdocument.h"
 #include "model/csvexport.h"
 #include "model/radiometricreader.h"
 #include "render/blendscheduler.h"
@@ -121,6 +122,8 @@ private slots:
     void isothermBesideTheScale_data();
     void isothermBesideTheScale();
     void displayChoicesKeptForAllPhotographs();
+    void objectParametersRecomputeWhatIsShown_data();
+    void objectParametersRecomputeWhatIsShown();
     void initialState();
     void startupStyleSheets_data();
     void startupStyleSheets();
@@ -597,6 +600,105 @@ void TestWidget::displayChoicesKeptForAllPhotographs()
     QCOMPARE(child<QComboBox>(window, "details_palette")->currentIndex(),
              int(PaletteIndex::Spectrum));
     QCOMPARE(child<QSlider>(window, "details_blend")->value(), 100);
+}
+
+void TestWidget::objectParametersRecomputeWhatIsShown_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("emissivity");
+    QTest::addColumn<QString>("reflected");
+
+    QTest::newRow("a lower emissivity typed, in Celsius") << 0 << "0.6"
+                                                          << "";
+    QTest::newRow("emissivity and a warm reflection typed in Fahrenheit") << 1 << "0.8"
+                                                                          << "104";
+}
+
+void TestWidget::objectParametersRecomputeWhatIsShown()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, emissivity);
+    QFETCH(QString, reflected);
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("radiator.jpg"))));
+    child<QComboBox>(window, "details_unit")->setCurrentIndex(unit);
+    auto* maximum = child<QLabel>(window, "details_max");
+    auto* emissivityText = child<QLabel>(window, "details_emissivity");
+    const QString storedMaximum = maximum->text();
+    QCOMPARE(emissivityText->text(), QStringLiteral("0.95"));
+
+    QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+    auto* editor = window.findChild<QFrame*>(QStringLiteral("object_parameters"));
+    QVERIFY(editor && editor->isVisible());
+    const auto type = [](QDoubleSpinBox* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    type(editor->findChild<QDoubleSpinBox*>(QStringLiteral("object_emissivity")), emissivity);
+    if (!reflected.isEmpty())
+        type(editor->findChild<QDoubleSpinBox*>(QStringLiteral("object_reflected")), reflected);
+
+    // The hottest cell as the correction gives it, worked out here from the file.
+    ImageEntity photograph;
+    QVERIFY(readPhotograph(samplePath(QStringLiteral("radiator.jpg")), photograph));
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = emissivity.toDouble();
+    if (!reflected.isEmpty())
+        parameters.reflected = TemperatureRange::celsiusFrom(reflected.toDouble(), unit);
+    photograph.setObjectParameters(parameters);
+    const QString expected =
+      photograph.shownText(double(photograph.details.feature.maxPoint.temperature), unit);
+    QCOMPARE(maximum->text(), expected);
+    QVERIFY(maximum->text() != storedMaximum);
+    QVERIFY2(emissivityText->text().startsWith(emissivity) &&
+               emissivityText->text().contains(QStringLiteral("0.95")),
+             qPrintable(emissivityText->text()));
+
+    // The readout over the matrix's hottest cell shows what the details do.
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    const TemperatureMatrix cells = photograph.temperatures();
+    QPoint hottest;
+    for (int y = 0; y < cells.height(); ++y) {
+        for (int x = 0; x < cells.width(); ++x) {
+            if (cells.tenths(x, y) > cells.tenths(hottest.x(), hottest.y()))
+                hottest = QPoint(x, y);
+        }
+    }
+    const QPoint pixel(int((hottest.x() + 0.5) * surface->width() / cells.width()),
+                       int((hottest.y() + 0.5) * surface->height() / cells.height()));
+    QCOMPARE(surface->temperatureTextAt(pixel),
+             photograph.shownText(cells.tenths(hottest.x(), hottest.y()) / 10.0, unit));
+    QCOMPARE(float(cells.tenths(hottest.x(), hottest.y())) / 10.0f,
+             photograph.details.feature.maxPoint.temperature);
+
+    // Undone, the camera's temperatures are back; a save keeps what is in force.
+    editor->hide();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    if (!reflected.isEmpty())
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(maximum->text(), storedMaximum);
+    QCOMPARE(emissivityText->text(), QStringLiteral("0.95"));
+    window.findChild<PhotographDocument*>()->setObjectParameters(parameters);
+    QCOMPARE(maximum->text(), expected);
+    const QString target = dir.filePath(QStringLiteral("parameters-saved.jpg"));
+    QFile::remove(target);
+    startSave(window, target);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(target).size() > 0; }, 10000));
+    QTest::qWait(200);
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QVERIFY(open(window, target));
+    QCOMPARE(maximum->text(), expected);
+    // The file keeps the camera's figures for every other reader.
+    ImageEntity saved;
+    QVERIFY(readPhotograph(target, saved));
+    QCOMPARE(saved.details.emissivity, 95);
+    QCOMPARE(saved.temperatureData, photograph.temperatureData);
+    QCOMPARE(saved.details.feature.maxPoint.temperature,
+             photograph.details.feature.maxPoint.temperature);
 }
 
 void TestWidget::initialState()

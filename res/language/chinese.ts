@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>用于所有照片</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1（相机 %2）</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>反射温度</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>距离 (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>空气温度</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>相对湿度 (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>相机使用的值</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>恢复相机的值</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>按相机拍摄时的参数显示温度</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>被测表面的发射率，0.01 到 1.00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>表面反射的环境的表观温度（显示单位）</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>相机到表面的距离；0 表示不计大气</translation>
+    </message>
 </context>
 </TS>

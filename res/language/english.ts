@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>Use for all photographs</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (camera %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>Reflected temperature</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>Relative humidity (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>Values the camera used</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>Back to the camera's values</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>Shows the temperatures with the parameters the camera used</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>Click or press Ctrl+E to correct the emissivity, reflected temperature and air; every temperature is recomputed</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>Emissivity of the measured surface, 0.01 to 1.00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>Apparent temperature of the surroundings the surface reflects (in the display unit)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>Distance from the camera to the surface; 0 leaves the air out</translation>
+    </message>
 </context>
 </TS>

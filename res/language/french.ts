@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>Utiliser pour toutes les photos</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (caméra %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>Température réfléchie</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>Température de l'air</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>Humidité relative (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>Valeurs utilisées par la caméra</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>Revenir aux valeurs de la caméra</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>Affiche les températures avec les paramètres de la prise de vue</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>Cliquez ou appuyez sur Ctrl+E pour corriger l'émissivité, la température réfléchie et l'air ; toutes les températures sont recalculées</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>Émissivité de la surface mesurée, de 0,01 à 1,00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>Température apparente de l'environnement que reflète la surface (dans l'unité affichée)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>Distance de la caméra à la surface ; 0 ignore l'air</translation>
+    </message>
 </context>
 </TS>

@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>Für alle Fotos verwenden</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (Kamera %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>Reflektierte Temperatur</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>Entfernung (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>Lufttemperatur</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>Relative Luftfeuchte (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>Von der Kamera verwendete Werte</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>Werte der Kamera wiederherstellen</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>Zeigt die Temperaturen mit den Parametern der Aufnahme</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>Klicken oder Strg+E drücken, um Emissionsgrad, reflektierte Temperatur und Luft zu korrigieren; alle Temperaturen werden neu berechnet</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>Emissionsgrad der gemessenen Oberfläche, 0,01 bis 1,00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>Scheinbare Temperatur der Umgebung, die die Oberfläche spiegelt (in der Anzeigeeinheit)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>Entfernung von der Kamera zur Oberfläche; 0 lässt die Luft außer Acht</translation>
+    </message>
 </context>
 </TS>

@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>Usa per tutte le foto</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (fotocamera %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>Temperatura riflessa</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>Distanza (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>Temperatura dell'aria</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>Umidità relativa (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>Valori usati dalla fotocamera</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>Ripristina i valori della fotocamera</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>Mostra le temperature con i parametri usati dalla fotocamera</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>Fai clic o premi Ctrl+E per correggere emissività, temperatura riflessa e aria; tutte le temperature vengono ricalcolate</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>Emissività della superficie misurata, da 0,01 a 1,00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>Temperatura apparente dell'ambiente riflesso dalla superficie (nell'unità visualizzata)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>Distanza tra fotocamera e superficie; 0 ignora l'aria</translation>
+    </message>
 </context>
 </TS>

@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>모든 사진에 사용</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (카메라 %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>반사 온도</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>거리 (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>대기 온도</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>상대 습도 (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>카메라가 사용한 값</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>카메라 값으로 되돌리기</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>촬영 당시 카메라의 매개변수로 온도를 표시합니다</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>클릭하거나 Ctrl+E를 눌러 방사율, 반사 온도, 대기를 보정합니다. 모든 온도가 다시 계산됩니다</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>측정 표면의 방사율, 0.01~1.00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>표면이 반사하는 주변의 겉보기 온도(표시 단위)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>카메라에서 표면까지의 거리. 0이면 대기를 고려하지 않습니다</translation>
+    </message>
 </context>
 </TS>

@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>Использовать для всех снимков</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (камера %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>Отражённая температура</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>Расстояние (м)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>Температура воздуха</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>Относительная влажность (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>Значения, использованные камерой</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>Вернуть значения камеры</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>Показывает температуры с параметрами съёмки</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>Щёлкните или нажмите Ctrl+E, чтобы исправить коэффициент излучения, отражённую температуру и параметры воздуха; все температуры пересчитываются</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>Коэффициент излучения измеряемой поверхности, от 0,01 до 1,00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>Кажущаяся температура окружения, которое отражает поверхность (в единицах отображения)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>Расстояние от камеры до поверхности; 0 — без учёта воздуха</translation>
+    </message>
 </context>
 </TS>

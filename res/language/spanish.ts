@@ -387,5 +387,53 @@
         <source>用于所有照片</source>
         <translation>Usar para todas las fotos</translation>
     </message>
+    <message>
+        <source>%1（相机 %2）</source>
+        <translation>%1 (cámara %2)</translation>
+    </message>
+    <message>
+        <source>反射温度</source>
+        <translation>Temperatura reflejada</translation>
+    </message>
+    <message>
+        <source>距离 (m)</source>
+        <translation>Distancia (m)</translation>
+    </message>
+    <message>
+        <source>空气温度</source>
+        <translation>Temperatura del aire</translation>
+    </message>
+    <message>
+        <source>相对湿度 (%)</source>
+        <translation>Humedad relativa (%)</translation>
+    </message>
+    <message>
+        <source>相机使用的值</source>
+        <translation>Valores que usó la cámara</translation>
+    </message>
+    <message>
+        <source>恢复相机的值</source>
+        <translation>Volver a los valores de la cámara</translation>
+    </message>
+    <message>
+        <source>按相机拍摄时的参数显示温度</source>
+        <translation>Muestra las temperaturas con los parámetros de la toma</translation>
+    </message>
+    <message>
+        <source>单击或按 Ctrl+E 修改发射率、反射温度和大气参数；所有温度随之重新计算</source>
+        <translation>Haga clic o pulse Ctrl+E para corregir la emisividad, la temperatura reflejada y el aire; se recalculan todas las temperaturas</translation>
+    </message>
+    <message>
+        <source>被测表面的发射率，0.01 到 1.00</source>
+        <translation>Emisividad de la superficie medida, de 0,01 a 1,00</translation>
+    </message>
+    <message>
+        <source>表面反射的环境的表观温度（显示单位）</source>
+        <translation>Temperatura aparente del entorno que refleja la superficie (en la unidad mostrada)</translation>
+    </message>
+    <message>
+        <source>相机到表面的距离；0 表示不计大气</source>
+        <translation>Distancia de la cámara a la superficie; 0 no tiene en cuenta el aire</translation>
+    </message>
 </context>
 </TS>
