@@ -103,7 +103,7 @@ fuzz-long: fuzzers
 	$(FUZZ_OPTIONS) ./build-fuzz/fuzz/fuzz_imagesave -merge=1 fuzz/corpus-save \
 		build-fuzz/fuzz_imagesave
 
-BENCHMARKS = bench_parse bench_render bench_measure bench_save bench_pointer bench_report
+BENCHMARKS = bench_parse bench_render bench_measure bench_save bench_objectparameters bench_pointer bench_report
 
 bench: build
 	for b in $(BENCHMARKS); do \
