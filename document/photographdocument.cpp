@@ -433,6 +433,11 @@ bool PhotographDocument::startSave(bool ofShown,
     else
         saved.extension.insert(QStringLiteral("object"), settings.object.toJson());
     saved.setObjectParameters(settings.object);
+    const QJsonArray ownParameters = ObjectParameters::shapesToJson(shapes);
+    if (ownParameters.isEmpty())
+        saved.extension.remove(QStringLiteral("shape_parameters"));
+    else
+        saved.extension.insert(QStringLiteral("shape_parameters"), ownParameters);
     photograph = &saved;
     ImageSaveThread* thread = sourceBytes.isEmpty()
                                 ? ImageSaveThread::create(source,

@@ -174,18 +174,19 @@ void AnnotationPainter::drawShape(QPainter& painter,
                                   QVector<QRect>& taken) const
 {
     if (shape.kind() == ShapeKind::Point) {
-        drawMarkedPoint(painter, shape.point(PointRole::Maximum), PointMarker, taken);
+        drawMarkedPoint(painter, shape.point(PointRole::Maximum), PointMarker, taken, &shape);
         return;
     }
     painter.drawPath(ShapeGeometry(shape, QSize(width, height)).outline());
-    drawMarkedPoint(painter, shape.point(PointRole::Maximum), MaximumMarker, taken);
-    drawMarkedPoint(painter, shape.point(PointRole::Minimum), MinimumMarker, taken);
+    drawMarkedPoint(painter, shape.point(PointRole::Maximum), MaximumMarker, taken, &shape);
+    drawMarkedPoint(painter, shape.point(PointRole::Minimum), MinimumMarker, taken, &shape);
 }
 
 void AnnotationPainter::drawMarkedPoint(QPainter& painter,
                                         const PathPoint& point,
                                         int kind,
-                                        QVector<QRect>& taken) const
+                                        QVector<QRect>& taken,
+                                        const ImageDrawPath* shape) const
 {
     QPen pen = painter.pen();
     switch (kind) {
@@ -208,7 +209,7 @@ void AnnotationPainter::drawMarkedPoint(QPainter& painter,
     }
     painter.setPen(pen);
     const QPointF frameCentre = drawMarker(painter, point, kind);
-    drawValueLabel(painter, point, frameCentre, taken);
+    drawValueLabel(painter, point, frameCentre, taken, shape);
 }
 
 QPointF AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point, int kind) const
@@ -246,18 +247,32 @@ QPointF AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point,
     return QPointF(fcx + shift.x(), fcy + shift.y());
 }
 
+QString AnnotationPainter::labelText(const PathPoint& point, const ImageDrawPath* shape) const
+{
+    // Stored as the camera measured; shown with the object parameters in force.
+    const bool own = shape && shape->ownParameters;
+    if (!own && photograph.correction().isIdentity())
+        return ImageEntity::temperatureText(point.value, point.unit, unit);
+    const double stored = double(
+      ImageEntity::convertTemperature(point.value, point.unit, int(TemperatureUnit::Celsius)));
+    if (!own)
+        return photograph.shownText(stored, unit);
+    const TemperatureCorrection correction(
+      shape->parametersOver(photograph.objectParameters()), 0, -1);
+    double shown = 0;
+    const QString value = correction.celsius(stored, shown)
+                            ? ImageEntity::temperatureText(float(shown), 0, unit)
+                            : QStringLiteral("N.A");
+    return QStringLiteral("%1 ε%2").arg(value, QString::number(shape->emissivity, 'f', 2));
+}
+
 void AnnotationPainter::drawValueLabel(QPainter& painter,
                                        const PathPoint& point,
                                        const QPointF& frameCentre,
-                                       QVector<QRect>& taken) const
+                                       QVector<QRect>& taken,
+                                       const ImageDrawPath* shape) const
 {
-    // Stored as the camera measured; shown with the object parameters in force.
-    const QString text =
-      photograph.correction().isIdentity()
-        ? ImageEntity::temperatureText(point.value, point.unit, unit)
-        : photograph.shownText(double(ImageEntity::convertTemperature(
-                                 point.value, point.unit, int(TemperatureUnit::Celsius))),
-                               unit);
+    const QString text = labelText(point, shape);
     // The painter's font is already resolved for its device, so these are the device's metrics.
     const QFontMetrics metrics(painter.font());
     const QSize size(metrics.horizontalAdvance(text), metrics.height());

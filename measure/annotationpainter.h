@@ -97,16 +97,21 @@ private:
     // Labels are placed clear of the ones painted before them, whose boxes gather in taken.
     void drawFeatureMarkers(QPainter& painter, QVector<QRect>& taken) const;
     void drawShape(QPainter& painter, const ImageDrawPath& shape, QVector<QRect>& taken) const;
+    // A shape's own point carries its own object parameters into its label.
     void drawMarkedPoint(QPainter& painter,
                          const PathPoint& point,
                          int kind,
-                         QVector<QRect>& taken) const;
+                         QVector<QRect>& taken,
+                         const ImageDrawPath* shape = nullptr) const;
     // Returns the centre of the frame drawn, which the label is placed beside.
     QPointF drawMarker(QPainter& painter, const PathPoint& point, int kind) const;
     void drawValueLabel(QPainter& painter,
                         const PathPoint& point,
                         const QPointF& frameCentre,
-                        QVector<QRect>& taken) const;
+                        QVector<QRect>& taken,
+                        const ImageDrawPath* shape) const;
+    // The temperature a label shows, with the object parameters in force for it.
+    QString labelText(const PathPoint& point, const ImageDrawPath* shape) const;
     void fillLabelBackground(QPainter& painter, const QRectF& rect) const;
 
     const ImageEntity& photograph;

@@ -11,6 +11,9 @@ ImageDrawPath::ImageDrawPath(const ImageDrawPath& other)
   , path(other.path)
   , mean(other.mean)
   , cells(other.cells)
+  , ownParameters(other.ownParameters)
+  , emissivity(other.emissivity)
+  , reflected(other.reflected)
 {
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
@@ -22,7 +25,20 @@ ImageDrawPath& ImageDrawPath::operator=(const ImageDrawPath& other)
     path = other.path;
     mean = other.mean;
     cells = other.cells;
+    ownParameters = other.ownParameters;
+    emissivity = other.emissivity;
+    reflected = other.reflected;
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
     return *this;
+}
+
+ObjectParameters ImageDrawPath::parametersOver(const ObjectParameters& photograph) const
+{
+    ObjectParameters parameters = photograph;
+    if (ownParameters) {
+        parameters.emissivity = emissivity;
+        parameters.reflected = reflected;
+    }
+    return parameters;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/objectparameters.h"
 #include "model/pathpoint.h"
 #include "model/photographcodes.h"
 
@@ -33,6 +34,14 @@ public:
     // measured.
     float mean = std::numeric_limits<float>::quiet_NaN();
     int cells = 0;
+    // A surface of its own emissivity and reflection, overriding the photograph's for this shape
+    // alone; the air stays the photograph's. Kept in Korvex's block, not in the shape block.
+    bool ownParameters = false;
+    double emissivity = 0.95;
+    double reflected = 20;
+
+    // The photograph's parameters with the shape's own in place.
+    ObjectParameters parametersOver(const ObjectParameters& photograph) const;
 };
 
 Q_DECLARE_METATYPE(ImageDrawPath)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QVector>
@@ -40,6 +41,14 @@ struct ObjectParameters
     // As Korvex's block in a file keeps them; a damaged or missing value takes the camera's.
     QJsonObject toJson() const;
     static ObjectParameters fromJson(const QJsonValue& value, int emissivityHundredths);
+
+    // The shapes' own emissivity and reflection, by their place in the list, as Korvex's block
+    // keeps them: [{"index": i, "emissivity": e, "reflected": t}, …]. Reading leaves a shape
+    // whose entry is missing or damaged with the photograph's.
+    template<typename Shapes>
+    static QJsonArray shapesToJson(const Shapes& shapes);
+    template<typename Shapes>
+    static void shapesFromJson(const QJsonValue& value, Shapes& shapes);
 
     bool operator==(const ObjectParameters& other) const;
     bool operator!=(const ObjectParameters& other) const { return !(*this == other); }
@@ -104,3 +113,38 @@ private:
     QVector<double> table;
     QVector<uchar> valid;
 };
+
+template<typename Shapes>
+QJsonArray ObjectParameters::shapesToJson(const Shapes& shapes)
+{
+    QJsonArray list;
+    for (int i = 0; i < shapes.size(); ++i) {
+        const auto& shape = shapes.at(i);
+        if (!shape.ownParameters)
+            continue;
+        list.append(QJsonObject{ { QStringLiteral("index"), i },
+                                 { QStringLiteral("emissivity"), shape.emissivity },
+                                 { QStringLiteral("reflected"), shape.reflected } });
+    }
+    return list;
+}
+
+template<typename Shapes>
+void ObjectParameters::shapesFromJson(const QJsonValue& value, Shapes& shapes)
+{
+    const QJsonArray list = value.toArray();
+    for (const QJsonValue& item : list) {
+        const QJsonObject entry = item.toObject();
+        const double index = entry.value(QStringLiteral("index")).toDouble(-1);
+        const double emissivity = entry.value(QStringLiteral("emissivity")).toDouble(-1);
+        const double reflected = entry.value(QStringLiteral("reflected")).toDouble(-1e9);
+        if (!(index >= 0 && index < shapes.size() && index == double(int(index))) ||
+            !(emissivity >= lowestEmissivity && emissivity <= 1) ||
+            !(reflected > -273.15 && reflected <= 2000))
+            continue;
+        auto& shape = shapes[int(index)];
+        shape.ownParameters = true;
+        shape.emissivity = emissivity;
+        shape.reflected = reflected;
+    }
+}

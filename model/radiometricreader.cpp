@@ -398,6 +398,8 @@ bool RadiometricReader::read(const QByteArray& bytes,
     // Korvex's block may hold object parameters the temperatures are to be shown with.
     entity.setObjectParameters(ObjectParameters::fromJson(
       entity.extension.value(QStringLiteral("object")), entity.details.emissivity));
+    ObjectParameters::shapesFromJson(entity.extension.value(QStringLiteral("shape_parameters")),
+                                     entity.image_drawpaths);
     entity.loaded = true;
     qDebug() << "文件信息解析完成" << Qt::endl;
     return true;
