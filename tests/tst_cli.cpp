@@ -189,9 +189,12 @@ private slots:
     void objectOptionRefusals();
     void applyWritesTheSettings_data();
     void applyWritesTheSettings();
+    void applyRefusals_data();
+    void applyRefusals();
     void applyFailuresLeaveTheOriginal_data();
     void applyFailuresLeaveTheOriginal();
     void appliedParametersAreReadBackUnlessTyped();
+    void applyWritesNoTwoPhotographsUnderOneName();
 
 private:
     QTemporaryDir dir;
@@ -1292,6 +1295,61 @@ void TestCli::applyWritesTheSettings()
     QCOMPARE(Isotherm::fromJson(photo.extension.value(QStringLiteral("isotherm"))), isotherm);
 }
 
+void TestCli::applyRefusals_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+
+    const QString range = QStringLiteral("--range");
+    QTest::newRow("nothing to write") << QStringList{} << QStringLiteral("apply needs a setting");
+    QTest::newRow("an emissivity above one")
+      << QStringList{ QStringLiteral("--emissivity"), QStringLiteral("1.01") }
+      << QStringLiteral("--emissivity takes a number from 0.01 to 1");
+    QTest::newRow("air typed in Fahrenheit beyond 60 °C")
+      << QStringList{ QStringLiteral("--unit"),
+                      QStringLiteral("f"),
+                      QStringLiteral("--air"),
+                      QStringLiteral("141") }
+      << QStringLiteral("--air takes a temperature from -40 to 140");
+    QTest::newRow("an unknown unit") << QStringList{ QStringLiteral("--unit"), QStringLiteral("r") }
+                                     << QStringLiteral("--unit takes c, f or k");
+    QTest::newRow("an unknown palette")
+      << QStringList{ QStringLiteral("--palette"), QStringLiteral("rainbow") }
+      << QStringLiteral("--palette takes spectrum");
+    QTest::newRow("a range upside down") << QStringList{ range, QStringLiteral("40:20") }
+                                         << QStringLiteral("--range needs LOW below HIGH");
+    QTest::newRow("an isotherm without a range")
+      << QStringList{ QStringLiteral("--isotherm"), QStringLiteral("above:30") }
+      << QStringLiteral("--isotherm needs --range");
+    QTest::newRow("an isotherm's colour without an isotherm")
+      << QStringList{ range,
+                      QStringLiteral("auto"),
+                      QStringLiteral("--isotherm-colour"),
+                      QStringLiteral("#ff0000") }
+      << QStringLiteral("need --isotherm");
+    QTest::newRow("a folder that is not there")
+      << QStringList{ QStringLiteral("--palette"),
+                      QStringLiteral("iron"),
+                      QStringLiteral("-o"),
+                      dir.filePath(QStringLiteral("no-such-folder")) }
+      << QStringLiteral("no-such-folder: not a folder");
+}
+
+void TestCli::applyRefusals()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+
+    const QString photograph = dir.filePath(QStringLiteral("refused.jpg"));
+    const QByteArray original = contentsOf(samplePath("fuse-box.jpg"));
+    QVERIFY(writeFile(photograph, original));
+    const Run run = runCli(QStringList{ QStringLiteral("apply"), photograph } + options);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(contentsOf(photograph), original);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("no-such-folder"))));
+}
+
 void TestCli::applyFailuresLeaveTheOriginal_data()
 {
     QTest::addColumn<QString>("failing");
@@ -1427,6 +1485,33 @@ void TestCli::appliedParametersAreReadBackUnlessTyped()
                                                            'f',
                                                            1),
              row.constData());
+}
+
+void TestCli::applyWritesNoTwoPhotographsUnderOneName()
+{
+    const QString work = dir.filePath(QStringLiteral("same-name"));
+    for (const char* folder : { "/north", "/south", "/out" })
+        QVERIFY(QDir().mkpath(work + QLatin1String(folder)));
+    const QString north = work + QStringLiteral("/north/IMG_1.jpg");
+    const QString south = work + QStringLiteral("/south/IMG_1.jpg");
+    QVERIFY(writeFile(north, contentsOf(samplePath("radiator.jpg"))));
+    QVERIFY(writeFile(south, contentsOf(samplePath("coffee-mug.jpg"))));
+    const Run run = runCli({ QStringLiteral("apply"),
+                             north,
+                             south,
+                             QStringLiteral("--palette"),
+                             QStringLiteral("cool"),
+                             QStringLiteral("-o"),
+                             work + QStringLiteral("/out") });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(south), qPrintable(run.err));
+    // The first one written stays, the second is not put over it.
+    ImageEntity written;
+    QVERIFY(RadiometricReader::read(contentsOf(work + QStringLiteral("/out/IMG_1.jpg")), written));
+    ImageEntity first;
+    QVERIFY(RadiometricReader::read(contentsOf(north), first));
+    QCOMPARE(written.temperatureData, first.temperatureData);
+    QCOMPARE(written.details.palette, PhotographRender::paletteCode(QStringLiteral("cool")));
 }
 
 QTEST_MAIN(TestCli)
