@@ -1,6 +1,8 @@
 // korvex-cli: the photographs of a site visit read in bulk, without the window.
 
 #include "cli/filenamecodec.h"
+#include "cli/objectoptions.h"
+#include "cli/photographapply.h"
 #include "cli/photographrender.h"
 #include "cli/photographreport.h"
 #include "cli/photographsummary.h"
@@ -10,6 +12,7 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -32,7 +35,7 @@ enum ExitCode
     BadUsage = 2,
 };
 
-const char* const usage = "Usage: korvex-cli info|csv|render|report [options] FILE...\n"
+const char* const usage = "Usage: korvex-cli info|csv|render|report|apply [options] FILE...\n"
                           "Try 'korvex-cli COMMAND --help' for the options of a command.\n";
 
 bool verbose = false;
@@ -66,6 +69,13 @@ int fail(const QString& message, int code = BadUsage)
 {
     print(stderr, QStringLiteral("korvex-cli: ") + message + QLatin1Char('\n'));
     return code;
+}
+
+// The same for a command line refused where the caller goes on with a yes or no.
+bool refuse(const QString& message)
+{
+    fail(message);
+    return false;
 }
 
 // Every command ends here: standard output is written out, and a failure to write it fails the
@@ -123,12 +133,22 @@ struct Command
                                QStringLiteral("file") };
     QCommandLineOption verboseOption{ QStringLiteral("verbose"),
                                       QStringLiteral("Let the libraries' debug lines through.") };
+    ObjectOptions object;
 
     explicit Command(const QString& description)
     {
         parser.setApplicationDescription(description);
         parser.addHelpOption();
         parser.addOption(verboseOption);
+    }
+
+    void addObjectOptions() { parser.addOptions(ObjectOptions::options()); }
+
+    // The object parameters typed, read in the unit; false with the message written.
+    bool readObject(int unit)
+    {
+        QString error;
+        return object.read(parser, unit, error) || refuse(error);
     }
 
     // False with the message written when the command line is wrong.
@@ -159,16 +179,19 @@ int info(const QStringList& arguments)
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("One JSON object a line."));
     command.parser.addOption(json);
+    command.addObjectOptions();
     command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photographs."));
     int unit = 0;
-    if (!command.parse(arguments, unit))
+    // Its temperatures are in ℃, and so are those typed.
+    if (!command.parse(arguments, unit) || !command.readObject(unit))
         return BadUsage;
     const QStringList files = command.parser.positionalArguments().mid(1);
     if (files.isEmpty())
         return fail(QStringLiteral("info needs at least one file"));
     int code = AllRead;
     for (const QString& file : files) {
-        const PhotographSummary summary = PhotographSummary::read(file);
+        const PhotographSummary summary =
+          PhotographSummary::read(file, PhotographSummary::Images::Skip, command.object);
         if (!summary.ok)
             code = SomeFailed;
         if (command.parser.isSet(json))
@@ -191,14 +214,16 @@ int csv(const QStringList& arguments)
     Command command(QStringLiteral("The temperature matrix of a photograph as CSV."));
     command.parser.addOption(command.unit);
     command.parser.addOption(command.output);
+    command.addObjectOptions();
     command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A photograph."));
     int unit = 0;
-    if (!command.parse(arguments, unit))
+    if (!command.parse(arguments, unit) || !command.readObject(unit))
         return BadUsage;
     const QStringList files = command.parser.positionalArguments().mid(1);
     if (files.size() != 1)
         return fail(QStringLiteral("csv takes one file"));
-    const PhotographSummary summary = PhotographSummary::read(files.first());
+    const PhotographSummary summary =
+      PhotographSummary::read(files.first(), PhotographSummary::Images::Skip, command.object);
     if (!summary.ok)
         return fail(files.first() + QStringLiteral(": ") + summary.error, SomeFailed);
     if (!writeOutput(command.parser.value(command.output),
@@ -207,49 +232,88 @@ int csv(const QStringList& arguments)
     return AllRead;
 }
 
+// The display settings render shows a photograph with and apply writes into it.
+struct DisplayOptions
+{
+    const QCommandLineOption palette{ QStringLiteral("palette"),
+                                      QStringLiteral("spectrum, iron, cool, whitehot or blackhot."),
+                                      QStringLiteral("name") };
+    const QCommandLineOption range{
+        QStringLiteral("range"),
+        QStringLiteral("Render the temperature matrix: linear from LOW to HIGH (in --unit), linear "
+                       "over the photograph's own coldest to hottest (auto), or equalised "
+                       "(histogram). Without it, the camera's gray picture."),
+        QStringLiteral("LOW:HIGH|auto|histogram")
+    };
+    const QCommandLineOption isotherm{
+        QStringLiteral("isotherm"),
+        QStringLiteral("Show the cells above, below or between temperatures (in --unit, limits "
+                       "included) in one colour; needs --range."),
+        QStringLiteral("above:T|below:T|between:T1:T2")
+    };
+    const QCommandLineOption isothermColour{ QStringLiteral("isotherm-colour"),
+                                             QStringLiteral(
+                                               "The isotherm's colour (default #3cff6e)."),
+                                             QStringLiteral("#RRGGBB") };
+    const QCommandLineOption isothermTranslucent{
+        QStringLiteral("isotherm-translucent"),
+        QStringLiteral("Mix the isotherm's colour half and half with the palette.")
+    };
+
+    QList<QCommandLineOption> all() const
+    {
+        return { palette, range, isotherm, isothermColour, isothermTranslucent };
+    }
+
+    // The values set, temperatures typed in typedUnit; -1 for a palette not asked for. False with
+    // the message written for a malformed one.
+    bool read(const QCommandLineParser& parser,
+              int typedUnit,
+              int& paletteCode,
+              TemperatureRange& rangeValue,
+              Isotherm& isothermValue) const
+    {
+        QString error;
+        if (parser.isSet(range) &&
+            !PhotographRender::parseRange(parser.value(range), typedUnit, rangeValue, error))
+            return refuse(error);
+        if (parser.isSet(isotherm) && !PhotographRender::parseIsotherm(
+                                        parser.value(isotherm), typedUnit, isothermValue, error))
+            return refuse(error);
+        if (parser.isSet(isothermColour) &&
+            !PhotographRender::parseColour(parser.value(isothermColour), isothermValue.colour))
+            return refuse(QStringLiteral("--isotherm-colour takes #RRGGBB"));
+        isothermValue.translucent = parser.isSet(isothermTranslucent);
+        // The gray picture's levels are the camera's own and say no temperature.
+        if (rangeValue.mode == TemperatureRange::Camera && isothermValue.kind != Isotherm::None)
+            return refuse(QStringLiteral("--isotherm needs --range"));
+        paletteCode = -1;
+        if (parser.isSet(palette)) {
+            paletteCode = PhotographRender::paletteCode(parser.value(palette));
+            if (paletteCode < 0)
+                return refuse(
+                  QStringLiteral("--palette takes spectrum, iron, cool, whitehot or blackhot"));
+        }
+        return true;
+    }
+};
+
 int render(const QStringList& arguments)
 {
     Command command(QStringLiteral("The photograph as the window renders it."));
-    const QCommandLineOption palette(QStringLiteral("palette"),
-                                     QStringLiteral("spectrum, iron, cool, whitehot or blackhot."),
-                                     QStringLiteral("name"));
+    const DisplayOptions display;
     const QCommandLineOption blend(QStringLiteral("blend"),
                                    QStringLiteral("0 (visible) to 100 (thermal)."),
                                    QStringLiteral("0..100"));
     const QCommandLineOption shapes(QStringLiteral("shapes"),
                                     QStringLiteral("Paint the stored shapes and feature markers."));
-    const QCommandLineOption range(
-      QStringLiteral("range"),
-      QStringLiteral("Render the temperature matrix: linear from LOW to HIGH (in --unit), linear "
-                     "over the photograph's own coldest to hottest (auto), or equalised "
-                     "(histogram). Without it, the camera's gray picture."),
-      QStringLiteral("LOW:HIGH|auto|histogram"));
-    const QCommandLineOption isotherm(
-      QStringLiteral("isotherm"),
-      QStringLiteral("Show the cells above, below or between temperatures (in --unit, limits "
-                     "included) in one colour; needs --range."),
-      QStringLiteral("above:T|below:T|between:T1:T2"));
-    const QCommandLineOption isothermColour(
-      QStringLiteral("isotherm-colour"),
-      QStringLiteral("The isotherm's colour (default #3cff6e)."),
-      QStringLiteral("#RRGGBB"));
-    const QCommandLineOption isothermTranslucent(
-      QStringLiteral("isotherm-translucent"),
-      QStringLiteral("Mix the isotherm's colour half and half with the palette."));
     const QCommandLineOption scale(
       QStringLiteral("scale"),
       QStringLiteral("Put the palette's temperature scale to the right of the picture; needs "
                      "--range."));
-    command.parser.addOptions({ palette,
-                                blend,
-                                shapes,
-                                range,
-                                isotherm,
-                                isothermColour,
-                                isothermTranslucent,
-                                scale,
-                                command.unit,
-                                command.output });
+    command.parser.addOptions(display.all());
+    command.parser.addOptions({ blend, shapes, scale, command.unit, command.output });
+    command.addObjectOptions();
     command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A photograph."));
     int unit = -1;
     if (!command.parse(arguments, unit))
@@ -263,50 +327,32 @@ int render(const QStringList& arguments)
         return fail(QStringLiteral("render needs -o OUT.png or OUT.jpg"));
     PhotographRender::Options options;
     options.scale = command.parser.isSet(scale);
-    QString error;
     // Typed temperatures are in the unit asked for, else in ℃ whatever the photograph shows.
     const int typedUnit = unit < 0 ? 0 : unit;
-    if (command.parser.isSet(range) &&
-        !PhotographRender::parseRange(command.parser.value(range), typedUnit, options.range, error))
-        return fail(error);
-    if (command.parser.isSet(isotherm) &&
-        !PhotographRender::parseIsotherm(
-          command.parser.value(isotherm), typedUnit, options.isotherm, error))
-        return fail(error);
-    if (command.parser.isSet(isothermColour) &&
-        !PhotographRender::parseColour(command.parser.value(isothermColour),
-                                       options.isotherm.colour))
-        return fail(QStringLiteral("--isotherm-colour takes #RRGGBB"));
-    options.isotherm.translucent = command.parser.isSet(isothermTranslucent);
-    // The gray picture's levels are the camera's own and say no temperature.
-    const bool fromCamera = options.range.mode == TemperatureRange::Camera;
-    if (fromCamera && options.isotherm.kind != Isotherm::None)
-        return fail(QStringLiteral("--isotherm needs --range"));
-    if (fromCamera && options.scale)
+    int paletteCode = -1;
+    if (!display.read(command.parser, typedUnit, paletteCode, options.range, options.isotherm))
+        return BadUsage;
+    if (options.range.mode == TemperatureRange::Camera && options.scale)
         return fail(QStringLiteral("--scale needs --range"));
-    const PhotographSummary summary =
-      PhotographSummary::read(files.first(), PhotographSummary::Images::Decode);
-    if (!summary.ok)
-        return fail(files.first() + QStringLiteral(": ") + summary.error, SomeFailed);
-    const ImageDetails& details = summary.entity.details;
-    int paletteCode = details.palette;
-    if (command.parser.isSet(palette)) {
-        paletteCode = PhotographRender::paletteCode(command.parser.value(palette));
-        if (paletteCode < 0)
-            return fail(
-              QStringLiteral("--palette takes spectrum, iron, cool, whitehot or blackhot"));
-    }
-    int blendValue = details.blend;
+    int blendValue = -1;
     if (command.parser.isSet(blend)) {
         bool number = false;
         blendValue = command.parser.value(blend).toInt(&number);
         if (!number || blendValue < 0 || blendValue > 100)
             return fail(QStringLiteral("--blend takes a whole number from 0 to 100"));
     }
-    options.palette = paletteCode;
-    options.blend = blendValue;
+    if (!command.readObject(typedUnit))
+        return BadUsage;
+    PhotographSummary summary =
+      PhotographSummary::read(files.first(), PhotographSummary::Images::Decode, command.object);
+    if (!summary.ok)
+        return fail(files.first() + QStringLiteral(": ") + summary.error, SomeFailed);
+    const ImageDetails& details = summary.entity.details;
+    options.palette = paletteCode < 0 ? details.palette : paletteCode;
+    options.blend = blendValue < 0 ? details.blend : blendValue;
     options.shapes = command.parser.isSet(shapes);
     options.unit = unit < 0 ? details.unit : unit;
+    QString error;
     const QImage image = PhotographRender::render(summary.entity, options, error);
     if (image.isNull())
         return fail(files.first() + QStringLiteral(": ") + error, SomeFailed);
@@ -324,6 +370,79 @@ int render(const QStringList& arguments)
     return AllRead;
 }
 
+int apply(const QStringList& arguments)
+{
+    Command command(QStringLiteral(
+      "Write settings into photographs, in place or into a folder under the same names. The "
+      "camera's pictures, matrices and readings stay as they are."));
+    const DisplayOptions display;
+    const QCommandLineOption folder(
+      { QStringLiteral("o"), QStringLiteral("output") },
+      QStringLiteral("Write the photographs into this folder instead of over themselves."),
+      QStringLiteral("folder"));
+    const QCommandLineOption unitOption(
+      QStringLiteral("unit"),
+      QStringLiteral("The unit the photographs show temperatures in, c (Celsius), f or k; "
+                     "typed temperatures are read in it."),
+      QStringLiteral("c|f|k"));
+    command.parser.addOptions(display.all());
+    command.parser.addOptions({ unitOption, folder });
+    command.addObjectOptions();
+    command.parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photographs."));
+    int unit = -1;
+    if (!command.parse(arguments, unit))
+        return BadUsage;
+    const QStringList files = command.parser.positionalArguments().mid(1);
+    if (files.isEmpty())
+        return fail(QStringLiteral("apply needs at least one file"));
+    const int typedUnit = unit < 0 ? 0 : unit;
+    PhotographApply::Settings settings;
+    int paletteCode = -1;
+    TemperatureRange range;
+    Isotherm isotherm;
+    if (!display.read(command.parser, typedUnit, paletteCode, range, isotherm) ||
+        !command.readObject(typedUnit))
+        return BadUsage;
+    if (paletteCode >= 0)
+        settings.palette = paletteCode;
+    if (unit >= 0)
+        settings.unit = unit;
+    if (command.parser.isSet(display.range))
+        settings.range = range;
+    if (command.parser.isSet(display.isotherm))
+        settings.isotherm = isotherm;
+    else if (command.parser.isSet(display.isothermColour) ||
+             command.parser.isSet(display.isothermTranslucent))
+        return fail(QStringLiteral("--isotherm-colour and --isotherm-translucent need --isotherm"));
+    settings.object = command.object;
+    if (settings.isEmpty())
+        return fail(QStringLiteral("apply needs a setting to write"));
+    QString target;
+    if (command.parser.isSet(folder)) {
+        target = command.parser.value(folder);
+        if (!QFileInfo(target).isDir())
+            return fail(target + QStringLiteral(": not a folder"));
+    }
+    int code = AllRead;
+    QStringList written;
+    for (const QString& file : files) {
+        const QString to =
+          target.isEmpty() ? file : QDir(target).filePath(QFileInfo(file).fileName());
+        // Two photographs of one name would leave only the last in the folder.
+        const QString key = QFileInfo(to).absoluteFilePath();
+        QString error;
+        if (!target.isEmpty() && written.contains(key)) {
+            error = QStringLiteral("another photograph was written to ") + to;
+        } else if (PhotographApply::apply(file, to, settings, error)) {
+            written << key;
+            continue;
+        }
+        fail(file + QStringLiteral(": ") + error, SomeFailed);
+        code = SomeFailed;
+    }
+    return code;
+}
+
 int report(const QStringList& arguments)
 {
     Command command(QStringLiteral("One CSV row per photograph of folders and files."));
@@ -333,10 +452,11 @@ int report(const QStringList& arguments)
                                   QStringLiteral("Threads to read with (default: every core)."),
                                   QStringLiteral("N"));
     command.parser.addOptions({ recursive, jobs, command.unit, command.output });
+    command.addObjectOptions();
     command.parser.addPositionalArgument(QStringLiteral("PATH"),
                                          QStringLiteral("Folders and photographs."));
     int unit = 0;
-    if (!command.parse(arguments, unit))
+    if (!command.parse(arguments, unit) || !command.readObject(unit))
         return BadUsage;
     const QStringList paths = command.parser.positionalArguments().mid(1);
     if (paths.isEmpty())
@@ -373,7 +493,8 @@ int report(const QStringList& arguments)
         };
     }
     int failed = 0;
-    const QByteArray text = PhotographReport::csv(files, unit, threads, &failed, progress);
+    const QByteArray text =
+      PhotographReport::csv(files, unit, threads, &failed, progress, command.object);
     if (!writeOutput(command.parser.value(command.output), text))
         return SomeFailed;
     return failed > 0 ? SomeFailed : AllRead;
@@ -400,6 +521,8 @@ int run(const QString& command)
         return render(arguments);
     if (command == QLatin1String("report"))
         return report(arguments);
+    if (command == QLatin1String("apply"))
+        return apply(arguments);
     std::fputs(usage, stderr);
     return BadUsage;
 }

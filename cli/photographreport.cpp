@@ -21,24 +21,34 @@ struct Row
     bool ok = false;
 };
 
-Row rowOf(const QString& file, int unit)
+Row rowOf(const QString& file, int unit, const ObjectOptions& object)
 {
-    const PhotographSummary summary = PhotographSummary::read(file);
-    const ImageDetails& details = summary.entity.details;
-    const auto temperature = [&](float celsius, bool known) {
-        return known ? CsvExport::number(celsius, unit) : QByteArray();
-    };
+    const PhotographSummary summary =
+      PhotographSummary::read(file, PhotographSummary::Images::Skip, object);
+    const ImageEntity& photo = summary.entity;
+    const ImageDetails& details = photo.details;
     const bool ok = summary.ok;
+    // A stored feature temperature, as shown.
+    const auto feature = [&](float stored) {
+        return ok ? CsvExport::shown(double(stored), unit, photo.correction()) : QByteArray();
+    };
+    // A matrix whose every cell lost its temperature to the parameters has no figures to give.
+    const bool matrixWithout = ok && !summary.hasMatrix && photo.temperatures().isComplete();
+    const auto matrix = [&](float shown) {
+        if (matrixWithout)
+            return CsvExport::notAvailable();
+        return summary.hasMatrix ? CsvExport::number(shown, unit) : QByteArray();
+    };
     const QList<QByteArray> fields{
         PhotographReport::field(file),
         ok ? PhotographReport::field(details.captureTime) : QByteArray(),
         ok ? QByteArray::number(double(details.emissivity) / 100.0, 'g', 6) : QByteArray(),
-        temperature(details.feature.maxPoint.temperature, ok),
-        temperature(details.feature.minPoint.temperature, ok),
-        temperature(details.feature.centrePoint.temperature, ok),
-        temperature(summary.matrixMax, summary.hasMatrix),
-        temperature(summary.matrixMin, summary.hasMatrix),
-        temperature(summary.matrixMean, summary.hasMatrix),
+        feature(details.feature.maxPoint.temperature),
+        feature(details.feature.minPoint.temperature),
+        feature(details.feature.centrePoint.temperature),
+        matrix(summary.matrixMax),
+        matrix(summary.matrixMin),
+        matrix(summary.matrixMean),
         ok ? QByteArray::number(summary.entity.image_drawpaths.size()) : QByteArray(),
         PhotographReport::field(ok ? QStringLiteral("ok") : summary.error),
     };
@@ -62,7 +72,8 @@ struct ReadRow
 {
     using result_type = Row;
     int unit;
-    Row operator()(const QString& file) const { return rowOf(file, unit); }
+    ObjectOptions object;
+    Row operator()(const QString& file) const { return rowOf(file, unit, object); }
 };
 
 } // namespace
@@ -115,14 +126,15 @@ QByteArray PhotographReport::csv(const QStringList& files,
                                  int unit,
                                  int jobs,
                                  int* failed,
-                                 const std::function<void(int, int)>& progress)
+                                 const std::function<void(int, int)>& progress,
+                                 const ObjectOptions& object)
 {
     // The command line owns the global pool; mapped() takes no other one in Qt 5.
     QThreadPool* pool = QThreadPool::globalInstance();
     const int threads = pool->maxThreadCount();
     pool->setMaxThreadCount(qMax(1, jobs));
     // The mapped results keep the order of the files, however the threads share them out.
-    QFuture<Row> rows = QtConcurrent::mapped(files, ReadRow{ unit });
+    QFuture<Row> rows = QtConcurrent::mapped(files, ReadRow{ unit, object });
     if (progress) {
         while (!rows.isFinished()) {
             progress(rows.progressValue(), files.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/objectoptions.h"
+
 #include <QByteArray>
 #include <QStringList>
 
@@ -16,12 +18,14 @@ public:
     static QStringList collect(const QStringList& paths, bool recursive);
     // The report of the files in the order given: the same bytes whatever the number of jobs.
     // progress is called on the calling thread with the count done so far. failed counts the
-    // files that could not be read.
+    // files that could not be read. Temperatures are shown with each photograph's object
+    // parameters, the values of object in their place.
     static QByteArray csv(const QStringList& files,
                           int unit,
                           int jobs,
                           int* failed = nullptr,
-                          const std::function<void(int done, int total)>& progress = {});
+                          const std::function<void(int done, int total)>& progress = {},
+                          const ObjectOptions& object = ObjectOptions());
     // A field quoted as RFC 4180 asks where it holds a comma, a quote or a line break; UTF-8,
     // but for file names' bytes that are not, which are written as they are.
     static QByteArray field(const QString& text);

@@ -23,11 +23,21 @@ double storedFraction(float value)
     return std::round(double(value) * 10000.0) / 10000.0;
 }
 
-QJsonObject featureJson(const FeaturePoint& point)
+// A stored temperature as shown, one decimal; null where the object has none.
+QJsonValue shownJson(const ImageEntity& photo, double stored)
+{
+    double shown = 0;
+    if (!photo.shownCelsius(stored, shown))
+        return QJsonValue(QJsonValue::Null);
+    return std::round(shown * 10.0) / 10.0;
+}
+
+QJsonObject featureJson(const ImageEntity& photo, const FeaturePoint& point)
 {
     return QJsonObject{ { QStringLiteral("x"), int(point.x) },
                         { QStringLiteral("y"), int(point.y) },
-                        { QStringLiteral("celsius"), oneDecimal(point.temperature) } };
+                        { QStringLiteral("celsius"),
+                          shownJson(photo, double(point.temperature)) } };
 }
 
 QJsonArray cellJson(const QPoint& cell)
@@ -35,12 +45,14 @@ QJsonArray cellJson(const QPoint& cell)
     return QJsonArray{ cell.x(), cell.y() };
 }
 
-QJsonObject sampleJson(const PathPoint& point, const TemperatureMatrix& matrix)
+QJsonObject sampleJson(const ImageEntity& photo,
+                       const PathPoint& point,
+                       const TemperatureMatrix& matrix)
 {
     return QJsonObject{ { QStringLiteral("x"), storedFraction(point.x) },
                         { QStringLiteral("y"), storedFraction(point.y) },
                         { QStringLiteral("cell"), cellJson(matrix.cellAt(point.x, point.y)) },
-                        { QStringLiteral("celsius"), oneDecimal(point.value) } };
+                        { QStringLiteral("celsius"), shownJson(photo, double(point.value)) } };
 }
 
 QJsonArray pair(const PathPoint& point)
@@ -48,26 +60,130 @@ QJsonArray pair(const PathPoint& point)
     return QJsonArray{ storedFraction(point.x), storedFraction(point.y) };
 }
 
-// The shape measured now on the matrix, as the window measures it, beside what the file stores.
-QJsonValue measuredJson(const ImageDrawPath& shape, const TemperatureMatrix& matrix)
+// A shape's figures in ℃ over the cells it covers that have a temperature.
+struct Measured
 {
-    RegionMeasure::Statistics found;
+    bool known = false;
+    double maximum = 0;
+    double minimum = 0;
+    double mean = 0;
+    QPoint hottest;
+    QPoint coldest;
+    int cells = 0;
+};
+
+// As RegionMeasure::statistics() finds them, each cell taken through the correction first:
+// the first of equal cells in the order the cells are visited is the hottest or coldest.
+bool measure(const ImageEntity& photo,
+             const TemperatureMatrix& matrix,
+             const ImageDrawPath& shape,
+             Measured& found)
+{
     const PathPoint& start = shape.point(PointRole::Start);
     const PathPoint& end = shape.point(PointRole::End);
-    if (!RegionMeasure(matrix).statistics(
-          shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), found))
+    const RegionMeasure region(matrix);
+    const TemperatureCorrection& correction = photo.correction();
+    if (correction.isIdentity()) {
+        RegionMeasure::Statistics stored;
+        if (!region.statistics(
+              shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), stored))
+            return false;
+        found = Measured{ true,
+                          stored.maximum / 10.0,
+                          stored.minimum / 10.0,
+                          std::round(stored.meanTenths) / 10.0,
+                          stored.hottest,
+                          stored.coldest,
+                          stored.cells };
+        return true;
+    }
+    if (matrix.isEmpty())
+        return false;
+    const QVector<QPoint> cells =
+      region.cells(shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y));
+    double sum = 0;
+    int counted = 0;
+    for (const QPoint& cell : cells) {
+        double celsius = 0;
+        if (!correction.celsius(int(matrix.tenths(cell.x(), cell.y())), celsius))
+            continue;
+        if (counted == 0 || celsius > found.maximum) {
+            found.maximum = celsius;
+            found.hottest = cell;
+        }
+        if (counted == 0 || celsius < found.minimum) {
+            found.minimum = celsius;
+            found.coldest = cell;
+        }
+        sum += celsius;
+        ++counted;
+    }
+    found.known = counted > 0;
+    found.mean = counted > 0 ? std::round(sum / counted * 10.0) / 10.0 : 0;
+    found.cells = cells.size();
+    return true;
+}
+
+// The shape measured now on the matrix, as the window measures it, beside what the file stores.
+QJsonValue measuredJson(const ImageEntity& photo,
+                        const ImageDrawPath& shape,
+                        const TemperatureMatrix& matrix)
+{
+    Measured found;
+    if (!measure(photo, matrix, shape, found))
         return QJsonValue(QJsonValue::Null);
-    const auto extreme = [](int tenths, const QPoint& cell) {
-        return QJsonObject{ { QStringLiteral("celsius"), double(tenths) / 10.0 },
-                            { QStringLiteral("cell"), cellJson(cell) } };
+    const auto extreme = [&found](double celsius, const QPoint& cell) {
+        if (!found.known)
+            return QJsonValue(QJsonValue::Null);
+        return QJsonValue(QJsonObject{ { QStringLiteral("celsius"), std::round(celsius * 10) / 10 },
+                                       { QStringLiteral("cell"), cellJson(cell) } });
     };
     const bool point = shape.kind() == ShapeKind::Point;
     return QJsonObject{ { QStringLiteral("max"), extreme(found.maximum, found.hottest) },
                         { QStringLiteral("min"),
                           point ? QJsonValue(QJsonValue::Null)
-                                : QJsonValue(extreme(found.minimum, found.coldest)) },
-                        { QStringLiteral("mean"), std::round(found.meanTenths) / 10.0 },
+                                : extreme(found.minimum, found.coldest) },
+                        { QStringLiteral("mean"),
+                          found.known ? QJsonValue(found.mean) : QJsonValue(QJsonValue::Null) },
                         { QStringLiteral("cells"), found.cells } };
+}
+
+// The extremes and mean of the cells that have a temperature; false without any.
+bool matrixFigures(const ImageEntity& photo,
+                   const TemperatureMatrix& matrix,
+                   float& maximum,
+                   float& minimum,
+                   float& mean)
+{
+    const TemperatureCorrection& correction = photo.correction();
+    if (correction.isIdentity()) {
+        const TemperatureMatrix::Summary cells = matrix.summary();
+        maximum = cells.maximum;
+        minimum = cells.minimum;
+        mean = cells.mean;
+        return true;
+    }
+    double highest = 0;
+    double lowest = 0;
+    double sum = 0;
+    qint64 counted = 0;
+    for (int y = 0; y < matrix.height(); ++y) {
+        for (int x = 0; x < matrix.width(); ++x) {
+            double celsius = 0;
+            if (!correction.celsius(int(matrix.tenths(x, y)), celsius))
+                continue;
+            highest = counted == 0 ? celsius : qMax(highest, celsius);
+            lowest = counted == 0 ? celsius : qMin(lowest, celsius);
+            sum += celsius;
+            ++counted;
+        }
+    }
+    if (counted == 0)
+        return false;
+    maximum = float(highest);
+    minimum = float(lowest);
+    mean = float(sum / double(counted));
+    return true;
 }
 
 bool readBytes(const QString& path, QByteArray& bytes, QString& error)
@@ -95,7 +211,9 @@ bool readBytes(const QString& path, QByteArray& bytes, QString& error)
 
 } // namespace
 
-PhotographSummary PhotographSummary::read(const QString& path, Images images)
+PhotographSummary PhotographSummary::read(const QString& path,
+                                          Images images,
+                                          const ObjectOptions& object)
 {
     PhotographSummary summary;
     summary.file = path;
@@ -114,14 +232,11 @@ PhotographSummary PhotographSummary::read(const QString& path, Images images)
     summary.ok = true;
     RadiometricLayout::findJpegs(bytes, &summary.jpegs);
     bytes.clear();
+    object.applyTo(photo);
     const TemperatureMatrix matrix = photo.temperatures();
-    if (matrix.isComplete()) {
-        const TemperatureMatrix::Summary cells = matrix.summary();
-        summary.hasMatrix = true;
-        summary.matrixMax = cells.maximum;
-        summary.matrixMin = cells.minimum;
-        summary.matrixMean = cells.mean;
-    }
+    summary.hasMatrix =
+      matrix.isComplete() &&
+      matrixFigures(photo, matrix, summary.matrixMax, summary.matrixMin, summary.matrixMean);
     return summary;
 }
 
@@ -150,24 +265,26 @@ QJsonObject PhotographSummary::json() const
           { QStringLiteral("end"), pair(end) },
           { QStringLiteral("start_cell"), cellJson(matrix.cellAt(start.x, start.y)) },
           { QStringLiteral("end_cell"), cellJson(matrix.cellAt(end.x, end.y)) },
-          { QStringLiteral("max"), sampleJson(shape.point(PointRole::Maximum), matrix) },
+          { QStringLiteral("max"), sampleJson(entity, shape.point(PointRole::Maximum), matrix) },
           { QStringLiteral("min"),
             point ? QJsonValue(QJsonValue::Null)
-                  : QJsonValue(sampleJson(shape.point(PointRole::Minimum), matrix)) },
-          { QStringLiteral("measured"), measuredJson(shape, matrix) } });
+                  : QJsonValue(sampleJson(entity, shape.point(PointRole::Minimum), matrix)) },
+          { QStringLiteral("measured"), measuredJson(entity, shape, matrix) } });
     }
     object.insert(QStringLiteral("jpegs"), jpegs);
     object.insert(QStringLiteral("capture_time"), details.captureTime);
     object.insert(QStringLiteral("emissivity"), double(details.emissivity) / 100.0);
+    // What the temperatures below are shown with, as Korvex's block keeps it.
+    object.insert(QStringLiteral("object"), entity.objectParameters().toJson());
     object.insert(QStringLiteral("palette"), details.palette);
     object.insert(QStringLiteral("unit"), details.unit);
     object.insert(QStringLiteral("blend"), details.blend);
     object.insert(QStringLiteral("matrix"),
                   QJsonObject{ { QStringLiteral("width"), entity.temperatureWidth },
                                { QStringLiteral("height"), entity.temperatureHeight } });
-    object.insert(QStringLiteral("max"), featureJson(details.feature.maxPoint));
-    object.insert(QStringLiteral("min"), featureJson(details.feature.minPoint));
-    object.insert(QStringLiteral("centre"), featureJson(details.feature.centrePoint));
+    object.insert(QStringLiteral("max"), featureJson(entity, details.feature.maxPoint));
+    object.insert(QStringLiteral("min"), featureJson(entity, details.feature.minPoint));
+    object.insert(QStringLiteral("centre"), featureJson(entity, details.feature.centrePoint));
     object.insert(QStringLiteral("matrix_max"), matrixValue(matrixMax));
     object.insert(QStringLiteral("matrix_min"), matrixValue(matrixMin));
     object.insert(QStringLiteral("matrix_mean"), matrixValue(matrixMean));
@@ -184,8 +301,14 @@ QString PhotographSummary::text() const
     const auto celsius = [](float value) {
         return QString::number(double(value), 'f', 1) + QStringLiteral(" °C");
     };
+    // A stored temperature as shown.
+    const auto shown = [this, &celsius](float stored) {
+        double value = 0;
+        return entity.shownCelsius(double(stored), value) ? celsius(float(value))
+                                                          : QStringLiteral("N.A");
+    };
     const auto feature = [&](const FeaturePoint& point) {
-        return celsius(point.temperature) + QStringLiteral(" at %1, %2").arg(point.x).arg(point.y);
+        return shown(point.temperature) + QStringLiteral(" at %1, %2").arg(point.x).arg(point.y);
     };
     const auto line = [&block](const char* name, const QString& value) {
         block += QStringLiteral("  %1 %2\n").arg(QLatin1String(name), -14).arg(value);
@@ -193,6 +316,15 @@ QString PhotographSummary::text() const
     line("images:", QString::number(jpegs));
     line("captured:", details.captureTime);
     line("emissivity:", QString::number(double(details.emissivity) / 100.0, 'g', 6));
+    const ObjectParameters& object = entity.objectParameters();
+    if (object != ObjectParameters::ofCamera(details.emissivity))
+        line("shown with:",
+             QStringLiteral("emissivity %1, reflected %2, distance %3 m, air %4, humidity %5 %")
+               .arg(object.emissivity)
+               .arg(celsius(float(object.reflected)))
+               .arg(object.distance)
+               .arg(celsius(float(object.airTemperature)))
+               .arg(object.humidity));
     line("palette:", QString::number(details.palette));
     line("unit:", QString::number(details.unit));
     line("blend:", QString::number(details.blend));
@@ -205,13 +337,14 @@ QString PhotographSummary::text() const
         line("matrix range:",
              QStringLiteral("%1 to %2, mean %3")
                .arg(celsius(matrixMin), celsius(matrixMax), celsius(matrixMean)));
+    else if (entity.temperatures().isComplete())
+        line("matrix range:", QStringLiteral("N.A"));
     line("shapes:", QString::number(entity.image_drawpaths.size()));
     for (const ImageDrawPath& shape : entity.image_drawpaths) {
         QString measured = QString::fromLatin1(CsvExport::kindName(shape.type)) +
-                           QStringLiteral(": max ") +
-                           celsius(shape.point(PointRole::Maximum).value);
+                           QStringLiteral(": max ") + shown(shape.point(PointRole::Maximum).value);
         if (shape.kind() != ShapeKind::Point)
-            measured += QStringLiteral(", min ") + celsius(shape.point(PointRole::Minimum).value);
+            measured += QStringLiteral(", min ") + shown(shape.point(PointRole::Minimum).value);
         block += QStringLiteral("    ") + measured + QLatin1Char('\n');
     }
     return block;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/objectoptions.h"
 #include "model/imageentity.h"
 
 #include <QByteArray>
@@ -8,6 +9,8 @@
 
 // What one photograph file holds, read for the command line: the reader's entity and figures
 // worked out from its temperature matrix. Reading leaves the JPEG images undecoded unless asked.
+// Every temperature given is shown as the window shows it: through the object parameters of the
+// file, or those typed in their place.
 class PhotographSummary
 {
 public:
@@ -17,7 +20,9 @@ public:
         Decode,
     };
 
-    static PhotographSummary read(const QString& path, Images images = Images::Skip);
+    static PhotographSummary read(const QString& path,
+                                  Images images = Images::Skip,
+                                  const ObjectOptions& object = ObjectOptions());
 
     QString file;
     bool ok = false;
@@ -25,7 +30,8 @@ public:
     QString error;
     ImageEntity entity;
     int jpegs = 0;
-    // The matrix's own extremes and mean in ℃; valid only when hasMatrix.
+    // The matrix's own extremes and mean in ℃, over the cells that have a temperature; valid only
+    // when hasMatrix, which also needs one such cell.
     bool hasMatrix = false;
     float matrixMax = 0;
     float matrixMin = 0;

@@ -28,6 +28,17 @@ QByteArray CsvExport::number(float celsius, int unit)
     return text;
 }
 
+QByteArray CsvExport::shown(double stored, int unit, const TemperatureCorrection& correction)
+{
+    // The camera's own values go out as they always did, untouched by a round trip through double.
+    if (correction.isIdentity())
+        return number(float(stored), unit);
+    double corrected = 0;
+    if (!correction.celsius(stored, corrected))
+        return isKnownUnit(unit) ? notAvailable() : QByteArray();
+    return number(float(corrected), unit);
+}
+
 QByteArray CsvExport::kindName(int type)
 {
     static const char* const names[] = { "point", "line", "rectangle", "oval" };
@@ -42,6 +53,8 @@ QByteArray CsvExport::temperatures(const ImageEntity& photo, int unit)
         return QByteArray();
     const int width = matrix.width();
     const int height = matrix.height();
+    const TemperatureCorrection& correction = photo.correction();
+    const bool known = isKnownUnit(unit);
     QByteArray text;
     // Seven bytes a value is about what "-123.4," takes.
     text.reserve(int(qMin<qint64>(qint64(width) * height * 7, 1 << 30)));
@@ -49,7 +62,16 @@ QByteArray CsvExport::temperatures(const ImageEntity& photo, int unit)
         for (int x = 0; x < width; ++x) {
             if (x > 0)
                 text += ',';
-            text += number(matrix.celsius(x, y), unit);
+            if (correction.isIdentity()) {
+                text += number(matrix.celsius(x, y), unit);
+                continue;
+            }
+            // Whole tenths go through the correction's table, not its slower general case.
+            double corrected = 0;
+            if (correction.celsius(int(matrix.tenths(x, y)), corrected))
+                text += number(float(corrected), unit);
+            else if (known)
+                text += notAvailable();
         }
         text += '\n';
     }
@@ -59,7 +81,8 @@ QByteArray CsvExport::temperatures(const ImageEntity& photo, int unit)
 QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
                              int matrixWidth,
                              int matrixHeight,
-                             int unit)
+                             int unit,
+                             const TemperatureCorrection& correction)
 {
     QByteArray text("kind,start_x,start_y,end_x,end_y,max,max_x,max_y,min,min_x,min_y,unit\n");
     if (matrixWidth <= 0 || matrixHeight <= 0)
@@ -73,13 +96,13 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
         const PathPoint& maximum = shape.point(PointRole::Maximum);
         const PathPoint& minimum = shape.point(PointRole::Minimum);
         text += kindName(shape.type) + ',' + position(shape.point(PointRole::Start)) + ',' +
-                position(shape.point(PointRole::End)) + ',' + number(maximum.value, unit) + ',' +
-                position(maximum) + ',';
+                position(shape.point(PointRole::End)) + ',' +
+                shown(maximum.value, unit, correction) + ',' + position(maximum) + ',';
         // A point shape has one reading, kept as its maximum.
         if (shape.kind() == ShapeKind::Point)
             text += ",,";
         else
-            text += number(minimum.value, unit) + ',' + position(minimum);
+            text += shown(minimum.value, unit, correction) + ',' + position(minimum);
         text += ',' + unitName + '\n';
     }
     return text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/imagedrawpath.h"
+#include "model/objectparameters.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,6 +11,8 @@ class ImageEntity;
 
 // A photograph's numbers as comma-separated text: UTF-8, one decimal with a dot, temperatures in
 // a unit code (0 Celsius, 1 Fahrenheit, 2 Kelvin; any other code leaves the values empty).
+// Temperatures are written as shown: through the photograph's correction, "N.A" where the object
+// has none with its parameters.
 class CsvExport
 {
 public:
@@ -17,13 +20,19 @@ public:
 
     // The temperature matrix, one line per row, no header.
     static QByteArray temperatures(const ImageEntity& photo, int unit);
-    // One line per shape under a header, positions in matrix cells.
+    // One line per shape under a header, positions in matrix cells. The shapes' values are stored
+    // temperatures, shown through correction (the photograph's).
     static QByteArray shapes(const QList<ImageDrawPath>& shapes,
                              int matrixWidth,
                              int matrixHeight,
-                             int unit);
+                             int unit,
+                             const TemperatureCorrection& correction = TemperatureCorrection());
     // One temperature in ℃ as the files write it.
     static QByteArray number(float celsius, int unit);
+    // A stored temperature in ℃ through a correction, as the files write it.
+    static QByteArray shown(double stored, int unit, const TemperatureCorrection& correction);
+    // What a value with no temperature reads.
+    static QByteArray notAvailable() { return QByteArrayLiteral("N.A"); }
     // The kind of a shape as the shape file names it: point, line, rectangle or oval.
     static QByteArray kindName(int type);
     // Writes the whole file or nothing; an existing file stays as it was when writing fails, and

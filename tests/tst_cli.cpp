@@ -1,9 +1,14 @@
 #include "cli/filenamecodec.h"
+#include "cli/photographapply.h"
 #include "cli/photographrender.h"
 #include "cli/photographreport.h"
 #include "cli/photographsummary.h"
+#include "measure/regionmeasure.h"
 #include "model/csvexport.h"
+#include "model/radiometricformat.h"
+#include "model/radiometriclayout.h"
 #include "model/radiometricreader.h"
+#include "model/radiometricwriter.h"
 #include "render/imageblendthread.h"
 #include "render/palettetable.h"
 #include "render/temperaturepicture.h"
@@ -97,6 +102,55 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The photograph at path as the reader gives it, shown with the parameters.
+ImageEntity shownWith(const QString& path, const ObjectParameters& parameters)
+{
+    ImageEntity photo;
+    RadiometricReader::read(contentsOf(path), photo);
+    photo.setObjectParameters(parameters);
+    return photo;
+}
+
+// A stored temperature as shown, to one decimal as the JSON gives it; null without one.
+QJsonValue shownValue(const ImageEntity& photo, double stored)
+{
+    double shown = 0;
+    if (!photo.shownCelsius(stored, shown))
+        return QJsonValue(QJsonValue::Null);
+    return std::round(shown * 10.0) / 10.0;
+}
+
+// What the camera wrote: every JPEG, both matrices with their headers and the device block, its
+// palette and unit fields, which a save may set, left out.
+QByteArrayList cameraSections(const QByteArray& bytes)
+{
+    const RadiometricLayout layout = RadiometricLayout::locate(bytes);
+    QByteArrayList sections;
+    for (const QPoint& jpeg : layout.jpegs)
+        sections << bytes.mid(jpeg.x(), jpeg.y() - jpeg.x() + 1);
+    sections << bytes.mid(int(layout.temperatureOffset),
+                          int(layout.grayOffset - layout.temperatureOffset));
+    sections << bytes.mid(int(layout.grayOffset), int(layout.deviceOffset - layout.grayOffset));
+    QByteArray device =
+      bytes.mid(int(layout.deviceOffset), int(layout.trailerOffset - layout.deviceOffset));
+    device.replace(RadiometricFormat::paletteOffset, 8, QByteArray(8, '\0'));
+    sections << device;
+    return sections;
+}
+
+QJsonObject infoJson(const QStringList& arguments)
+{
+    const Run run =
+      runCli(QStringList{ QStringLiteral("info"), QStringLiteral("--json") } + arguments);
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -126,6 +180,21 @@ private slots:
     void renderRefusals_data();
     void renderRefusals();
     void helpListsTheRenderOptions();
+    void typedParametersCorrectTheCsv_data();
+    void typedParametersCorrectTheCsv();
+    void infoShowsCorrectedFigures();
+    void noTemperatureIsNeverANumber_data();
+    void noTemperatureIsNeverANumber();
+    void objectOptionRefusals_data();
+    void objectOptionRefusals();
+    void applyWritesTheSettings_data();
+    void applyWritesTheSettings();
+    void applyRefusals_data();
+    void applyRefusals();
+    void applyFailuresLeaveTheOriginal_data();
+    void applyFailuresLeaveTheOriginal();
+    void appliedParametersAreReadBackUnlessTyped();
+    void applyWritesNoTwoPhotographsUnderOneName();
 
 private:
     QTemporaryDir dir;
@@ -212,6 +281,7 @@ void TestCli::jsonAgreesWithTheModel()
                              "jpegs",
                              "capture_time",
                              "emissivity",
+                             "object",
                              "palette",
                              "unit",
                              "blend",
@@ -803,6 +873,645 @@ void TestCli::helpListsTheRenderOptions()
     for (const char* option :
          { "--range", "--isotherm <", "--isotherm-colour", "--isotherm-translucent", "--scale" })
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
+}
+
+void TestCli::typedParametersCorrectTheCsv_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("unit");
+    // emissivity, reflected, distance, air, humidity, camera's reflected, camera's distance.
+    QTest::addColumn<QVector<double>>("expected");
+
+    QTest::newRow("an emissivity alone")
+      << QStringList{ QStringLiteral("--emissivity"), QStringLiteral("0.6") } << 0
+      << QVector<double>{ 0.6, 20, 0, 20, 50, 20, 0 };
+    QTest::newRow("temperatures typed in Fahrenheit, written in Fahrenheit")
+      << QStringList{ QStringLiteral("--unit"),
+                      QStringLiteral("f"),
+                      QStringLiteral("--reflected"),
+                      QStringLiteral("122"),
+                      QStringLiteral("--air"),
+                      QStringLiteral("68"),
+                      QStringLiteral("--camera-reflected"),
+                      QStringLiteral("50") }
+      << 1 << QVector<double>{ 0.95, 50, 0, 20, 50, 10, 0 };
+    QTest::newRow("a reflected temperature typed in Kelvin")
+      << QStringList{ QStringLiteral("--unit"),       QStringLiteral("k"),
+                      QStringLiteral("--reflected"),  QStringLiteral("323.15"),
+                      QStringLiteral("--emissivity"), QStringLiteral("0.7") }
+      << 2 << QVector<double>{ 0.7, 50, 0, 20, 50, 20, 0 };
+    QTest::newRow("air between the camera and a distant object")
+      << QStringList{ QStringLiteral("--distance"),
+                      QStringLiteral("120"),
+                      QStringLiteral("--humidity"),
+                      QStringLiteral("90"),
+                      QStringLiteral("--air"),
+                      QStringLiteral("35"),
+                      QStringLiteral("--camera-distance"),
+                      QStringLiteral("2") }
+      << 0 << QVector<double>{ 0.95, 20, 120, 35, 90, 20, 2 };
+    // The ends of the atmosphere's model are within it.
+    QTest::newRow("the warmest air and the longest distance, typed in Fahrenheit")
+      << QStringList{ QStringLiteral("--unit"),     QStringLiteral("F"),
+                      QStringLiteral("--air"),      QStringLiteral("140"),
+                      QStringLiteral("--distance"), QStringLiteral("200") }
+      << 1 << QVector<double>{ 0.95, 20, 200, 60, 50, 20, 0 };
+}
+
+void TestCli::typedParametersCorrectTheCsv()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, unit);
+    QFETCH(QVector<double>, expected);
+
+    const QString mug = samplePath("coffee-mug.jpg");
+    const Run run = runCli(QStringList{ QStringLiteral("csv"), mug } + options);
+    QCOMPARE(run.exitCode, 0);
+
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = expected[0];
+    parameters.reflected = expected[1];
+    parameters.distance = expected[2];
+    parameters.airTemperature = expected[3];
+    parameters.humidity = expected[4];
+    parameters.cameraReflected = expected[5];
+    parameters.cameraDistance = expected[6];
+    const ImageEntity corrected = shownWith(mug, parameters);
+    QCOMPARE(shownWith(mug, ObjectParameters::ofCamera(95)).details.emissivity, 95);
+    QCOMPARE(run.outBytes, CsvExport::temperatures(corrected, unit));
+    // The values reach the figures: the text is not the camera's.
+    QVERIFY(run.outBytes !=
+            CsvExport::temperatures(shownWith(mug, ObjectParameters::ofCamera(95)), unit));
+}
+
+void TestCli::infoShowsCorrectedFigures()
+{
+    const QString fuseBox = samplePath("fuse-box.jpg");
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = 0.6;
+    parameters.reflected = 30;
+    const ImageEntity photo = shownWith(fuseBox, parameters);
+    const QJsonObject info = infoJson({ fuseBox,
+                                        QStringLiteral("--emissivity"),
+                                        QStringLiteral("0.6"),
+                                        QStringLiteral("--reflected"),
+                                        QStringLiteral("30") });
+    QCOMPARE(info.value(QStringLiteral("object")).toObject(), parameters.toJson());
+    const ImageFeature& feature = photo.details.feature;
+    const auto celsius = [&info](const char* key) {
+        return info.value(QLatin1String(key)).toObject().value(QStringLiteral("celsius"));
+    };
+    QCOMPARE(celsius("max"), shownValue(photo, feature.maxPoint.temperature));
+    QCOMPARE(celsius("min"), shownValue(photo, feature.minPoint.temperature));
+    QCOMPARE(celsius("centre"), shownValue(photo, feature.centrePoint.temperature));
+    // A lower emissivity makes what is warmer than its surroundings warmer still.
+    QVERIFY(celsius("max").toDouble() > feature.maxPoint.temperature + 10);
+
+    // The matrix's figures over every cell, each shown on its own.
+    const TemperatureMatrix matrix = photo.temperatures();
+    double highest = -1e9, lowest = 1e9, sum = 0;
+    for (int y = 0; y < matrix.height(); ++y) {
+        for (int x = 0; x < matrix.width(); ++x) {
+            double shown = 0;
+            QVERIFY(photo.shownCelsius(matrix.tenths(x, y) / 10.0, shown));
+            highest = qMax(highest, shown);
+            lowest = qMin(lowest, shown);
+            sum += shown;
+        }
+    }
+    QCOMPARE(info.value(QStringLiteral("matrix_max")).toDouble(), std::round(highest * 10) / 10);
+    QCOMPARE(info.value(QStringLiteral("matrix_min")).toDouble(), std::round(lowest * 10) / 10);
+    QVERIFY(qAbs(info.value(QStringLiteral("matrix_mean")).toDouble() -
+                 sum / (matrix.width() * matrix.height())) <= 0.051);
+
+    // The shape: its stored extremes as shown, and measured again over its cells.
+    const QJsonObject shape = info.value(QStringLiteral("shapes")).toArray().first().toObject();
+    const ImageDrawPath& stored = photo.image_drawpaths.first();
+    QCOMPARE(shape.value(QStringLiteral("max")).toObject().value(QStringLiteral("celsius")),
+             shownValue(photo, stored.point(PointRole::Maximum).value));
+    QCOMPARE(shape.value(QStringLiteral("min")).toObject().value(QStringLiteral("celsius")),
+             shownValue(photo, stored.point(PointRole::Minimum).value));
+    const PathPoint& start = stored.point(PointRole::Start);
+    const PathPoint& end = stored.point(PointRole::End);
+    double shapeHighest = -1e9, shapeSum = 0;
+    const QVector<QPoint> cells =
+      RegionMeasure(matrix).cells(stored.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y));
+    for (const QPoint& cell : cells) {
+        double shown = 0;
+        QVERIFY(photo.shownCelsius(matrix.tenths(cell.x(), cell.y()) / 10.0, shown));
+        shapeHighest = qMax(shapeHighest, shown);
+        shapeSum += shown;
+    }
+    const QJsonObject measured = shape.value(QStringLiteral("measured")).toObject();
+    QCOMPARE(measured.value(QStringLiteral("cells")).toInt(), cells.size());
+    QCOMPARE(measured.value(QStringLiteral("max")).toObject().value(QStringLiteral("celsius")),
+             QJsonValue(std::round(shapeHighest * 10) / 10));
+    QVERIFY(qAbs(measured.value(QStringLiteral("mean")).toDouble() - shapeSum / cells.size()) <=
+            0.051);
+
+    // The text says the same, and what it was shown with.
+    const Run text = runCli({ QStringLiteral("info"),
+                              fuseBox,
+                              QStringLiteral("--emissivity"),
+                              QStringLiteral("0.6"),
+                              QStringLiteral("--reflected"),
+                              QStringLiteral("30") });
+    QCOMPARE(text.exitCode, 0);
+    const QString hottest =
+      QStringLiteral("hottest:       %1 °C at").arg(celsius("max").toDouble(), 0, 'f', 1);
+    QVERIFY2(text.out.contains(hottest), qPrintable(text.out));
+    QVERIFY2(text.out.contains(QStringLiteral("shown with:    emissivity 0.6, reflected 30.0 °C")),
+             qPrintable(text.out));
+}
+
+void TestCli::noTemperatureIsNeverANumber_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("shown");
+
+    // Off a surface of emissivity 0.1, the reflection of 500 ℃ outshines every stored cell.
+    const QStringList dark{ samplePath("fuse-box.jpg"),
+                            QStringLiteral("--emissivity"),
+                            QStringLiteral("0.1"),
+                            QStringLiteral("--reflected"),
+                            QStringLiteral("500") };
+    QTest::newRow("info in JSON gives null")
+      << QStringList{ QStringLiteral("info"), QStringLiteral("--json") } + dark
+      << QStringLiteral("\"celsius\":null");
+    QTest::newRow("info in text says N.A")
+      << QStringList{ QStringLiteral("info") } + dark << QStringLiteral("hottest:       N.A at");
+    QTest::newRow("the report says N.A") << QStringList{ QStringLiteral("report") } + dark
+                                         << QStringLiteral(",0.95,N.A,N.A,N.A,N.A,N.A,N.A,1,ok");
+    QTest::newRow("the matrix CSV says N.A in every cell")
+      << QStringList{ QStringLiteral("csv") } + dark << QStringLiteral("N.A,N.A,N.A");
+}
+
+void TestCli::noTemperatureIsNeverANumber()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, shown);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(shown), qPrintable(run.out.left(2000)));
+    QVERIFY2(!run.out.contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+               !run.out.contains(QStringLiteral("inf"), Qt::CaseInsensitive),
+             qPrintable(run.out.left(2000)));
+    if (arguments.first() == QLatin1String("csv")) {
+        // Not one cell keeps a number.
+        QVERIFY(!run.out.contains(QRegularExpression(QStringLiteral("[0-9]"))));
+    }
+    if (arguments.contains(QStringLiteral("--json"))) {
+        const QJsonObject info = QJsonDocument::fromJson(run.outBytes).object();
+        for (const char* key : { "matrix_max", "matrix_min", "matrix_mean" })
+            QVERIFY2(info.value(QLatin1String(key)).isNull(), key);
+        const QJsonObject measured = info.value(QStringLiteral("shapes"))
+                                       .toArray()
+                                       .first()
+                                       .toObject()
+                                       .value(QStringLiteral("measured"))
+                                       .toObject();
+        QVERIFY(measured.value(QStringLiteral("max")).isNull());
+        QVERIFY(measured.value(QStringLiteral("mean")).isNull());
+        QVERIFY(measured.value(QStringLiteral("cells")).toInt() > 0);
+    }
+}
+
+void TestCli::objectOptionRefusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString mug = samplePath("coffee-mug.jpg");
+    const QString png = dir.filePath(QStringLiteral("refused.png"));
+    const QStringList commands[] = {
+        { QStringLiteral("info"), mug },
+        { QStringLiteral("csv"), mug },
+        { QStringLiteral("report"), mug },
+        { QStringLiteral("render"), mug, QStringLiteral("-o"), png },
+    };
+    struct Refused
+    {
+        const char* name;
+        QStringList options;
+        const char* message;
+    };
+    const Refused refused[] = {
+        { "an emissivity of nothing",
+          { QStringLiteral("--emissivity"), QStringLiteral("0") },
+          "--emissivity takes a number from 0.01 to 1" },
+        { "an emissivity above one",
+          { QStringLiteral("--emissivity"), QStringLiteral("1.2") },
+          "--emissivity takes a number from 0.01 to 1" },
+        { "an emissivity that is not a number",
+          { QStringLiteral("--emissivity"), QStringLiteral("nan") },
+          "--emissivity takes a number from 0.01 to 1" },
+        { "a distance in words",
+          { QStringLiteral("--distance"), QStringLiteral("far") },
+          "--distance takes a number from 0 to 200" },
+        { "a distance beyond the atmosphere's model",
+          { QStringLiteral("--distance"), QStringLiteral("200.5") },
+          "--distance takes a number from 0 to 200" },
+        { "a negative distance of the camera's",
+          { QStringLiteral("--camera-distance"), QStringLiteral("-1") },
+          "--camera-distance takes a number from 0 to 200" },
+        { "air colder than -40 °C",
+          { QStringLiteral("--air"), QStringLiteral("-41") },
+          "--air takes a temperature from -40 to 60" },
+        { "air warmer than 60 °C typed in Kelvin",
+          { QStringLiteral("--unit"),
+            QStringLiteral("k"),
+            QStringLiteral("--air"),
+            QStringLiteral("334") },
+          "--air takes a temperature from 233.15 to 333.15" },
+        { "a humidity above saturation",
+          { QStringLiteral("--humidity"), QStringLiteral("101") },
+          "--humidity takes a number from 0 to 100" },
+        { "a reflected temperature below absolute zero",
+          { QStringLiteral("--reflected"), QStringLiteral("-300") },
+          "--reflected takes a temperature from -272.15 to 2000" },
+        { "a camera's reflected temperature that is infinite",
+          { QStringLiteral("--camera-reflected"), QStringLiteral("inf") },
+          "--camera-reflected takes a temperature from -272.15 to 2000" },
+    };
+    for (const QStringList& command : commands) {
+        for (const Refused& row : refused) {
+            // info shows ℃ and takes no unit.
+            if (command.first() == QLatin1String("info") &&
+                row.options.contains(QStringLiteral("--unit")))
+                continue;
+            QTest::addRow("%s refuses %s", qPrintable(command.first()), row.name)
+              << command + row.options << QString::fromUtf8(row.message);
+        }
+    }
+}
+
+void TestCli::objectOptionRefusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    QFile::remove(dir.filePath(QStringLiteral("refused.png")));
+    const Run run = runCli(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.out.isEmpty(), qPrintable(run.out.left(200)));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("refused.png"))));
+}
+
+void TestCli::applyWritesTheSettings_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<QStringList>("options");
+
+    QTest::newRow("object parameters in place")
+      << QStringLiteral("fuse-box.jpg") << true
+      << QStringList{ QStringLiteral("--emissivity"), QStringLiteral("0.7"),
+                      QStringLiteral("--reflected"),  QStringLiteral("35"),
+                      QStringLiteral("--distance"),   QStringLiteral("3") };
+    QTest::newRow("every setting into a folder, temperatures in Fahrenheit")
+      << QStringLiteral("radiator.jpg") << false
+      << QStringList{ QStringLiteral("--unit"),
+                      QStringLiteral("f"),
+                      QStringLiteral("--palette"),
+                      QStringLiteral("whitehot"),
+                      QStringLiteral("--range"),
+                      QStringLiteral("50:140"),
+                      QStringLiteral("--isotherm"),
+                      QStringLiteral("between:100:120"),
+                      QStringLiteral("--isotherm-colour"),
+                      QStringLiteral("#ff00ff"),
+                      QStringLiteral("--isotherm-translucent"),
+                      QStringLiteral("--air"),
+                      QStringLiteral("77"),
+                      QStringLiteral("--humidity"),
+                      QStringLiteral("30") };
+    QTest::newRow("a palette alone into a folder")
+      << QStringLiteral("coffee-mug.jpg") << false
+      << QStringList{ QStringLiteral("--palette"), QStringLiteral("cool") };
+    QTest::newRow("the camera's parameters in place take the file's own away")
+      << QStringLiteral("water-cooler.jpg") << true
+      << QStringList{ QStringLiteral("--emissivity"), QStringLiteral("0.95") };
+}
+
+void TestCli::applyWritesTheSettings()
+{
+    QFETCH(QString, sample);
+    QFETCH(bool, inPlace);
+    QFETCH(QStringList, options);
+
+    const QString work = dir.filePath(QStringLiteral("apply"));
+    QVERIFY(QDir(work).removeRecursively());
+    const QString into = work + QStringLiteral("/out");
+    QVERIFY(QDir().mkpath(into));
+    const QString source = work + QLatin1Char('/') + sample;
+    QByteArray original = contentsOf(samplePath(qPrintable(sample)));
+    ImageEntity before;
+    QVERIFY(RadiometricReader::read(original, before));
+    if (sample == QLatin1String("water-cooler.jpg")) {
+        // Parameters from an earlier visit, which the camera's own replace.
+        ObjectParameters earlier = before.objectParameters();
+        earlier.emissivity = 0.5;
+        QByteArray written;
+        PhotographApply::Settings settings;
+        settings.object.emissivity = 0.5;
+        QString error;
+        QVERIFY2(PhotographApply::apply(original, settings, written, error), qPrintable(error));
+        original = written;
+        QVERIFY(RadiometricReader::read(original, before));
+        QCOMPARE(before.objectParameters(), earlier);
+    }
+    QVERIFY(writeFile(source, original));
+
+    QStringList arguments{ QStringLiteral("apply"), source };
+    if (!inPlace)
+        arguments << QStringLiteral("-o") << into;
+    const Run run = runCli(arguments + options);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    const QString target = inPlace ? source : into + QLatin1Char('/') + sample;
+    const QByteArray after = contentsOf(target);
+    if (!inPlace)
+        QCOMPARE(contentsOf(source), original);
+    // Nothing is left beside what was written.
+    QCOMPARE(filesIn(inPlace ? work : into), QStringList{ sample });
+
+    // The camera's bytes are as they were, the picture in front among them.
+    QCOMPARE(cameraSections(after), cameraSections(original));
+    QCOMPARE(RadiometricLayout::locate(after).jpegCount,
+             RadiometricLayout::locate(original).jpegCount);
+    ImageEntity photo;
+    QVERIFY(RadiometricReader::read(after, photo));
+    QCOMPARE(photo.temperatureData, before.temperatureData);
+    QCOMPARE(photo.details.emissivity, before.details.emissivity);
+    QCOMPARE(photo.details.blend, before.details.blend);
+    QCOMPARE(photo.image_drawpaths.size(), before.image_drawpaths.size());
+    for (int i = 0; i < photo.image_drawpaths.size(); ++i)
+        QCOMPARE(RadiometricWriter::shapePayload({ photo.image_drawpaths[i] }),
+                 RadiometricWriter::shapePayload({ before.image_drawpaths[i] }));
+
+    // What was asked for is in the file, and nothing else changed.
+    const auto option = [&options](const char* name) {
+        const int at = options.indexOf(QLatin1String(name));
+        return at < 0 ? QString() : options.value(at + 1);
+    };
+    const int unit =
+      option("--unit").isEmpty() ? 0 : (option("--unit") == QLatin1String("f") ? 1 : 2);
+    QCOMPARE(photo.details.unit, option("--unit").isEmpty() ? before.details.unit : unit);
+    QCOMPARE(photo.details.palette,
+             option("--palette").isEmpty() ? before.details.palette
+                                           : PhotographRender::paletteCode(option("--palette")));
+    ObjectParameters expected = before.objectParameters();
+    if (!option("--emissivity").isEmpty())
+        expected.emissivity = option("--emissivity").toDouble();
+    if (!option("--reflected").isEmpty())
+        expected.reflected = TemperatureRange::celsiusFrom(option("--reflected").toDouble(), unit);
+    if (!option("--distance").isEmpty())
+        expected.distance = option("--distance").toDouble();
+    if (!option("--air").isEmpty())
+        expected.airTemperature = TemperatureRange::celsiusFrom(option("--air").toDouble(), unit);
+    if (!option("--humidity").isEmpty())
+        expected.humidity = option("--humidity").toDouble();
+    QCOMPARE(photo.objectParameters(), expected);
+    QCOMPARE(photo.extension.contains(QStringLiteral("object")),
+             expected != ObjectParameters::ofCamera(before.details.emissivity));
+    TemperatureRange range =
+      TemperatureRange::fromJson(before.extension.value(QStringLiteral("range")));
+    if (!option("--range").isEmpty()) {
+        range.mode = TemperatureRange::Manual;
+        range.low = TemperatureRange::celsiusFrom(50, unit);
+        range.high = TemperatureRange::celsiusFrom(140, unit);
+    }
+    QCOMPARE(TemperatureRange::fromJson(photo.extension.value(QStringLiteral("range"))), range);
+    Isotherm isotherm = Isotherm::fromJson(before.extension.value(QStringLiteral("isotherm")));
+    if (!option("--isotherm").isEmpty()) {
+        isotherm.kind = Isotherm::Between;
+        isotherm.first = TemperatureRange::celsiusFrom(100, unit);
+        isotherm.second = TemperatureRange::celsiusFrom(120, unit);
+        isotherm.colour = qRgb(255, 0, 255);
+        isotherm.translucent = true;
+    }
+    QCOMPARE(Isotherm::fromJson(photo.extension.value(QStringLiteral("isotherm"))), isotherm);
+}
+
+void TestCli::applyRefusals_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+
+    const QString range = QStringLiteral("--range");
+    QTest::newRow("nothing to write") << QStringList{} << QStringLiteral("apply needs a setting");
+    QTest::newRow("an emissivity above one")
+      << QStringList{ QStringLiteral("--emissivity"), QStringLiteral("1.01") }
+      << QStringLiteral("--emissivity takes a number from 0.01 to 1");
+    QTest::newRow("air typed in Fahrenheit beyond 60 °C")
+      << QStringList{ QStringLiteral("--unit"),
+                      QStringLiteral("f"),
+                      QStringLiteral("--air"),
+                      QStringLiteral("141") }
+      << QStringLiteral("--air takes a temperature from -40 to 140");
+    QTest::newRow("an unknown unit") << QStringList{ QStringLiteral("--unit"), QStringLiteral("r") }
+                                     << QStringLiteral("--unit takes c, f or k");
+    QTest::newRow("an unknown palette")
+      << QStringList{ QStringLiteral("--palette"), QStringLiteral("rainbow") }
+      << QStringLiteral("--palette takes spectrum");
+    QTest::newRow("a range upside down") << QStringList{ range, QStringLiteral("40:20") }
+                                         << QStringLiteral("--range needs LOW below HIGH");
+    QTest::newRow("an isotherm without a range")
+      << QStringList{ QStringLiteral("--isotherm"), QStringLiteral("above:30") }
+      << QStringLiteral("--isotherm needs --range");
+    QTest::newRow("an isotherm's colour without an isotherm")
+      << QStringList{ range,
+                      QStringLiteral("auto"),
+                      QStringLiteral("--isotherm-colour"),
+                      QStringLiteral("#ff0000") }
+      << QStringLiteral("need --isotherm");
+    QTest::newRow("a folder that is not there")
+      << QStringList{ QStringLiteral("--palette"),
+                      QStringLiteral("iron"),
+                      QStringLiteral("-o"),
+                      dir.filePath(QStringLiteral("no-such-folder")) }
+      << QStringLiteral("no-such-folder: not a folder");
+}
+
+void TestCli::applyRefusals()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+
+    const QString photograph = dir.filePath(QStringLiteral("refused.jpg"));
+    const QByteArray original = contentsOf(samplePath("fuse-box.jpg"));
+    QVERIFY(writeFile(photograph, original));
+    const Run run = runCli(QStringList{ QStringLiteral("apply"), photograph } + options);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(contentsOf(photograph), original);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("no-such-folder"))));
+}
+
+void TestCli::applyFailuresLeaveTheOriginal_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<bool>("intoFolder");
+    QTest::addColumn<bool>("limited");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a file that is not a photograph, in place")
+      << QStringLiteral("notes") << false << false << QStringLiteral(": not a JPEG file");
+    QTest::newRow("a JPEG without temperatures, into a folder")
+      << QStringLiteral("plain") << true << false << QStringLiteral(": ");
+    QTest::newRow("a file that is not there")
+      << QStringLiteral("missing") << true << false
+      << QStringLiteral("cannot be opened: No such file or directory");
+    QTest::newRow("a photograph that does not fit on the disk, in place")
+      << QStringLiteral("photograph") << false << true << QStringLiteral(": File too large");
+    QTest::newRow("a photograph that does not fit on the disk, into a folder")
+      << QStringLiteral("photograph") << true << true << QStringLiteral(": File too large");
+}
+
+void TestCli::applyFailuresLeaveTheOriginal()
+{
+    QFETCH(QString, failing);
+    QFETCH(bool, intoFolder);
+    QFETCH(bool, limited);
+    QFETCH(QString, message);
+
+    const QString work = dir.filePath(QStringLiteral("failing"));
+    QVERIFY(QDir(work).removeRecursively());
+    const QString into = work + QStringLiteral("/out");
+    QVERIFY(QDir().mkpath(into));
+    // The file that fails comes first; the sound one after it is still written, but past the
+    // file size limit, which no photograph fits under.
+    const QString bad = work + QStringLiteral("/bad.jpg");
+    QByteArray badBytes;
+    if (failing == QLatin1String("notes"))
+        badBytes = "site visit notes, not a photograph";
+    else if (failing == QLatin1String("plain"))
+        badBytes = contentsOf(plain);
+    else if (failing == QLatin1String("photograph"))
+        badBytes = contentsOf(samplePath("coffee-mug.jpg"));
+    if (failing != QLatin1String("missing"))
+        QVERIFY(writeFile(bad, badBytes));
+    const QString good = work + QStringLiteral("/good.jpg");
+    const QByteArray goodBytes = contentsOf(samplePath("radiator.jpg"));
+    QVERIFY(writeFile(good, goodBytes));
+    if (intoFolder) {
+        // What the folder holds already under the sound one's name stays when it fails.
+        QVERIFY(writeFile(into + QStringLiteral("/bad.jpg"), "an earlier file"));
+    }
+
+    QStringList arguments{
+        QStringLiteral("apply"), bad, good, QStringLiteral("--emissivity"), QStringLiteral("0.8")
+    };
+    if (intoFolder)
+        arguments << QStringLiteral("-o") << into;
+    const Run run = runCli(arguments, QString(), limited ? fileSizeLimit : QStringList());
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(QStringLiteral("korvex-cli: ") + bad), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (failing == QLatin1String("missing"))
+        QVERIFY(!QFileInfo::exists(bad));
+    else
+        QCOMPARE(contentsOf(bad), badBytes);
+    if (intoFolder)
+        QCOMPARE(contentsOf(into + QStringLiteral("/bad.jpg")), QByteArray("an earlier file"));
+    // The sound photograph is written all the same, or, past the limit, left as it was too.
+    const QString goodTarget = intoFolder ? into + QStringLiteral("/good.jpg") : good;
+    ImageEntity written;
+    if (limited) {
+        QVERIFY2(run.err.contains(good), qPrintable(run.err));
+        QCOMPARE(contentsOf(good), goodBytes);
+        QVERIFY(!intoFolder || !QFileInfo::exists(goodTarget));
+    } else {
+        QVERIFY(RadiometricReader::read(contentsOf(goodTarget), written));
+        QCOMPARE(written.objectParameters().emissivity, 0.8);
+    }
+    // No part-written file is left anywhere.
+    QStringList expected;
+    if (failing != QLatin1String("missing"))
+        expected << QStringLiteral("bad.jpg");
+    expected << QStringLiteral("good.jpg");
+    QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    QStringList folder{ QStringLiteral("bad.jpg") };
+    if (!limited)
+        folder << QStringLiteral("good.jpg");
+    if (intoFolder)
+        QCOMPARE(filesIn(into), folder);
+}
+
+void TestCli::appliedParametersAreReadBackUnlessTyped()
+{
+    const QString work = dir.filePath(QStringLiteral("readback"));
+    QVERIFY(QDir().mkpath(work));
+    const QString photograph = work + QStringLiteral("/fuse-box.jpg");
+    QVERIFY(writeFile(photograph, contentsOf(samplePath("fuse-box.jpg"))));
+    const QStringList typed{ QStringLiteral("--emissivity"), QStringLiteral("0.6"),
+                             QStringLiteral("--distance"),   QStringLiteral("8"),
+                             QStringLiteral("--humidity"),   QStringLiteral("70") };
+    const QJsonObject typedOnTheOriginal = infoJson(QStringList{ photograph } + typed);
+    const QJsonObject camera = infoJson({ photograph });
+    QCOMPARE(runCli(QStringList{ QStringLiteral("apply"), photograph } + typed).exitCode, 0);
+
+    // Read back, the file's values are used, the same as typed on the original.
+    const QJsonObject applied = infoJson({ photograph });
+    for (const char* key : { "object", "max", "min", "centre", "matrix_max", "matrix_mean" })
+        QVERIFY2(applied.value(QLatin1String(key)) == typedOnTheOriginal.value(QLatin1String(key)),
+                 key);
+    QVERIFY(applied.value(QStringLiteral("max")) != camera.value(QStringLiteral("max")));
+    // A value typed takes the place of the file's; the others stay the file's.
+    const QJsonObject retyped =
+      infoJson({ photograph, QStringLiteral("--distance"), QStringLiteral("0") });
+    const QJsonObject object = retyped.value(QStringLiteral("object")).toObject();
+    QCOMPARE(object.value(QStringLiteral("emissivity")).toDouble(), 0.6);
+    QCOMPARE(object.value(QStringLiteral("humidity")).toDouble(), 70.0);
+    QCOMPARE(object.value(QStringLiteral("distance")).toDouble(), 0.0);
+    // The camera's values typed give the camera's temperatures back.
+    const QJsonObject asTheCamera = infoJson({ photograph,
+                                               QStringLiteral("--emissivity"),
+                                               QStringLiteral("0.95"),
+                                               QStringLiteral("--distance"),
+                                               QStringLiteral("0") });
+    for (const char* key : { "max", "min", "centre", "matrix_max", "matrix_min", "matrix_mean" })
+        QVERIFY2(asTheCamera.value(QLatin1String(key)) == camera.value(QLatin1String(key)), key);
+    // The report reads the file's values too.
+    const Run report = runCli({ QStringLiteral("report"), photograph });
+    const QByteArray row = report.outBytes.split('\n').value(1);
+    QVERIFY2(row.split(',').value(3) == QByteArray::number(applied.value(QStringLiteral("max"))
+                                                             .toObject()
+                                                             .value(QStringLiteral("celsius"))
+                                                             .toDouble(),
+                                                           'f',
+                                                           1),
+             row.constData());
+}
+
+void TestCli::applyWritesNoTwoPhotographsUnderOneName()
+{
+    const QString work = dir.filePath(QStringLiteral("same-name"));
+    for (const char* folder : { "/north", "/south", "/out" })
+        QVERIFY(QDir().mkpath(work + QLatin1String(folder)));
+    const QString north = work + QStringLiteral("/north/IMG_1.jpg");
+    const QString south = work + QStringLiteral("/south/IMG_1.jpg");
+    QVERIFY(writeFile(north, contentsOf(samplePath("radiator.jpg"))));
+    QVERIFY(writeFile(south, contentsOf(samplePath("coffee-mug.jpg"))));
+    const Run run = runCli({ QStringLiteral("apply"),
+                             north,
+                             south,
+                             QStringLiteral("--palette"),
+                             QStringLiteral("cool"),
+                             QStringLiteral("-o"),
+                             work + QStringLiteral("/out") });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(south), qPrintable(run.err));
+    // The first one written stays, the second is not put over it.
+    ImageEntity written;
+    QVERIFY(RadiometricReader::read(contentsOf(work + QStringLiteral("/out/IMG_1.jpg")), written));
+    ImageEntity first;
+    QVERIFY(RadiometricReader::read(contentsOf(north), first));
+    QCOMPARE(written.temperatureData, first.temperatureData);
+    QCOMPARE(written.details.palette, PhotographRender::paletteCode(QStringLiteral("cool")));
 }
 
 QTEST_MAIN(TestCli)

@@ -45,6 +45,9 @@ private slots:
     void temperatures_data();
     void temperatures();
     void shapes();
+    void temperaturesAreShownCorrected_data();
+    void temperaturesAreShownCorrected();
+    void shapesAreShownCorrected();
     void writeLeavesNothingBehindOnFailure();
 };
 
@@ -79,10 +82,13 @@ void TestCsvExport::temperatures()
     QFETCH(int, unit);
     QFETCH(QByteArray, expected);
 
-    const ImageEntity photo = matrixOf(width, height, cells);
+    ImageEntity photo = matrixOf(width, height, cells);
     const QByteArray text = CsvExport::temperatures(photo, unit);
     if (!expected.isEmpty())
         QCOMPARE(text, expected);
+    // Parameters set to the camera's own change nothing.
+    photo.setObjectParameters(ObjectParameters::ofCamera(95));
+    QCOMPARE(CsvExport::temperatures(photo, unit), text);
     const QList<QByteArrayList> lines = fieldsOf(text);
     QCOMPARE(lines.size(), height);
     for (int y = 0; y < height; ++y) {
@@ -124,6 +130,102 @@ void TestCsvExport::shapes()
     // The end of a drag may lie on the label's far edge; it is the last cell.
     QCOMPARE(lines[2].join(','), QByteArray("line,0,0,159,119,248.7,159,119,9.5,3,7,F"));
     QCOMPARE(lines[3].mid(0, 3), (QByteArrayList{ "oval", "48", "84" }));
+}
+
+void TestCsvExport::temperaturesAreShownCorrected_data()
+{
+    QTest::addColumn<double>("emissivity");
+    QTest::addColumn<double>("reflected");
+    QTest::addColumn<double>("distance");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<bool>("someWithout");
+
+    QTest::newRow("a lower emissivity, in Celsius") << 0.6 << 20.0 << 0.0 << 0 << false;
+    QTest::newRow("a lower emissivity, in Fahrenheit") << 0.6 << 20.0 << 0.0 << 1 << false;
+    QTest::newRow("a warm surrounding and air between, in Kelvin")
+      << 0.8 << 60.0 << 30.0 << 2 << false;
+    // Cells colder than the reflection of 300 ℃ off a surface of emissivity 0.1 leave no
+    // radiance of their own.
+    QTest::newRow("cells that have no temperature with the parameters")
+      << 0.1 << 300.0 << 0.0 << 0 << true;
+}
+
+void TestCsvExport::temperaturesAreShownCorrected()
+{
+    QFETCH(double, emissivity);
+    QFETCH(double, reflected);
+    QFETCH(double, distance);
+    QFETCH(int, unit);
+    QFETCH(bool, someWithout);
+
+    const QVector<qint16> cells{ -200, 0, 235, 500, 1000, 3000, 4500, 800 };
+    ImageEntity photo = matrixOf(4, 2, cells);
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = emissivity;
+    parameters.reflected = reflected;
+    parameters.distance = distance;
+    photo.setObjectParameters(parameters);
+    QVERIFY(!photo.correction().isIdentity());
+
+    const QList<QByteArrayList> lines = fieldsOf(CsvExport::temperatures(photo, unit));
+    QCOMPARE(lines.size(), 2);
+    int changed = 0;
+    int without = 0;
+    for (int i = 0; i < cells.size(); ++i) {
+        const QByteArray field = lines[i / 4].value(i % 4);
+        double shown = 0;
+        if (!photo.shownCelsius(cells[i] / 10.0, shown)) {
+            QCOMPARE(field, QByteArray("N.A"));
+            ++changed;
+            ++without;
+            continue;
+        }
+        QVERIFY2(agrees(field, float(shown), unit),
+                 qPrintable(QStringLiteral("cell %1 reads %2, shown as %3 ℃")
+                              .arg(i)
+                              .arg(QString::fromLatin1(field))
+                              .arg(shown)));
+        if (qAbs(shown - cells[i] / 10.0) > 0.2)
+            ++changed;
+    }
+    // The parameters move most readings, so a text of stored values could not pass.
+    QVERIFY2(changed >= 4, qPrintable(QString::number(changed)));
+    QCOMPARE(without > 0, someWithout);
+}
+
+void TestCsvExport::shapesAreShownCorrected()
+{
+    ImageDrawPath point;
+    point.type = 0;
+    point.points[3] = PathPoint(0.5f, 0.5f, 80.0f, 0);
+    ImageDrawPath line;
+    line.type = 1;
+    line.points[3] = PathPoint(0.5f, 0.5f, 150.0f, 0);
+    line.points[4] = PathPoint(0.0f, 0.0f, 5.0f, 0);
+
+    ImageEntity photo = matrixOf(2, 2, { 50, 300, 800, 1500 });
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = 0.1;
+    parameters.reflected = 60;
+    photo.setObjectParameters(parameters);
+
+    const QList<QByteArrayList> lines =
+      fieldsOf(CsvExport::shapes({ point, line }, 2, 2, 0, photo.correction()));
+    QCOMPARE(lines.size(), 3);
+    double hot = 0;
+    QVERIFY(photo.shownCelsius(150.0, hot));
+    double warm = 0;
+    QVERIFY(photo.shownCelsius(80.0, warm));
+    double cold = 0;
+    QVERIFY(!photo.shownCelsius(5.0, cold));
+    QVERIFY(agrees(lines[1][5], float(warm), 0));
+    QVERIFY(agrees(lines[2][5], float(hot), 0));
+    QCOMPARE(lines[2][8], QByteArray("N.A"));
+    // With the camera's parameters the stored values are written as they are.
+    photo.setObjectParameters(ObjectParameters::ofCamera(95));
+    QCOMPARE(CsvExport::shapes({ point, line }, 2, 2, 0, photo.correction()),
+             CsvExport::shapes({ point, line }, 2, 2, 0));
+    QCOMPARE(fieldsOf(CsvExport::shapes({ line }, 2, 2, 0))[1][5], QByteArray("150.0"));
 }
 
 void TestCsvExport::writeLeavesNothingBehindOnFailure()
