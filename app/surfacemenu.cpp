@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 
 #include <algorithm>
@@ -26,6 +27,21 @@ SurfaceMenu::SurfaceMenu(ImageDrawLabel* surface,
   , notice(notice)
   , shownPath(std::move(shownPath))
 {
+    askEmissivity = [surface](double& value) {
+        bool ok = false;
+        const double chosen = QInputDialog::getDouble(
+          surface,
+          QCoreApplication::translate("Widget", "测量的发射率"),
+          QCoreApplication::translate("Widget", "最后一个测量所测表面的发射率："),
+          value,
+          ObjectParameters::lowestEmissivity,
+          1.0,
+          2,
+          &ok);
+        if (ok)
+            value = chosen;
+        return ok;
+    };
     surface->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(surface, &QWidget::customContextMenuRequested, this, &SurfaceMenu::popUp);
 }
@@ -69,9 +85,14 @@ QMenu* SurfaceMenu::popUp(const QPoint& pixel)
     });
     TemperatureRange fitted;
     fitted.mode = TemperatureRange::Manual;
-    if (last != drawn.rend()) {
-        fitted.low = double(last->point(PointRole::Minimum).value);
-        fitted.high = qMax(double(last->point(PointRole::Maximum).value), fitted.low + 0.1);
+    bool fits = last != drawn.rend();
+    if (fits) {
+        // In the temperatures the shape shows, through its own emissivity if it has one.
+        const TemperatureCorrection correction(
+          last->parametersOver(photo->objectParameters()), 0, -1);
+        fits = correction.celsius(double(last->point(PointRole::Minimum).value), fitted.low) &&
+               correction.celsius(double(last->point(PointRole::Maximum).value), fitted.high);
+        fitted.high = qMax(fitted.high, fitted.low + 0.1);
     }
     QAction* fit = menu->addAction(
       QCoreApplication::translate("Widget", "温度范围适合最后一个测量"), this, [this, fitted] {
@@ -79,7 +100,27 @@ QMenu* SurfaceMenu::popUp(const QPoint& pixel)
           surface->document()->render();
       });
     fit->setObjectName(QStringLiteral("fit_range"));
-    fit->setEnabled(last != drawn.rend());
+    fit->setEnabled(fits);
+    // The newest shape's own emissivity: a finding on copper or tape beside the photograph's.
+    QAction* own =
+      menu->addAction(QCoreApplication::translate("Widget", "最后一个测量的发射率…"), this, [this] {
+          PhotographDocument* document = surface->document();
+          const int newest = document->shapes().size() - 1;
+          if (newest < 0)
+              return;
+          const ImageDrawPath& shape = document->shapes().at(newest);
+          const ObjectParameters& photograph = document->settings().object;
+          double emissivity = shape.ownParameters ? shape.emissivity : photograph.emissivity;
+          if (!askEmissivity(emissivity))
+              return;
+          // The photograph's own value given back takes the shape's away.
+          document->setShapeParameters(document->shapeId(newest),
+                                       emissivity != photograph.emissivity,
+                                       emissivity,
+                                       photograph.reflected);
+      });
+    own->setObjectName(QStringLiteral("shape_emissivity"));
+    own->setEnabled(!surface->document()->shapes().isEmpty());
     menu->popup(surface->mapToGlobal(pixel));
     return menu;
 }
@@ -102,11 +143,8 @@ void SurfaceMenu::exportCsv(Export what)
     if (target.isEmpty())
         return;
     const int unit = surface->displayUnit();
-    const QByteArray text =
-      temperatures
-        ? CsvExport::temperatures(*photo, unit)
-        : CsvExport::shapes(
-            surface->pathList(), photo->temperatureWidth, photo->temperatureHeight, unit);
+    const QByteArray text = temperatures ? CsvExport::temperatures(*photo, unit)
+                                         : CsvExport::shapes(surface->pathList(), *photo, unit);
     QString reason;
     const bool written = CsvExport::write(target, text, &reason);
     if (notice)

@@ -23,6 +23,10 @@ public:
     // photograph.
     QMenu* popUp(const QPoint& pixel);
 
+    // Asks for the emissivity of one measured surface, starting from value; false when the user
+    // cancels. A dialog unless a test puts its own answer in.
+    std::function<bool(double& value)> askEmissivity;
+
 private:
     enum class Export
     {

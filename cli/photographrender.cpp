@@ -63,16 +63,18 @@ QImage PhotographRender::render(const ImageEntity& photo, const Options& options
         error = QStringLiteral("has no temperature matrix to take a range or an isotherm from");
         return QImage();
     }
-    QImage paletteImage = fromTemperatures
-                            ? TemperaturePicture::render(matrix, options.range, palette)
-                            : ImageBlendThread::renderPaletteImage(
-                                photo.grayData, photo.grayWidth, photo.grayHeight, palette);
+    QImage paletteImage =
+      fromTemperatures
+        ? TemperaturePicture::render(matrix, options.range, palette, photo.correction())
+        : ImageBlendThread::renderPaletteImage(
+            photo.grayData, photo.grayWidth, photo.grayHeight, palette);
     if (fromTemperatures && paletteImage.isNull()) {
         error = QStringLiteral("nothing to render with that range");
         return QImage();
     }
     if (!paletteImage.isNull())
-        TemperaturePicture::paintIsotherm(paletteImage, matrix, options.isotherm);
+        TemperaturePicture::paintIsotherm(
+          paletteImage, matrix, options.isotherm, photo.correction());
     QImage image;
     if (options.shapes)
         image = AnnotatedPicture::render(
@@ -86,7 +88,9 @@ QImage PhotographRender::render(const ImageEntity& photo, const Options& options
     }
     if (options.scale)
         image =
-          ScaleStrip(matrix, options.range, palette, options.unit, options.isotherm).beside(image);
+          ScaleStrip(
+            matrix, options.range, palette, options.unit, options.isotherm, photo.correction())
+            .beside(image);
     return image;
 }
 

@@ -365,6 +365,42 @@ void PhotographDocument::setObjectParameters(const ObjectParameters& parameters)
     stack->push(new ObjectParametersCommand(this, display.object, parameters));
 }
 
+bool PhotographDocument::setShapeParameters(quint64 id,
+                                            bool own,
+                                            double emissivity,
+                                            double reflected)
+{
+    const int index = entryIndex(id);
+    if (index < 0 || entries.at(index).measuring)
+        return false;
+    if (own && !(emissivity >= ObjectParameters::lowestEmissivity && emissivity <= 1 &&
+                 reflected > -273.15 && reflected <= 2000))
+        return false;
+    const ImageDrawPath& shape = entries.at(index).shape;
+    const ShapeParametersCommand::Values before{ shape.ownParameters,
+                                                 shape.emissivity,
+                                                 shape.reflected };
+    const ShapeParametersCommand::Values after{ own, emissivity, reflected };
+    stack->push(new ShapeParametersCommand(this, id, before, after));
+    return true;
+}
+
+bool PhotographDocument::applyShapeParameters(quint64 id,
+                                              bool own,
+                                              double emissivity,
+                                              double reflected)
+{
+    const int index = entryIndex(id);
+    if (index < 0)
+        return false;
+    ImageDrawPath& shape = entries[index].shape;
+    shape.ownParameters = own;
+    shape.emissivity = emissivity;
+    shape.reflected = reflected;
+    refreshMeasured();
+    return true;
+}
+
 void PhotographDocument::applyObjectParameters(const ObjectParameters& parameters)
 {
     display.object = parameters;

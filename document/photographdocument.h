@@ -87,6 +87,9 @@ public:
     // New object parameters for the photograph shown, through the undo stack; every temperature
     // shown is recomputed with them (objectParametersChanged()), the stored ones stay.
     void setObjectParameters(const ObjectParameters& parameters);
+    // A measured shape's own emissivity and reflected temperature, or the photograph's again
+    // (own false), through the undo stack; false for a shape that is not there.
+    bool setShapeParameters(quint64 id, bool own, double emissivity, double reflected);
     // The settings the photograph's file stores, for a photograph just opened.
     static DisplaySettings storedSettings(const ImageEntity& photograph);
 
@@ -131,6 +134,9 @@ private:
     friend class AddShapeCommand;
     friend class ClearShapesCommand;
     friend class ObjectParametersCommand;
+    friend class ShapeParametersCommand;
+    // Sets the fields on the shape with this id; false when it is not there.
+    bool applyShapeParameters(quint64 id, bool own, double emissivity, double reflected);
     void applyObjectParameters(const ObjectParameters& parameters);
 
     // A shape in drawing order; measuring until its statistics come back.

@@ -77,3 +77,24 @@ void ObjectParametersCommand::undo()
 {
     document->applyObjectParameters(before);
 }
+
+ShapeParametersCommand::ShapeParametersCommand(PhotographDocument* document,
+                                               quint64 id,
+                                               const Values& before,
+                                               const Values& after)
+  : document(document)
+  , id(id)
+  , before(before)
+  , after(after)
+{
+}
+
+void ShapeParametersCommand::redo()
+{
+    document->applyShapeParameters(id, after.own, after.emissivity, after.reflected);
+}
+
+void ShapeParametersCommand::undo()
+{
+    document->applyShapeParameters(id, before.own, before.emissivity, before.reflected);
+}

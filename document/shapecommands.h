@@ -57,3 +57,28 @@ private:
     ObjectParameters before;
     ObjectParameters after;
 };
+
+// A shape's own emissivity and reflection set or taken away; undo puts back what it had.
+class ShapeParametersCommand : public QUndoCommand
+{
+public:
+    struct Values
+    {
+        bool own = false;
+        double emissivity = 0.95;
+        double reflected = 20;
+    };
+    ShapeParametersCommand(PhotographDocument* document,
+                           quint64 id,
+                           const Values& before,
+                           const Values& after);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    PhotographDocument* document;
+    quint64 id;
+    Values before;
+    Values after;
+};

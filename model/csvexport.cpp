@@ -78,11 +78,15 @@ QByteArray CsvExport::temperatures(const ImageEntity& photo, int unit)
     return text;
 }
 
-QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
-                             int matrixWidth,
-                             int matrixHeight,
-                             int unit,
-                             const TemperatureCorrection& correction)
+namespace {
+
+// The shapes' lines, each through the correction for it.
+template<typename CorrectionFor>
+QByteArray shapeLines(const QList<ImageDrawPath>& shapes,
+                      int matrixWidth,
+                      int matrixHeight,
+                      int unit,
+                      CorrectionFor&& correctionFor)
 {
     QByteArray text("kind,start_x,start_y,end_x,end_y,max,max_x,max_y,min,min_x,min_y,unit\n");
     if (matrixWidth <= 0 || matrixHeight <= 0)
@@ -93,19 +97,48 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
                QByteArray::number(TemperatureMatrix::cellIndex(point.y, matrixHeight));
     };
     for (const ImageDrawPath& shape : shapes) {
+        const TemperatureCorrection correction = correctionFor(shape);
         const PathPoint& maximum = shape.point(PointRole::Maximum);
         const PathPoint& minimum = shape.point(PointRole::Minimum);
-        text += kindName(shape.type) + ',' + position(shape.point(PointRole::Start)) + ',' +
-                position(shape.point(PointRole::End)) + ',' +
-                shown(maximum.value, unit, correction) + ',' + position(maximum) + ',';
+        text += CsvExport::kindName(shape.type) + ',' + position(shape.point(PointRole::Start)) +
+                ',' + position(shape.point(PointRole::End)) + ',' +
+                CsvExport::shown(maximum.value, unit, correction) + ',' + position(maximum) + ',';
         // A point shape has one reading, kept as its maximum.
         if (shape.kind() == ShapeKind::Point)
             text += ",,";
         else
-            text += shown(minimum.value, unit, correction) + ',' + position(minimum);
+            text += CsvExport::shown(minimum.value, unit, correction) + ',' + position(minimum);
         text += ',' + unitName + '\n';
     }
     return text;
+}
+
+} // namespace
+
+QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
+                             int matrixWidth,
+                             int matrixHeight,
+                             int unit,
+                             const TemperatureCorrection& correction)
+{
+    return shapeLines(
+      shapes, matrixWidth, matrixHeight, unit, [&](const ImageDrawPath&) { return correction; });
+}
+
+QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes, const ImageEntity& photo, int unit)
+{
+    return shapeLines(shapes,
+                      photo.temperatureWidth,
+                      photo.temperatureHeight,
+                      unit,
+                      [&](const ImageDrawPath& shape) {
+                          // Only the shape's own values are worked out; every value it has is one
+                          // of its own.
+                          return shape.ownParameters
+                                   ? TemperatureCorrection(
+                                       shape.parametersOver(photo.objectParameters()), 0, -1)
+                                   : photo.correction();
+                      });
 }
 
 bool CsvExport::write(const QString& path, const QByteArray& bytes, QString* error)

@@ -27,6 +27,11 @@ public:
                              int matrixHeight,
                              int unit,
                              const TemperatureCorrection& correction = TemperatureCorrection());
+    // The same for a photograph's shapes as shown on it: through its correction, or for a shape
+    // with its own emissivity through that shape's.
+    static QByteArray shapes(const QList<ImageDrawPath>& shapes,
+                             const ImageEntity& photo,
+                             int unit);
     // One temperature in ℃ as the files write it.
     static QByteArray number(float celsius, int unit);
     // A stored temperature in ℃ through a correction, as the files write it.

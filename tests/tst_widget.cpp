@@ -1,6 +1,7 @@
 #include "app/displaypreferences.h"
 #include "app/previewreadthread.h"
 #include "app/settingstools.h"
+#include "app/surfacemenu.h"
 #include "app/unsavedmeasurements.h"
 #include "app/widget.h"
 #include "app/windowfit.h"
@@ -32,6 +33,7 @@
 #include <QSlider>
 #include <QStyleOptionButton>
 #include <QTextLayout>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -122,6 +124,7 @@ private slots:
     void isothermBesideTheScale_data();
     void isothermBesideTheScale();
     void displayChoicesKeptForAllPhotographs();
+    void shapeOfItsOwnEmissivity();
     void objectParametersRecomputeWhatIsShown_data();
     void objectParametersRecomputeWhatIsShown();
     void initialState();
@@ -600,6 +603,76 @@ void TestWidget::displayChoicesKeptForAllPhotographs()
     QCOMPARE(child<QComboBox>(window, "details_palette")->currentIndex(),
              int(PaletteIndex::Spectrum));
     QCOMPARE(child<QSlider>(window, "details_blend")->value(), 100);
+}
+
+void TestWidget::shapeOfItsOwnEmissivity()
+{
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QVERIFY(panelSettles(window));
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    auto* document = window.findChild<PhotographDocument*>();
+    auto* menus = window.findChild<SurfaceMenu*>();
+    QVERIFY(menus);
+    menus->askEmissivity = [](double& value) {
+        value = 0.5;
+        return true;
+    };
+    const auto choose = [&](const char* name) {
+        QMenu* menu = menus->popUp(QPoint(surface->width() / 3, surface->height() / 2));
+        QAction* action = menu ? menu->findChild<QAction*>(QLatin1String(name)) : nullptr;
+        if (!action || !action->isEnabled())
+            return false;
+        action->trigger();
+        menu->close();
+        return true;
+    };
+    const QImage before = surface->savedPicture();
+
+    // The stored rectangle, 26.0 to 72.7 ℃ as the camera measured it, is the newest shape.
+    QVERIFY(choose("shape_emissivity"));
+    const ImageDrawPath& shape = document->shapes().last();
+    QVERIFY(shape.ownParameters);
+    QCOMPARE(shape.emissivity, 0.5);
+    ObjectParameters own = ObjectParameters::ofCamera(95);
+    own.emissivity = 0.5;
+    const TemperatureCorrection correction(own, 0, -1);
+    double hottest = 0;
+    double coldest = 0;
+    QVERIFY(correction.celsius(72.7, hottest));
+    QVERIFY(correction.celsius(26.0, coldest));
+    QVERIFY(hottest > 80);
+    QVERIFY(surface->savedPicture() != before);
+
+    // Its export and the range fitted to it are in its own temperatures.
+    const QList<QByteArray> line = CsvExport::shapes(document->shapes(), *document->photograph(), 0)
+                                     .split('\n')
+                                     .at(1)
+                                     .split(',');
+    QCOMPARE(line.at(5), QByteArray::number(hottest, 'f', 1));
+    QVERIFY(choose("fit_range"));
+    QCOMPARE(child<QLabel>(window, "palette_max")->text(),
+             ImageEntity::temperatureText(float(hottest), 0, 0));
+    QCOMPARE(child<QLabel>(window, "palette_min")->text(),
+             ImageEntity::temperatureText(float(coldest), 0, 0));
+
+    // Undone, the photograph's emissivity holds for it again; set anew, a save keeps it.
+    document->undoStack()->undo();
+    QVERIFY(!document->shapes().last().ownParameters);
+    QVERIFY(choose("shape_emissivity"));
+    const QString target = dir.filePath(QStringLiteral("own-emissivity.jpg"));
+    QFile::remove(target);
+    startSave(window, target);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(target).size() > 0; }, 10000));
+    QTest::qWait(200);
+    ImageEntity saved;
+    QVERIFY(readPhotograph(target, saved));
+    QCOMPARE(saved.image_drawpaths.size(), 1);
+    QVERIFY(saved.image_drawpaths.first().ownParameters);
+    QCOMPARE(saved.image_drawpaths.first().emissivity, 0.5);
+    QCOMPARE(saved.details.emissivity, 95);
 }
 
 void TestWidget::objectParametersRecomputeWhatIsShown_data()

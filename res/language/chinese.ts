@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>相机到表面的距离；0 表示不计大气</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>测量的发射率</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>最后一个测量所测表面的发射率：</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>最后一个测量的发射率…</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>Distance from the camera to the surface; 0 leaves the air out</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>Emissivity of a measurement</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>Emissivity of the surface the newest measurement covers:</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>Emissivity of the newest measurement…</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>Distance de la caméra à la surface ; 0 ignore l'air</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>Émissivité d'une mesure</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>Émissivité de la surface de la dernière mesure :</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>Émissivité de la dernière mesure…</translation>
+    </message>
 </context>
 </TS>

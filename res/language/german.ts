@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>Entfernung von der Kamera zur Oberfläche; 0 lässt die Luft außer Acht</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>Emissionsgrad einer Messung</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>Emissionsgrad der Oberfläche der neuesten Messung:</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>Emissionsgrad der neuesten Messung…</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>Distanza tra fotocamera e superficie; 0 ignora l'aria</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>Emissività di una misura</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>Emissività della superficie dell'ultima misura:</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>Emissività dell'ultima misura…</translation>
+    </message>
 </context>
 </TS>

@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>カメラから表面までの距離。0 なら大気を考慮しません</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>測定の放射率</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>最新の測定の表面の放射率：</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>最新の測定の放射率…</translation>
+    </message>
 </context>
 </TS>

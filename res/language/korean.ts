@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>카메라에서 표면까지의 거리. 0이면 대기를 고려하지 않습니다</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>측정의 방사율</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>최근 측정 표면의 방사율:</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>최근 측정의 방사율…</translation>
+    </message>
 </context>
 </TS>

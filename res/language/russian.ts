@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>Расстояние от камеры до поверхности; 0 — без учёта воздуха</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>Коэффициент излучения измерения</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>Коэффициент излучения поверхности последнего измерения:</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>Коэффициент излучения последнего измерения…</translation>
+    </message>
 </context>
 </TS>

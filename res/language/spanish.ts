@@ -435,5 +435,17 @@
         <source>相机到表面的距离；0 表示不计大气</source>
         <translation>Distancia de la cámara a la superficie; 0 no tiene en cuenta el aire</translation>
     </message>
+    <message>
+        <source>测量的发射率</source>
+        <translation>Emisividad de una medición</translation>
+    </message>
+    <message>
+        <source>最后一个测量所测表面的发射率：</source>
+        <translation>Emisividad de la superficie de la última medición:</translation>
+    </message>
+    <message>
+        <source>最后一个测量的发射率…</source>
+        <translation>Emisividad de la última medición…</translation>
+    </message>
 </context>
 </TS>
