@@ -240,6 +240,17 @@ PhotographSummary PhotographSummary::read(const QString& path,
     return summary;
 }
 
+const ImageEntity& PhotographSummary::shownFor(const ImageDrawPath& shape) const
+{
+    if (!shape.ownParameters)
+        return entity;
+    // The photograph as this shape sees it: its own emissivity and reflection, the photograph's
+    // air.
+    ownView = entity;
+    ownView.setObjectParameters(shape.parametersOver(entity.objectParameters()));
+    return ownView;
+}
+
 QJsonObject PhotographSummary::json() const
 {
     QJsonObject object{ { QStringLiteral("file"), file },
@@ -259,17 +270,24 @@ QJsonObject PhotographSummary::json() const
         const PathPoint& end = shape.point(PointRole::End);
         // A point has one reading, kept as its maximum; it has no minimum to give.
         const bool point = shape.kind() == ShapeKind::Point;
-        shapes.append(QJsonObject{
-          { QStringLiteral("kind"), QString::fromLatin1(CsvExport::kindName(shape.type)) },
-          { QStringLiteral("start"), pair(start) },
-          { QStringLiteral("end"), pair(end) },
-          { QStringLiteral("start_cell"), cellJson(matrix.cellAt(start.x, start.y)) },
-          { QStringLiteral("end_cell"), cellJson(matrix.cellAt(end.x, end.y)) },
-          { QStringLiteral("max"), sampleJson(entity, shape.point(PointRole::Maximum), matrix) },
-          { QStringLiteral("min"),
-            point ? QJsonValue(QJsonValue::Null)
-                  : QJsonValue(sampleJson(entity, shape.point(PointRole::Minimum), matrix)) },
-          { QStringLiteral("measured"), measuredJson(entity, shape, matrix) } });
+        const ImageEntity& seen = shownFor(shape);
+        QJsonObject item{
+            { QStringLiteral("kind"), QString::fromLatin1(CsvExport::kindName(shape.type)) },
+            { QStringLiteral("start"), pair(start) },
+            { QStringLiteral("end"), pair(end) },
+            { QStringLiteral("start_cell"), cellJson(matrix.cellAt(start.x, start.y)) },
+            { QStringLiteral("end_cell"), cellJson(matrix.cellAt(end.x, end.y)) },
+            { QStringLiteral("max"), sampleJson(seen, shape.point(PointRole::Maximum), matrix) },
+            { QStringLiteral("min"),
+              point ? QJsonValue(QJsonValue::Null)
+                    : QJsonValue(sampleJson(seen, shape.point(PointRole::Minimum), matrix)) },
+            { QStringLiteral("measured"), measuredJson(seen, shape, matrix) }
+        };
+        if (shape.ownParameters)
+            item.insert(QStringLiteral("own"),
+                        QJsonObject{ { QStringLiteral("emissivity"), shape.emissivity },
+                                     { QStringLiteral("reflected"), shape.reflected } });
+        shapes.append(item);
     }
     object.insert(QStringLiteral("jpegs"), jpegs);
     object.insert(QStringLiteral("capture_time"), details.captureTime);
@@ -341,10 +359,21 @@ QString PhotographSummary::text() const
         line("matrix range:", QStringLiteral("N.A"));
     line("shapes:", QString::number(entity.image_drawpaths.size()));
     for (const ImageDrawPath& shape : entity.image_drawpaths) {
+        const ImageEntity& seen = shownFor(shape);
+        const auto shownOwn = [&](float stored) {
+            double value = 0;
+            return seen.shownCelsius(double(stored), value) ? celsius(float(value))
+                                                            : QStringLiteral("N.A");
+        };
         QString measured = QString::fromLatin1(CsvExport::kindName(shape.type)) +
-                           QStringLiteral(": max ") + shown(shape.point(PointRole::Maximum).value);
+                           QStringLiteral(": max ") +
+                           shownOwn(shape.point(PointRole::Maximum).value);
         if (shape.kind() != ShapeKind::Point)
-            measured += QStringLiteral(", min ") + shown(shape.point(PointRole::Minimum).value);
+            measured += QStringLiteral(", min ") + shownOwn(shape.point(PointRole::Minimum).value);
+        if (shape.ownParameters)
+            measured += QStringLiteral(" (emissivity %1, reflected %2)")
+                          .arg(shape.emissivity)
+                          .arg(celsius(float(shape.reflected)));
         block += QStringLiteral("    ") + measured + QLatin1Char('\n');
     }
     return block;

@@ -39,4 +39,10 @@ public:
 
     QJsonObject json() const;
     QString text() const;
+
+private:
+    // The photograph with a shape's own emissivity in force, or the photograph itself; valid
+    // until the next call.
+    const ImageEntity& shownFor(const ImageDrawPath& shape) const;
+    mutable ImageEntity ownView;
 };

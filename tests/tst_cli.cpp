@@ -195,6 +195,7 @@ private slots:
     void applyFailuresLeaveTheOriginal();
     void appliedParametersAreReadBackUnlessTyped();
     void applyWritesNoTwoPhotographsUnderOneName();
+    void shapeOfItsOwnEmissivity();
 
 private:
     QTemporaryDir dir;
@@ -1512,6 +1513,41 @@ void TestCli::applyWritesNoTwoPhotographsUnderOneName()
     QVERIFY(RadiometricReader::read(contentsOf(north), first));
     QCOMPARE(written.temperatureData, first.temperatureData);
     QCOMPARE(written.details.palette, PhotographRender::paletteCode(QStringLiteral("cool")));
+}
+
+void TestCli::shapeOfItsOwnEmissivity()
+{
+    // fuse-box.jpg's rectangle, 26.0 to 72.7 ℃ as stored, given an emissivity of 0.5 by Korvex's
+    // block; the photograph keeps the camera's 0.95.
+    QFile sample(samplePath("fuse-box.jpg"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QString path = dir.filePath(QStringLiteral("own-emissivity.jpg"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(sample.readAll() +
+               RadiometricFile::extensionBlock(
+                 R"({"shape_parameters":[{"index":0,"emissivity":0.5,"reflected":20}]})"));
+    file.close();
+    ObjectParameters own = ObjectParameters::ofCamera(95);
+    own.emissivity = 0.5;
+    const TemperatureCorrection correction(own, 0, -1);
+    double hottest = 0;
+    QVERIFY(correction.celsius(72.7, hottest));
+
+    const QJsonObject info = infoJson({ path });
+    const QJsonObject shape = info.value(QStringLiteral("shapes")).toArray().at(0).toObject();
+    QCOMPARE(shape.value(QStringLiteral("own")).toObject().value(QStringLiteral("emissivity")),
+             QJsonValue(0.5));
+    QCOMPARE(shape.value(QStringLiteral("max")).toObject().value(QStringLiteral("celsius")),
+             QJsonValue(std::round(hottest * 10) / 10));
+    // The photograph's own figures stay the camera's.
+    QCOMPARE(info.value(QStringLiteral("max")).toObject().value(QStringLiteral("celsius")),
+             QJsonValue(72.7));
+    const Run text = runCli({ QStringLiteral("info"), path });
+    QCOMPARE(text.exitCode, 0);
+    QVERIFY2(text.out.contains(QStringLiteral("max ") + QString::number(hottest, 'f', 1)) &&
+               text.out.contains(QStringLiteral("emissivity 0.5")),
+             qPrintable(text.out));
 }
 
 QTEST_MAIN(TestCli)

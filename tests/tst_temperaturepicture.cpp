@@ -1,5 +1,6 @@
 #include "render/imageblendthread.h"
 #include "render/palettetable.h"
+#include "render/scalestrip.h"
 #include "render/temperaturepicture.h"
 #include "support/measurescene.h"
 
@@ -47,6 +48,8 @@ private slots:
     void nothingToRender();
     void isotherm_data();
     void isotherm();
+    void rangesAreInTheTemperaturesShown_data();
+    void rangesAreInTheTemperaturesShown();
     void damagedSettingsReadAsTheCameras_data();
     void damagedSettingsReadAsTheCameras();
     void blendThreadRendersTheRange();
@@ -333,6 +336,68 @@ void TestTemperaturePicture::blendThreadRendersTheRange()
     QVERIFY(thread->launch());
     QTRY_VERIFY_WITH_TIMEOUT(!result.isNull(), 5000);
     QCOMPARE(result.convertToFormat(QImage::Format_RGB32), expected);
+}
+
+void TestTemperaturePicture::rangesAreInTheTemperaturesShown_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<double>("emissivity");
+    QTest::addColumn<double>("reflected");
+
+    QTest::newRow("a manual range meets each cell as the lower emissivity shows it")
+      << int(TemperatureRange::Manual) << 0.6 << 20.0;
+    QTest::newRow("auto spans the coldest and hottest cell shown, not stored")
+      << int(TemperatureRange::Auto) << 0.6 << 20.0;
+    QTest::newRow("cells left without a temperature take the coldest colour and no isotherm")
+      << int(TemperatureRange::Manual) << 0.05 << 45.0;
+}
+
+void TestTemperaturePicture::rangesAreInTheTemperaturesShown()
+{
+    QFETCH(int, mode);
+    QFETCH(double, emissivity);
+    QFETCH(double, reflected);
+    const TemperatureMatrix matrix =
+      matrixOf({ -100, 0, 150, 200, 249, 300, 420, 555, 700, 999 }, 5);
+    ObjectParameters parameters = ObjectParameters::ofCamera(95);
+    parameters.emissivity = emissivity;
+    parameters.reflected = reflected;
+    const TemperatureCorrection correction(parameters, -100, 999);
+    TemperatureRange range = manual(10, 80);
+    range.mode = TemperatureRange::Mode(mode);
+    const QImage picture =
+      TemperaturePicture::render(matrix, range, PaletteTable::Iron, correction);
+    QVERIFY(!picture.isNull());
+
+    double low = range.low;
+    double high = range.high;
+    QVERIFY(TemperaturePicture::shownSpan(matrix, correction, low, high));
+    if (mode == int(TemperatureRange::Manual)) {
+        low = range.low;
+        high = range.high;
+    }
+    Isotherm above;
+    above.kind = Isotherm::Above;
+    above.first = 30;
+    int unknown = 0;
+    int covered = 0;
+    const QRgb* colours = PaletteTable::colors(PaletteTable::Iron);
+    for (int i = 0; i < 10; ++i) {
+        double shown = 0;
+        const bool known = correction.celsius(int(matrix.tenths(i % 5, i / 5)), shown);
+        unknown += !known;
+        covered += known && shown >= 30;
+        const int entry = known ? TemperaturePicture::linearEntryOf(shown, low, high) : 0;
+        QCOMPARE(picture.pixel(i % 5, i / 5), colours[entry]);
+    }
+    QCOMPARE(unknown > 0, emissivity < 0.1);
+    QCOMPARE(TemperaturePicture::coverage(matrix, above, correction), covered / 10.0);
+
+    // The scale beside it has the same ends.
+    const ScaleStrip strip(matrix, range, PaletteTable::Iron, 0, Isotherm(), correction);
+    QVERIFY(strip.isValid());
+    QCOMPARE(strip.low(), low);
+    QCOMPARE(strip.high(), high);
 }
 
 QTEST_GUILESS_MAIN(TestTemperaturePicture)
