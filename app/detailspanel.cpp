@@ -31,11 +31,12 @@ QString DetailsPanel::emissivityText(int emissivity)
 QString DetailsPanel::emissivityText(const ImageEntity& photograph)
 {
     const ObjectParameters& parameters = photograph.objectParameters();
-    const QString camera = emissivityText(photograph.details.emissivity);
     if (parameters.emissivity == parameters.cameraEmissivity)
-        return camera;
+        return emissivityText(photograph.details.emissivity);
+    // Two decimals each, so the two read as a pair: "0.80 (camera 0.95)".
     return QCoreApplication::translate("Widget", "%1（相机 %2）")
-      .arg(QString::number(parameters.emissivity, 'g', 6), camera);
+      .arg(QString::number(parameters.emissivity, 'f', 2),
+           QString::number(parameters.cameraEmissivity, 'f', 2));
 }
 
 void DetailsPanel::showTexts(Ui_Widget* ui,

@@ -35,18 +35,25 @@ QPoint RegionMeasure::cellAt(const QPointF& fraction) const
 template<typename Visit>
 void RegionMeasure::visitLine(const QPointF& start, const QPointF& end, Visit&& cell) const
 {
+    visitLineSteps(start, end, [&cell](int i, int j, double) { cell(i, j); });
+}
+
+template<typename Visit>
+void RegionMeasure::visitLineSteps(const QPointF& start, const QPointF& end, Visit&& cell) const
+{
     const QPointF span = end - start;
     const double extent =
       qMax(std::abs(span.x()) * matrix.width(), std::abs(span.y()) * matrix.height());
     const int steps = int(qBound(1.0, std::ceil(2 * extent), maximumLineSteps));
     QPoint previous(-1, -1);
     for (int k = 0; k <= steps; ++k) {
-        const QPoint current = cellAt(start + span * (double(k) / steps));
+        const double along = double(k) / steps;
+        const QPoint current = cellAt(start + span * along);
         // Steps finer than a cell land on one cell several times; it counts once.
         if (current == previous)
             continue;
         previous = current;
-        cell(current.x(), current.y());
+        cell(current.x(), current.y(), along);
     }
 }
 
@@ -217,6 +224,49 @@ bool RegionMeasure::shown(const ImageDrawPath& shape,
     const PathPoint& end = shape.point(PointRole::End);
     return shown(
       shape.kind(), QPointF(start.x, start.y), QPointF(end.x, end.y), correction, result);
+}
+
+QVector<RegionMeasure::Sample> RegionMeasure::profile(const QPointF& start,
+                                                      const QPointF& end,
+                                                      const TemperatureCorrection& correction) const
+{
+    QVector<Sample> samples;
+    if (matrix.isEmpty())
+        return samples;
+    const double length =
+      std::hypot((end.x() - start.x()) * matrix.width(), (end.y() - start.y()) * matrix.height());
+    visitLineSteps(start, end, [&](int i, int j, double along) {
+        Sample sample;
+        sample.cell = QPoint(i, j);
+        sample.distance = along * length;
+        sample.known = correction.celsius(int(matrix.tenths(i, j)), sample.celsius);
+        samples.append(sample);
+    });
+    return samples;
+}
+
+QVector<int> RegionMeasure::histogram(ShapeKind kind,
+                                      const QPointF& start,
+                                      const QPointF& end,
+                                      const TemperatureCorrection& correction,
+                                      double low,
+                                      double high,
+                                      int bins) const
+{
+    QVector<int> counts;
+    if (matrix.isEmpty() || bins <= 0 || !(high > low))
+        return counts;
+    counts.fill(0, bins);
+    visit(kind, start, end, [&](int i, int j) {
+        double celsius = 0;
+        if (!correction.celsius(int(matrix.tenths(i, j)), celsius) || celsius < low ||
+            celsius > high)
+            return;
+        // The top end belongs to the last bin, as a closed range would have it.
+        const int bin = int(std::floor((celsius - low) / (high - low) * bins));
+        ++counts[qBound(0, bin, bins - 1)];
+    });
+    return counts;
 }
 
 bool RegionMeasure::measure(ImageDrawPath& shape) const

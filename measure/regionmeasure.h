@@ -78,6 +78,28 @@ public:
                const TemperatureCorrection& correction,
                Shown& result) const;
 
+    // A line's cells in the order the line rule visits them, each with its distance from the
+    // start in cells (where the line first reaches it) and its temperature as shown.
+    struct Sample
+    {
+        QPoint cell;
+        double distance = 0;
+        double celsius = 0;
+        bool known = false;
+    };
+    QVector<Sample> profile(const QPointF& start,
+                            const QPointF& end,
+                            const TemperatureCorrection& correction) const;
+    // How many covered cells with a temperature fall in each of bins equal steps from low to
+    // high (℃ as shown); cells outside are not counted. Empty for no bins or high ≤ low.
+    QVector<int> histogram(ShapeKind kind,
+                           const QPointF& start,
+                           const QPointF& end,
+                           const TemperatureCorrection& correction,
+                           double low,
+                           double high,
+                           int bins) const;
+
     // The cells covered, in the order the statistics visit them.
     QVector<QPoint> cells(ShapeKind kind, const QPointF& start, const QPointF& end) const;
 
@@ -88,6 +110,9 @@ private:
     void visit(ShapeKind kind, const QPointF& start, const QPointF& end, Visit&& cell) const;
     template<typename Visit>
     void visitLine(const QPointF& start, const QPointF& end, Visit&& cell) const;
+    // The same, the visitor also given how far along the line (0 to 1) it reached the cell.
+    template<typename Visit>
+    void visitLineSteps(const QPointF& start, const QPointF& end, Visit&& cell) const;
     template<typename Visit>
     int visitArea(bool oval, const QPointF& start, const QPointF& end, Visit&& cell) const;
 

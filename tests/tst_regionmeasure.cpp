@@ -74,6 +74,9 @@ private slots:
     void nothingToMeasure();
     void figuresWithObjectParameters_data();
     void figuresWithObjectParameters();
+    void profileFollowsTheLineRule_data();
+    void profileFollowsTheLineRule();
+    void histogramCountsTheCoveredCells();
 };
 
 void TestRegionMeasure::hotSpotIsNeverUnderstated_data()
@@ -426,6 +429,57 @@ void TestRegionMeasure::figuresWithObjectParameters()
         QVERIFY(correction.celsius((580 + 3 * 570 + 21 * 200) / 250.0, meanMapped));
         QVERIFY(std::fabs(shown.mean - meanMapped) > 0.05);
     }
+}
+
+void TestRegionMeasure::profileFollowsTheLineRule_data()
+{
+    QTest::addColumn<QPointF>("start");
+    QTest::addColumn<QPointF>("end");
+
+    QTest::newRow("across the hot spot, left to right") << centreOf(5, 10.5) << centreOf(20, 11);
+    QTest::newRow("a steep line, bottom to top") << centreOf(12, 25) << centreOf(10, 2);
+    QTest::newRow("a line within one cell") << centreOf(3, 3) << centreOf(3.2, 3.1);
+}
+
+void TestRegionMeasure::profileFollowsTheLineRule()
+{
+    QFETCH(QPointF, start);
+    QFETCH(QPointF, end);
+    const TemperatureMatrix matrix = hotSpot(QPoint(10, 10), 2);
+    const RegionMeasure measure(matrix);
+    const QVector<RegionMeasure::Sample> samples =
+      measure.profile(start, end, TemperatureCorrection());
+    const QVector<QPoint> cells = measure.cells(ShapeKind::Line, start, end);
+    QCOMPARE(samples.size(), cells.size());
+    const double length = std::hypot((end.x() - start.x()) * columns, (end.y() - start.y()) * rows);
+    double previous = -1;
+    for (int k = 0; k < samples.size(); ++k) {
+        QCOMPARE(samples[k].cell, cells[k]);
+        QVERIFY(samples[k].known);
+        QCOMPARE(samples[k].celsius, matrix.tenths(cells[k].x(), cells[k].y()) / 10.0);
+        QVERIFY(samples[k].distance > previous);
+        QVERIFY(samples[k].distance <= length + 1e-9);
+        previous = samples[k].distance;
+    }
+    QCOMPARE(samples.first().distance, 0.0);
+}
+
+void TestRegionMeasure::histogramCountsTheCoveredCells()
+{
+    const TemperatureMatrix matrix = hotSpot(QPoint(10, 10), 2);
+    const RegionMeasure measure(matrix);
+    // A 5 × 5 rectangle over the spot: 21 cells at 20.0, three at 57.0, one at 58.0 ℃.
+    const QPointF start = centreOf(9, 9);
+    const QPointF end = centreOf(13, 13);
+    const QVector<int> counts =
+      measure.histogram(ShapeKind::Rectangle, start, end, TemperatureCorrection(), 18, 58, 4);
+    // Bins of 10 ℃ from 18; 58.0 is the top end and falls in the last.
+    QCOMPARE(counts, (QVector<int>{ 21, 0, 0, 4 }));
+    // A range that leaves the spot out counts the background alone.
+    QCOMPARE(measure.histogram(ShapeKind::Rectangle, start, end, TemperatureCorrection(), 0, 40, 2),
+             (QVector<int>{ 0, 21 }));
+    QVERIFY(measure.histogram(ShapeKind::Rectangle, start, end, TemperatureCorrection(), 40, 40, 2)
+              .isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRegionMeasure)
