@@ -151,6 +151,8 @@ void PhotographDocument::setPhotograph(ImageEntity* photograph)
     if (photograph != &own)
         bytes.clear();
     shown = photograph;
+    // Its temperatures are shown as it carries them; a save writes what is shown.
+    display.object = photograph->objectParameters();
     loadStoredShapes();
 }
 
