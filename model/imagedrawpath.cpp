@@ -14,6 +14,8 @@ ImageDrawPath::ImageDrawPath(const ImageDrawPath& other)
   , ownParameters(other.ownParameters)
   , emissivity(other.emissivity)
   , reflected(other.reflected)
+  , name(other.name)
+  , note(other.note)
 {
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
@@ -28,6 +30,8 @@ ImageDrawPath& ImageDrawPath::operator=(const ImageDrawPath& other)
     ownParameters = other.ownParameters;
     emissivity = other.emissivity;
     reflected = other.reflected;
+    name = other.name;
+    note = other.note;
     for (int i = 0; i < pointCount; ++i)
         points[i] = other.points[i];
     return *this;

@@ -7,6 +7,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QPainterPath>
+#include <QString>
 
 #include <limits>
 
@@ -39,6 +40,10 @@ public:
     bool ownParameters = false;
     double emissivity = 0.95;
     double reflected = 20;
+    // What the measurement table calls the shape ("Sp1", or what the user typed) and the user's
+    // note on it; kept in Korvex's block, given anew where a file has none.
+    QString name;
+    QString note;
 
     // The photograph's parameters with the shape's own in place.
     ObjectParameters parametersOver(const ObjectParameters& photograph) const;
