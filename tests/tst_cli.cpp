@@ -377,13 +377,15 @@ void TestCli::reportIsTheSameForEveryJobCount()
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[0],
              QByteArray("file,capture_time,emissivity,max,min,centre,matrix_max,"
-                        "matrix_min,matrix_mean,shapes,status"));
+                        "matrix_min,matrix_mean,shapes,status,criterion,possible,probable,major,"
+                        "priority_4,priority_3,priority_2,priority_1"));
     // Sorted by path; a name with a comma is quoted.
     QVERIFY(
       lines[4].startsWith('"' + (site + QStringLiteral("/roof/attic, north.JPG")).toUtf8() + '"'));
     QVERIFY(lines[5].startsWith((site + QStringLiteral("/roof/broken.jpg,")).toUtf8()));
-    QVERIFY(!lines[5].endsWith(",ok"));
-    QVERIFY(lines[1].endsWith(",ok"));
+    QVERIFY(!lines[5].contains(",ok,"));
+    // Without a reference no shape is a finding; the other criterion's columns stay empty.
+    QVERIFY2(lines[1].endsWith(",ok,similar,0,0,0,,,,"), lines[1].constData());
 
     const Run run = runCli({ QStringLiteral("report"),
                              site,
@@ -1042,7 +1044,7 @@ void TestCli::noTemperatureIsNeverANumber_data()
     QTest::newRow("info in text says N.A")
       << QStringList{ QStringLiteral("info") } + dark << QStringLiteral("hottest:       N.A at");
     QTest::newRow("the report says N.A") << QStringList{ QStringLiteral("report") } + dark
-                                         << QStringLiteral(",0.95,N.A,N.A,N.A,N.A,N.A,N.A,1,ok");
+                                         << QStringLiteral(",0.95,N.A,N.A,N.A,N.A,N.A,N.A,1,ok,");
     QTest::newRow("the matrix CSV says N.A in every cell")
       << QStringList{ QStringLiteral("csv") } + dark << QStringLiteral("N.A,N.A,N.A");
 }
