@@ -136,8 +136,13 @@ QVector<MeasurementRow> MeasurementTable::rows(const ImageEntity& photo,
     rows.reserve(3 + shapes.size());
     photographRows(photo, rows);
     const RegionMeasure region(photo);
-    for (int i = 0; i < shapes.size(); ++i)
+    // A shape just drawn may not have been named yet; it shows the name it will be given.
+    QList<ImageDrawPath> named = shapes;
+    ShapeNames::assign(named);
+    for (int i = 0; i < shapes.size(); ++i) {
         rows << shapeRow(photo, region, shapes, i);
+        rows.last().name = named.at(i).name;
+    }
     double reference = qQNaN();
     if (settings.reference == MeasurementSettings::Reference::Ambient)
         reference = photo.objectParameters().reflected;

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -48,15 +49,19 @@ QString MeasurementSettings::key()
 QJsonObject MeasurementSettings::toJson(const MeasurementSettings& settings,
                                         const QList<ImageDrawPath>& shapes)
 {
+    // Indices are places among the file's records, where a reader will find the shapes.
+    const QVector<int> places = storedPlaces(shapes);
     QJsonValue reference(QJsonValue::Null);
     if (settings.reference == Reference::Ambient)
         reference = ambientName;
     else if (settings.reference == Reference::Shape && settings.shape >= 0 &&
-             settings.shape < shapes.size())
-        reference = settings.shape;
+             settings.shape < shapes.size() && places.at(settings.shape) >= 0)
+        reference = places.at(settings.shape);
     QJsonArray list;
     for (int i = 0; i < shapes.size(); ++i) {
-        QJsonObject entry{ { QStringLiteral("index"), i },
+        if (places.at(i) < 0)
+            continue;
+        QJsonObject entry{ { QStringLiteral("index"), places.at(i) },
                            { QStringLiteral("name"), shapes.at(i).name } };
         if (!shapes.at(i).note.isEmpty())
             entry.insert(QStringLiteral("note"), shapes.at(i).note);
@@ -105,7 +110,22 @@ void MeasurementSettings::store(QJsonObject& extension,
                                 const MeasurementSettings& settings,
                                 const QList<ImageDrawPath>& shapes)
 {
-    QList<ImageDrawPath> named = shapes;
+    // The names a reader would give the shapes as the file will hold them, without a table.
+    const QVector<int> places = storedPlaces(shapes);
+    QList<ImageDrawPath> stored;
+    for (int i = 0; i < shapes.size(); ++i) {
+        if (places.at(i) >= 0)
+            stored.append(shapes.at(i));
+    }
+    QList<ImageDrawPath> named = stored;
+    std::stable_sort(
+      named.begin(), named.end(), [](const ImageDrawPath& a, const ImageDrawPath& b) {
+          return a.type < b.type;
+      });
+    std::stable_sort(
+      stored.begin(), stored.end(), [](const ImageDrawPath& a, const ImageDrawPath& b) {
+          return a.type < b.type;
+      });
     bool notes = false;
     for (ImageDrawPath& shape : named) {
         notes = notes || !shape.note.isEmpty();
@@ -113,8 +133,8 @@ void MeasurementSettings::store(QJsonObject& extension,
     }
     ShapeNames::assign(named);
     bool defaultNames = true;
-    for (int i = 0; i < shapes.size() && defaultNames; ++i)
-        defaultNames = shapes.at(i).name == named.at(i).name;
+    for (int i = 0; i < stored.size() && defaultNames; ++i)
+        defaultNames = stored.at(i).name == named.at(i).name;
     // A file whose table says nothing new keeps its block as it was before tables existed.
     if (settings == MeasurementSettings() && !notes && defaultNames)
         extension.remove(key());

@@ -46,3 +46,26 @@ ObjectParameters ImageDrawPath::parametersOver(const ObjectParameters& photograp
     }
     return parameters;
 }
+
+QVector<int> storedPlaces(const QList<ImageDrawPath>& shapes)
+{
+    constexpr int kinds = 4;
+    constexpr int mostOfAKind = 65535;
+    int counts[kinds] = {};
+    QVector<int> withinKind(shapes.size(), -1);
+    for (int i = 0; i < shapes.size(); ++i) {
+        const int type = shapes.at(i).type;
+        if (type < 0 || type >= kinds || counts[type] == mostOfAKind)
+            continue;
+        withinKind[i] = counts[type]++;
+    }
+    int before[kinds] = {};
+    for (int type = 1; type < kinds; ++type)
+        before[type] = before[type - 1] + counts[type - 1];
+    QVector<int> places(shapes.size(), -1);
+    for (int i = 0; i < shapes.size(); ++i) {
+        if (withinKind[i] >= 0)
+            places[i] = before[shapes.at(i).type] + withinKind[i];
+    }
+    return places;
+}

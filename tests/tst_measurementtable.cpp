@@ -79,13 +79,14 @@ ShapeRecord recordOf(int type, RecordPoint start, RecordPoint end)
 // first cell, a rectangle over the whole picture and a point on the last cell, and Korvex's
 // block holding extension. The file keeps shapes by kind, so they read back as the two points,
 // then the rectangle.
-QByteArray fileWith(const QJsonObject& extension)
+QByteArray fileWith(const QJsonObject& extension,
+                    const QList<ShapeRecord>& records = {
+                      recordOf(0, at(0, 0), at(0, 0)),
+                      recordOf(2, at(0, 0), at(10000, 10000)),
+                      recordOf(0, at(9999, 9999), at(9999, 9999)) })
 {
     RadiometricFile file;
-    file.trailer = RadiometricFile::shapeBlock({ recordOf(0, at(0, 0), at(0, 0)),
-                                                 recordOf(2, at(0, 0), at(10000, 10000)),
-                                                 recordOf(0, at(9999, 9999), at(9999, 9999)) }) +
-                   RadiometricFile::featureBlock(0);
+    file.trailer = RadiometricFile::shapeBlock(records) + RadiometricFile::featureBlock(0);
     if (!extension.isEmpty())
         file.trailer += RadiometricFile::extensionBlock(ExtensionBlock::payload(extension, 0));
     return file.bytes();
@@ -112,6 +113,7 @@ private slots:
     void typedNames_data();
     void typedNames();
     void tableSurvivesTheFile();
+    void shapesDrawnOutOfKindOrderKeepWhatIsTheirs();
     void damagedTableIsNotTaken_data();
     void damagedTableIsNotTaken();
     void defaultTableLeavesTheBlockAlone();
@@ -169,6 +171,12 @@ void TestMeasurementTable::shapeRows()
     QCOMPARE(row.role, MeasurementRow::Role::Shape);
     QCOMPARE(row.shape, 0);
     QCOMPARE(row.name, QStringLiteral("A"));
+    // One not yet named shows the name it is to get.
+    const QString prefix = ShapeNames::prefix(int(kind));
+    QCOMPARE(MeasurementTable::rows(photo, { shapeOf(kind, start, end) }, MeasurementSettings())
+               .at(3)
+               .name,
+             prefix + QLatin1Char('1'));
     QCOMPARE(row.cells, cells);
     QCOMPARE(row.unknownCells, 0);
     QVERIFY2(same(row.maximum, maximum), qPrintable(QString::number(row.maximum)));
@@ -466,6 +474,45 @@ void TestMeasurementTable::tableSurvivesTheFile()
     QCOMPARE(rows.at(5).isReference, true);
     QVERIFY(qAbs(rows.at(3).difference + 19.1) < 1e-9);
     QCOMPARE(rows.at(3).severity, Severity::NoDeficiency);
+}
+
+void TestMeasurementTable::shapesDrawnOutOfKindOrderKeepWhatIsTheirs()
+{
+    // Drawn as a rectangle, an oval, then a point; the file keeps the point first and the
+    // rectangle before the oval, so every one of them moves.
+    QList<ImageDrawPath> shapes{ shapeOf(ShapeKind::Rectangle, { 0, 0 }, { 1, 1 }),
+                                 shapeOf(ShapeKind::Oval, { 0, 0 }, { 1, 1 }),
+                                 shapeOf(ShapeKind::Point, { 0, 0 }, { 0, 0 }) };
+    ShapeNames::assign(shapes);
+    shapes[0].name = QStringLiteral("Panel");
+    shapes[0].note = QStringLiteral("door open");
+    shapes[0].ownParameters = true;
+    shapes[0].emissivity = 0.5;
+    QCOMPARE(storedPlaces(shapes), (QVector<int>{ 1, 2, 0 }));
+    MeasurementSettings settings;
+    settings.reference = MeasurementSettings::Reference::Shape;
+    settings.shape = 0;
+    QJsonObject extension{ { QStringLiteral("shape_parameters"),
+                             ObjectParameters::shapesToJson(shapes) } };
+    MeasurementSettings::store(extension, settings, shapes);
+    const QList<ShapeRecord> records{ recordOf(3, at(0, 0), at(10000, 10000)),
+                                      recordOf(2, at(0, 0), at(10000, 10000)),
+                                      recordOf(0, at(0, 0), at(0, 0)) };
+
+    ImageEntity back;
+    QVERIFY(RadiometricReader::read(fileWith(extension, records), back));
+    QCOMPARE(back.image_drawpaths.size(), 3);
+    const ImageDrawPath& panel = back.image_drawpaths.at(1);
+    QCOMPARE(panel.kind(), ShapeKind::Rectangle);
+    QCOMPARE(panel.name, QStringLiteral("Panel"));
+    QCOMPARE(panel.note, QStringLiteral("door open"));
+    QVERIFY(panel.ownParameters);
+    QCOMPARE(panel.emissivity, 0.5);
+    QCOMPARE(back.image_drawpaths.at(0).name, QStringLiteral("Sp1"));
+    QVERIFY(!back.image_drawpaths.at(0).ownParameters);
+    QVERIFY(!back.image_drawpaths.at(2).ownParameters);
+    QCOMPARE(back.measurement.reference, MeasurementSettings::Reference::Shape);
+    QCOMPARE(back.measurement.shape, 1);
 }
 
 void TestMeasurementTable::damagedTableIsNotTaken_data()
