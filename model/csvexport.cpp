@@ -142,6 +142,9 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
                              int unit,
                              const TemperatureCorrection& correction)
 {
+    // Shapes not named yet go out under the names they are to get.
+    QList<ImageDrawPath> named = shapes;
+    ShapeNames::assign(named);
     return shapeLines(
       shapes,
       matrixWidth,
@@ -149,7 +152,7 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
       unit,
       [&](int) { return correction; },
       [&](int i) {
-          const ImageDrawPath& shape = shapes.at(i);
+          const ImageDrawPath& shape = named.at(i);
           const bool mean = correction.isIdentity() && shape.kind() != ShapeKind::Point &&
                             shape.cells > 0 && !std::isnan(shape.mean);
           return ',' + field(shape.name) + ',' + (mean ? number(shape.mean, unit) : QByteArray()) +
