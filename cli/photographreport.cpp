@@ -2,6 +2,7 @@
 
 #include "cli/filenamecodec.h"
 #include "cli/photographsummary.h"
+#include "measure/measurementtable.h"
 #include "model/csvexport.h"
 
 #include <QDir>
@@ -39,7 +40,19 @@ Row rowOf(const QString& file, int unit, const ObjectOptions& object)
             return CsvExport::notAvailable();
         return summary.hasMatrix ? CsvExport::number(shown, unit) : QByteArray();
     };
-    const QList<QByteArray> fields{
+    // How many shapes fall in each class of the photograph's criterion; the other criterion's
+    // columns stay empty, so that a count is never read against the wrong bands.
+    QByteArray criterion;
+    QVector<QByteArray> counts(7);
+    if (ok) {
+        const Criterion used = photo.measurement.criterion;
+        criterion = Findings::criterionKey(used).toLatin1();
+        const QVector<int> found = MeasurementTable::findings(MeasurementTable::rows(photo), used);
+        const int first = used == Criterion::OverAmbient ? 3 : 0;
+        for (int i = 0; i < found.size(); ++i)
+            counts[first + i] = QByteArray::number(found[i]);
+    }
+    QList<QByteArray> fields{
         PhotographReport::field(file),
         ok ? PhotographReport::field(details.captureTime) : QByteArray(),
         ok ? QByteArray::number(double(details.emissivity) / 100.0, 'g', 6) : QByteArray(),
@@ -51,7 +64,10 @@ Row rowOf(const QString& file, int unit, const ObjectOptions& object)
         matrix(summary.matrixMean),
         ok ? QByteArray::number(summary.entity.image_drawpaths.size()) : QByteArray(),
         PhotographReport::field(ok ? QStringLiteral("ok") : summary.error),
+        criterion,
     };
+    for (const QByteArray& count : counts)
+        fields << count;
     QByteArray text;
     for (int i = 0; i < fields.size(); ++i) {
         if (i > 0)
@@ -145,7 +161,8 @@ QByteArray PhotographReport::csv(const QStringList& files,
     rows.waitForFinished();
     pool->setMaxThreadCount(threads);
     QByteArray text("file,capture_time,emissivity,max,min,centre,matrix_max,matrix_min,"
-                    "matrix_mean,shapes,status\n");
+                    "matrix_mean,shapes,status,criterion,possible,probable,major,priority_4,"
+                    "priority_3,priority_2,priority_1\n");
     int failures = 0;
     for (const Row& row : rows.results()) {
         text += row.text;

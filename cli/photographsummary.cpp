@@ -1,5 +1,6 @@
 #include "cli/photographsummary.h"
 
+#include "measure/measurementtable.h"
 #include "measure/regionmeasure.h"
 #include "model/csvexport.h"
 #include "model/radiometriclayout.h"
@@ -209,6 +210,26 @@ bool readBytes(const QString& path, QByteArray& bytes, QString& error)
     return true;
 }
 
+// A figure of the table, one decimal; null for none.
+QJsonValue tableJson(double value)
+{
+    return std::isnan(value) ? QJsonValue(QJsonValue::Null)
+                             : QJsonValue(std::round(value * 10.0) / 10.0);
+}
+
+QJsonValue referenceJson(const MeasurementSettings& settings)
+{
+    switch (settings.reference) {
+        case MeasurementSettings::Reference::Shape:
+            return settings.shape;
+        case MeasurementSettings::Reference::Ambient:
+            return QStringLiteral("ambient");
+        case MeasurementSettings::Reference::None:
+            break;
+    }
+    return QJsonValue(QJsonValue::Null);
+}
+
 } // namespace
 
 PhotographSummary PhotographSummary::read(const QString& path,
@@ -265,7 +286,10 @@ QJsonObject PhotographSummary::json() const
     };
     QJsonArray shapes;
     const TemperatureMatrix matrix = entity.temperatures();
-    for (const ImageDrawPath& shape : entity.image_drawpaths) {
+    const QVector<MeasurementRow> rows = MeasurementTable::rows(entity);
+    for (int index = 0; index < entity.image_drawpaths.size(); ++index) {
+        const ImageDrawPath& shape = entity.image_drawpaths.at(index);
+        const MeasurementRow& row = rows.at(3 + index);
         const PathPoint& start = shape.point(PointRole::Start);
         const PathPoint& end = shape.point(PointRole::End);
         // A point has one reading, kept as its maximum; it has no minimum to give.
@@ -281,8 +305,18 @@ QJsonObject PhotographSummary::json() const
             { QStringLiteral("min"),
               point ? QJsonValue(QJsonValue::Null)
                     : QJsonValue(sampleJson(seen, shape.point(PointRole::Minimum), matrix)) },
-            { QStringLiteral("measured"), measuredJson(seen, shape, matrix) }
+            { QStringLiteral("measured"), measuredJson(seen, shape, matrix) },
+            // The measurement table's row: the mean over the cells with a temperature.
+            { QStringLiteral("name"), row.name },
+            { QStringLiteral("mean"), point ? QJsonValue(QJsonValue::Null) : tableJson(row.mean) },
+            { QStringLiteral("cells"), row.cells },
+            { QStringLiteral("delta_t"), tableJson(row.difference) },
+            { QStringLiteral("class"),
+              row.severity == Severity::NotRated ? QJsonValue(QJsonValue::Null)
+                                                 : QJsonValue(Findings::key(row.severity)) }
         };
+        if (!row.note.isEmpty())
+            item.insert(QStringLiteral("note"), row.note);
         if (shape.ownParameters)
             item.insert(QStringLiteral("own"),
                         QJsonObject{ { QStringLiteral("emissivity"), shape.emissivity },
@@ -307,6 +341,11 @@ QJsonObject PhotographSummary::json() const
     object.insert(QStringLiteral("matrix_min"), matrixValue(matrixMin));
     object.insert(QStringLiteral("matrix_mean"), matrixValue(matrixMean));
     object.insert(QStringLiteral("shapes"), shapes);
+    // What the shapes' differences are taken from and judged by; delta_t is in kelvin.
+    object.insert(QStringLiteral("table"),
+                  QJsonObject{ { QStringLiteral("reference"), referenceJson(entity.measurement) },
+                               { QStringLiteral("criterion"),
+                                 Findings::criterionKey(entity.measurement.criterion) } });
     return object;
 }
 
@@ -358,22 +397,34 @@ QString PhotographSummary::text() const
     else if (entity.temperatures().isComplete())
         line("matrix range:", QStringLiteral("N.A"));
     line("shapes:", QString::number(entity.image_drawpaths.size()));
-    for (const ImageDrawPath& shape : entity.image_drawpaths) {
+    const QVector<MeasurementRow> rows = MeasurementTable::rows(entity);
+    for (int index = 0; index < entity.image_drawpaths.size(); ++index) {
+        const ImageDrawPath& shape = entity.image_drawpaths.at(index);
+        const MeasurementRow& row = rows.at(3 + index);
         const ImageEntity& seen = shownFor(shape);
         const auto shownOwn = [&](float stored) {
             double value = 0;
             return seen.shownCelsius(double(stored), value) ? celsius(float(value))
                                                             : QStringLiteral("N.A");
         };
-        QString measured = QString::fromLatin1(CsvExport::kindName(shape.type)) +
-                           QStringLiteral(": max ") +
-                           shownOwn(shape.point(PointRole::Maximum).value);
+        QString measured =
+          row.name + QLatin1Char(' ') + QString::fromLatin1(CsvExport::kindName(shape.type)) +
+          QStringLiteral(": max ") + shownOwn(shape.point(PointRole::Maximum).value);
         if (shape.kind() != ShapeKind::Point)
             measured += QStringLiteral(", min ") + shownOwn(shape.point(PointRole::Minimum).value);
         if (shape.ownParameters)
             measured += QStringLiteral(" (emissivity %1, reflected %2)")
                           .arg(shape.emissivity)
                           .arg(celsius(float(shape.reflected)));
+        if (shape.kind() != ShapeKind::Point && !std::isnan(row.mean))
+            measured += QStringLiteral(", mean ") + celsius(float(row.mean));
+        measured += QStringLiteral(", %1 cells").arg(row.cells);
+        if (row.isReference)
+            measured += QStringLiteral(", reference");
+        else if (!std::isnan(row.difference))
+            measured +=
+              QStringLiteral(", ΔT %1 K, %2")
+                .arg(QString::number(row.difference, 'f', 1), Findings::text(row.severity));
         block += QStringLiteral("    ") + measured + QLatin1Char('\n');
     }
     return block;

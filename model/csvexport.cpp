@@ -1,5 +1,6 @@
 #include "model/csvexport.h"
 
+#include "model/findings.h"
 #include "model/imageentity.h"
 #include "model/wholefile.h"
 
@@ -78,17 +79,38 @@ QByteArray CsvExport::temperatures(const ImageEntity& photo, int unit)
     return text;
 }
 
-namespace {
-
-// The shapes' lines, each through the correction for it.
-template<typename CorrectionFor>
-QByteArray shapeLines(const QList<ImageDrawPath>& shapes,
-                      int matrixWidth,
-                      int matrixHeight,
-                      int unit,
-                      CorrectionFor&& correctionFor)
+QByteArray CsvExport::difference(double kelvin, int unit)
 {
-    QByteArray text("kind,start_x,start_y,end_x,end_y,max,max_x,max_y,min,min_x,min_y,unit\n");
+    const double value = Findings::differenceIn(kelvin, unit);
+    if (std::isnan(value))
+        return QByteArray();
+    QByteArray text = QByteArray::number(value, 'f', 1);
+    if (text == "-0.0")
+        text = "0.0";
+    return text;
+}
+
+QByteArray CsvExport::field(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r')) {
+        bytes.replace('"', "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+QByteArray CsvExport::shapeLines(const QList<ImageDrawPath>& shapes,
+                                 int matrixWidth,
+                                 int matrixHeight,
+                                 int unit,
+                                 const std::function<TemperatureCorrection(int)>& correctionFor,
+                                 const std::function<QByteArray(int)>& tailFor)
+{
+    // New columns go at the end, so that a script reading the older ones by place still works.
+    QByteArray text("kind,start_x,start_y,end_x,end_y,max,max_x,max_y,min,min_x,min_y,unit,"
+                    "name,mean,cells,delta_t,class\n");
     if (matrixWidth <= 0 || matrixHeight <= 0)
         return text;
     const QByteArray unitName = isKnownUnit(unit) ? QByteArray(unitNames[unit]) : QByteArray();
@@ -96,8 +118,9 @@ QByteArray shapeLines(const QList<ImageDrawPath>& shapes,
         return QByteArray::number(TemperatureMatrix::cellIndex(point.x, matrixWidth)) + ',' +
                QByteArray::number(TemperatureMatrix::cellIndex(point.y, matrixHeight));
     };
-    for (const ImageDrawPath& shape : shapes) {
-        const TemperatureCorrection correction = correctionFor(shape);
+    for (int i = 0; i < shapes.size(); ++i) {
+        const ImageDrawPath& shape = shapes.at(i);
+        const TemperatureCorrection correction = correctionFor(i);
         const PathPoint& maximum = shape.point(PointRole::Maximum);
         const PathPoint& minimum = shape.point(PointRole::Minimum);
         text += CsvExport::kindName(shape.type) + ',' + position(shape.point(PointRole::Start)) +
@@ -108,12 +131,10 @@ QByteArray shapeLines(const QList<ImageDrawPath>& shapes,
             text += ",,";
         else
             text += CsvExport::shown(minimum.value, unit, correction) + ',' + position(minimum);
-        text += ',' + unitName + '\n';
+        text += ',' + unitName + tailFor(i) + '\n';
     }
     return text;
 }
-
-} // namespace
 
 QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
                              int matrixWidth,
@@ -121,24 +142,22 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes,
                              int unit,
                              const TemperatureCorrection& correction)
 {
+    // Shapes not named yet go out under the names they are to get.
+    QList<ImageDrawPath> named = shapes;
+    ShapeNames::assign(named);
     return shapeLines(
-      shapes, matrixWidth, matrixHeight, unit, [&](const ImageDrawPath&) { return correction; });
-}
-
-QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes, const ImageEntity& photo, int unit)
-{
-    return shapeLines(shapes,
-                      photo.temperatureWidth,
-                      photo.temperatureHeight,
-                      unit,
-                      [&](const ImageDrawPath& shape) {
-                          // Only the shape's own values are worked out; every value it has is one
-                          // of its own.
-                          return shape.ownParameters
-                                   ? TemperatureCorrection(
-                                       shape.parametersOver(photo.objectParameters()), 0, -1)
-                                   : photo.correction();
-                      });
+      shapes,
+      matrixWidth,
+      matrixHeight,
+      unit,
+      [&](int) { return correction; },
+      [&](int i) {
+          const ImageDrawPath& shape = named.at(i);
+          const bool mean = correction.isIdentity() && shape.kind() != ShapeKind::Point &&
+                            shape.cells > 0 && !std::isnan(shape.mean);
+          return ',' + field(shape.name) + ',' + (mean ? number(shape.mean, unit) : QByteArray()) +
+                 ',' + QByteArray::number(shape.cells) + ",,";
+      });
 }
 
 bool CsvExport::write(const QString& path, const QByteArray& bytes, QString* error)

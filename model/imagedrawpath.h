@@ -4,9 +4,12 @@
 #include "model/pathpoint.h"
 #include "model/photographcodes.h"
 
+#include <QList>
 #include <QMetaType>
 #include <QObject>
 #include <QPainterPath>
+#include <QString>
+#include <QVector>
 
 #include <limits>
 
@@ -39,9 +42,19 @@ public:
     bool ownParameters = false;
     double emissivity = 0.95;
     double reflected = 20;
+    // What the measurement table calls the shape ("Sp1", or what the user typed) and the user's
+    // note on it; kept in Korvex's block, given anew where a file has none.
+    QString name;
+    QString note;
 
     // The photograph's parameters with the shape's own in place.
     ObjectParameters parametersOver(const ObjectParameters& photograph) const;
 };
+
+// Where each shape of a list lands among a file's shape records, which keep the points, lines,
+// rectangles and ovals each in a group of their own, in that order, and at most 65535 to a
+// group: its place in the list a reader gives back, or −1 for a shape the file cannot keep.
+// What Korvex's block says of a shape by index must use these places, not the list's.
+QVector<int> storedPlaces(const QList<ImageDrawPath>& shapes);
 
 Q_DECLARE_METATYPE(ImageDrawPath)

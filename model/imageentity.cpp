@@ -70,6 +70,7 @@ ImageEntity::ImageEntity(const ImageEntity& other)
   , image_drawpaths(other.image_drawpaths)
   , loaded(other.loaded)
   , extension(other.extension)
+  , measurement(other.measurement)
   , object(other.object)
   , corrected(other.corrected)
 {
@@ -96,6 +97,7 @@ ImageEntity& ImageEntity::operator=(const ImageEntity& other)
     image_drawpaths = other.image_drawpaths;
     loaded = other.loaded;
     extension = other.extension;
+    measurement = other.measurement;
     object = other.object;
     corrected = other.corrected;
     return *this;

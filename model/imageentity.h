@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/findings.h"
 #include "model/imagedetails.h"
 #include "model/imagedrawpath.h"
 #include "model/objectparameters.h"
@@ -72,6 +73,8 @@ public:
     // The JSON object of the extension block behind the feature block, as read; empty without
     // one. Keys this program does not know are written back unchanged on every save.
     QJsonObject extension;
+    // What the measurement table compares the shapes against, as read from that block.
+    MeasurementSettings measurement;
 
 private:
     ObjectParameters object;

@@ -42,8 +42,9 @@ struct ObjectParameters
     QJsonObject toJson() const;
     static ObjectParameters fromJson(const QJsonValue& value, int emissivityHundredths);
 
-    // The shapes' own emissivity and reflection, by their place in the list, as Korvex's block
-    // keeps them: [{"index": i, "emissivity": e, "reflected": t}, …]. Reading leaves a shape
+    // The shapes' own emissivity and reflection as Korvex's block keeps them: [{"index": i,
+    // "emissivity": e, "reflected": t}, …], i the shape's place among the file's records
+    // (storedPlaces()), which is its place in the list a reader gives. Reading leaves a shape
     // whose entry is missing or damaged with the photograph's.
     template<typename Shapes>
     static QJsonArray shapesToJson(const Shapes& shapes);
@@ -118,11 +119,14 @@ template<typename Shapes>
 QJsonArray ObjectParameters::shapesToJson(const Shapes& shapes)
 {
     QJsonArray list;
+    // The file keeps shapes grouped by kind, so a list drawn in any other order reads back in
+    // another; the index is where the shape will be then.
+    const QVector<int> places = storedPlaces(shapes);
     for (int i = 0; i < shapes.size(); ++i) {
         const auto& shape = shapes.at(i);
-        if (!shape.ownParameters)
+        if (!shape.ownParameters || places.at(i) < 0)
             continue;
-        list.append(QJsonObject{ { QStringLiteral("index"), i },
+        list.append(QJsonObject{ { QStringLiteral("index"), places.at(i) },
                                  { QStringLiteral("emissivity"), shape.emissivity },
                                  { QStringLiteral("reflected"), shape.reflected } });
     }

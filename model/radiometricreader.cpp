@@ -400,6 +400,10 @@ bool RadiometricReader::read(const QByteArray& bytes,
       entity.extension.value(QStringLiteral("object")), entity.details.emissivity));
     ObjectParameters::shapesFromJson(entity.extension.value(QStringLiteral("shape_parameters")),
                                      entity.image_drawpaths);
+    const QJsonValue table = entity.extension.value(MeasurementSettings::key());
+    entity.measurement = MeasurementSettings::fromJson(table, entity.image_drawpaths.size());
+    MeasurementSettings::shapesFromJson(table, entity.image_drawpaths);
+    ShapeNames::assign(entity.image_drawpaths);
     entity.loaded = true;
     qDebug() << "文件信息解析完成" << Qt::endl;
     return true;

@@ -293,7 +293,8 @@ void TestCli::jsonAgreesWithTheModel()
                              "matrix_max",
                              "matrix_min",
                              "matrix_mean",
-                             "shapes" })
+                             "shapes",
+                             "table" })
         keys << QLatin1String(key);
     keys.sort();
     QCOMPARE(sound.keys(), keys);
@@ -377,13 +378,15 @@ void TestCli::reportIsTheSameForEveryJobCount()
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines[0],
              QByteArray("file,capture_time,emissivity,max,min,centre,matrix_max,"
-                        "matrix_min,matrix_mean,shapes,status"));
+                        "matrix_min,matrix_mean,shapes,status,criterion,possible,probable,major,"
+                        "priority_4,priority_3,priority_2,priority_1"));
     // Sorted by path; a name with a comma is quoted.
     QVERIFY(
       lines[4].startsWith('"' + (site + QStringLiteral("/roof/attic, north.JPG")).toUtf8() + '"'));
     QVERIFY(lines[5].startsWith((site + QStringLiteral("/roof/broken.jpg,")).toUtf8()));
-    QVERIFY(!lines[5].endsWith(",ok"));
-    QVERIFY(lines[1].endsWith(",ok"));
+    QVERIFY(!lines[5].contains(",ok,"));
+    // Without a reference no shape is a finding; the other criterion's columns stay empty.
+    QVERIFY2(lines[1].endsWith(",ok,similar,0,0,0,,,,"), lines[1].constData());
 
     const Run run = runCli({ QStringLiteral("report"),
                              site,
@@ -584,7 +587,7 @@ void TestCli::folderThatCannotBeListedIsReported()
           qPrintable(QStringLiteral("setpriv cannot drop the capabilities here: ") + walked.err));
     QCOMPARE(walked.exitCode, 1);
     QVERIFY2(walked.out.contains(closed + QStringLiteral(",,,,,,,,,,cannot be opened: "
-                                                         "Permission denied\n")),
+                                                         "Permission denied,,,,,,,,\n")),
              qPrintable(walked.out));
     QVERIFY2(walked.out.contains(site + QStringLiteral("/mug.jpg,2026")), qPrintable(walked.out));
     // Without --recursive the folders inside are not looked into, and so not reported.
@@ -1042,7 +1045,7 @@ void TestCli::noTemperatureIsNeverANumber_data()
     QTest::newRow("info in text says N.A")
       << QStringList{ QStringLiteral("info") } + dark << QStringLiteral("hottest:       N.A at");
     QTest::newRow("the report says N.A") << QStringList{ QStringLiteral("report") } + dark
-                                         << QStringLiteral(",0.95,N.A,N.A,N.A,N.A,N.A,N.A,1,ok");
+                                         << QStringLiteral(",0.95,N.A,N.A,N.A,N.A,N.A,N.A,1,ok,");
     QTest::newRow("the matrix CSV says N.A in every cell")
       << QStringList{ QStringLiteral("csv") } + dark << QStringLiteral("N.A,N.A,N.A");
 }

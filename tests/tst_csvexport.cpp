@@ -125,11 +125,19 @@ void TestCsvExport::shapes()
     const QList<QByteArrayList> lines = fieldsOf(text);
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0].join(','),
-             QByteArray("kind,start_x,start_y,end_x,end_y,max,max_x,max_y,min,min_x,min_y,unit"));
-    QCOMPARE(lines[1].join(','), QByteArray("point,80,30,80,30,97.9,80,30,,,,F"));
+             QByteArray("kind,start_x,start_y,end_x,end_y,max,max_x,max_y,min,min_x,min_y,unit,"
+                        "name,mean,cells,delta_t,class"));
+    // Shapes never measured have no mean and no cells; without a reference, no difference.
+    QCOMPARE(lines[1].join(','), QByteArray("point,80,30,80,30,97.9,80,30,,,,F,Sp1,,0,,"));
     // The end of a drag may lie on the label's far edge; it is the last cell.
-    QCOMPARE(lines[2].join(','), QByteArray("line,0,0,159,119,248.7,159,119,9.5,3,7,F"));
+    QCOMPARE(lines[2].join(','), QByteArray("line,0,0,159,119,248.7,159,119,9.5,3,7,F,Li1,,0,,"));
     QCOMPARE(lines[3].mid(0, 3), (QByteArrayList{ "oval", "48", "84" }));
+    // A measured shape's mean and size, its name kept.
+    oval.mean = 36.64f;
+    oval.cells = 12;
+    oval.name = QStringLiteral("Pump");
+    QCOMPARE(fieldsOf(CsvExport::shapes({ oval }, 160, 120, 0))[1].mid(12),
+             (QByteArrayList{ "Pump", "36.6", "12", "", "" }));
 }
 
 void TestCsvExport::temperaturesAreShownCorrected_data()

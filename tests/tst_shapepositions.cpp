@@ -132,7 +132,7 @@ void TestShapePositions::positionsNameTheCellsRead()
     QCOMPARE(lines.size(), shapes.size() + 1);
     for (int i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> field = lines[i].split(',');
-        QCOMPARE(field.size(), 12);
+        QCOMPARE(field.size(), 17);
         const QPoint maximum(field[6].toInt(), field[7].toInt());
         QVERIFY2(celsiusAt(maximum) == field[5], lines[i].constData());
         if (field[0] == "point") {

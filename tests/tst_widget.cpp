@@ -1918,9 +1918,7 @@ void TestWidget::surfaceMenu()
              QStringLiteral("Exported matrix.csv"));
     QCOMPARE(exported("export_shapes", QStringLiteral("shapes.csv"), text),
              QStringLiteral("fuse-box-shapes.csv"));
-    QCOMPARE(text,
-             CsvExport::shapes(
-               fuseBox.image_drawpaths, fuseBox.temperatureWidth, fuseBox.temperatureHeight, 1));
+    QCOMPARE(text, CsvExport::shapes(fuseBox.image_drawpaths, fuseBox, 1));
     QVERIFY(text.contains("rectangle,"));
 }
 
