@@ -4,6 +4,7 @@
 #include "document/shapecommands.h"
 #include "measure/imageregionthread.h"
 #include "measure/regionmeasure.h"
+#include "model/findings.h"
 #include "model/parseimagethread.h"
 #include "model/radiometricreader.h"
 #include "render/blendscheduler.h"
@@ -476,6 +477,8 @@ bool PhotographDocument::startSave(bool ofShown,
         saved.extension.remove(QStringLiteral("shape_parameters"));
     else
         saved.extension.insert(QStringLiteral("shape_parameters"), ownParameters);
+    // Names, notes, the reference and the criterion, keyed to the shapes as the file orders them.
+    MeasurementSettings::store(saved.extension, saved.measurement, shapes);
     photograph = &saved;
     ImageSaveThread* thread = sourceBytes.isEmpty()
                                 ? ImageSaveThread::create(source,

@@ -1,6 +1,7 @@
 #include "document/photographdocument.h"
 #include "model/radiometricreader.h"
 #include "support/measurescene.h"
+#include "support/radiometricfile.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -76,6 +77,7 @@ private slots:
     void rangeAndIsothermComeBackFromTheFile();
     void heldRangeStaysAcrossPhotographs_data();
     void heldRangeStaysAcrossPhotographs();
+    void namesAndNotesFollowTheShapesSaved();
 };
 
 void TestPhotographDocument::editsAndUndo_data()
@@ -548,6 +550,51 @@ void TestPhotographDocument::heldRangeStaysAcrossPhotographs()
     QVERIFY(openAndWait(fresh, paths[0]));
     QCOMPARE(fresh.settings().range.mode,
              stays ? TemperatureRange::Manual : TemperatureRange::Camera);
+}
+
+void TestPhotographDocument::namesAndNotesFollowTheShapesSaved()
+{
+    // fuse-box.jpg's stored rectangle, renamed and noted in Korvex's block.
+    QTemporaryDir folder;
+    const QString source = folder.filePath(QStringLiteral("named.jpg"));
+    QFile sample(QStringLiteral(KORVEX_SAMPLES_DIR "/fuse-box.jpg"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(sample.readAll() +
+               RadiometricFile::extensionBlock(
+                 R"({"table":{"shapes":[{"index":0,"name":"Bx phase A","note":"loose lug"}]}})"));
+    file.close();
+
+    PhotographDocument document;
+    QVERIFY(openAndWait(document, source));
+    QCOMPARE(document.shapes().size(), 1);
+    QCOMPARE(document.shapes().first().name, QStringLiteral("Bx phase A"));
+    QCOMPARE(document.shapes().first().note, QStringLiteral("loose lug"));
+
+    // The rectangle cleared and a point drawn in its place: the name and note were the
+    // rectangle's and must not pass to the shape that now comes first.
+    document.clearShapes();
+    ImageDrawPath point;
+    point.setKind(ShapeKind::Point);
+    point.point(PointRole::Start) = PathPoint(0.5f, 0.5f, 0, 0);
+    point.point(PointRole::End) = PathPoint(0.5f, 0.5f, 0, 0);
+    point.point(PointRole::Maximum) = PathPoint(0.5f, 0.5f, 30.0f, 0);
+    document.addShape(point);
+    const QString target = folder.filePath(QStringLiteral("saved.jpg"));
+    QSignalSpy finished(&document, &PhotographDocument::saveFinished);
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QVERIFY(document.save(target, picture));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+
+    QFile saved(target);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    ImageEntity back;
+    QVERIFY(RadiometricReader::read(saved.readAll(), back));
+    QCOMPARE(back.image_drawpaths.size(), 1);
+    QVERIFY(back.image_drawpaths.first().name != QStringLiteral("Bx phase A"));
+    QVERIFY(back.image_drawpaths.first().note.isEmpty());
 }
 
 QTEST_MAIN(TestPhotographDocument)
