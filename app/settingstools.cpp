@@ -15,6 +15,7 @@ constexpr QLatin1String savePathKey("/folder/last_save_path");
 constexpr QLatin1String languageKey("/language/value");
 constexpr int noLanguage = -1;
 constexpr QLatin1String thermalOnOpenKey("/display/thermal_on_open");
+constexpr QLatin1String measurementsKey("/view/measurements");
 constexpr QLatin1String rangeLowKey("/display/range_low");
 constexpr QLatin1String rangeHighKey("/display/range_high");
 
@@ -163,6 +164,16 @@ void SettingsTools::setKeptRangeEnds(double low, double high)
 {
     setValue(rangeLowKey, low);
     setValue(rangeHighKey, high);
+}
+
+bool SettingsTools::measurementsShown()
+{
+    return settings && settings->value(QString(measurementsKey)).toBool();
+}
+
+void SettingsTools::setMeasurementsShown(bool shown)
+{
+    setValue(measurementsKey, shown);
 }
 
 bool SettingsTools::thermalOnOpen()

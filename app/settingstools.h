@@ -45,6 +45,9 @@ public:
     // The ends of a manual range kept with it, in ℃; false when none are stored.
     static bool keptRangeEnds(double& low, double& high);
     static void setKeptRangeEnds(double low, double high);
+    // Whether the measurement table is shown under the photograph.
+    static bool measurementsShown();
+    static void setMeasurementsShown(bool shown);
     // Whether photographs whose file stores a blend of 0 open showing the thermal picture.
     static bool thermalOnOpen();
     static void setThermalOnOpen(bool thermal);

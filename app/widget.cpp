@@ -6,6 +6,7 @@
 #include "app/displaypreferences.h"
 #include "app/isothermcontrol.h"
 #include "app/labelelider.h"
+#include "app/measurementpane.h"
 #include "app/noticetexts.h"
 #include "app/objectparameterseditor.h"
 #include "app/photographfiles.h"
@@ -62,6 +63,8 @@ Widget::Widget(QWidget* parent)
     isotherms = new IsothermControl(document, ui->content_palette);
     ui->verticalLayout_3->addWidget(isotherms);
     new ScaleMarks(ui->palette_image, document);
+    measurements = new MeasurementPane(document, ui->image_draw, ui->content_image);
+    CommandKeys::add(this, "F9", [this] { measurements->setShown(!measurements->isShown()); });
     objectEditor = new ObjectParametersEditor(document, ui->details_emissivity);
     CommandKeys::add(this, "Ctrl+E", [this] { objectEditor->open(); });
     connect(document, &PhotographDocument::objectParametersChanged, this, [this] {
@@ -188,6 +191,8 @@ void Widget::refreshTexts()
         isotherms->retranslate();
     if (objectEditor)
         objectEditor->retranslate();
+    if (measurements)
+        measurements->retranslate();
     if (!document->isLoaded())
         return;
     fileName->setText(fileInfo.fileName());

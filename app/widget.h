@@ -18,6 +18,7 @@ class QTranslator;
 class Ui_Widget;
 class DisplayPreferences;
 class IsothermControl;
+class MeasurementPane;
 class ObjectParametersEditor;
 class RangeControl;
 class UnsavedMeasurements;
@@ -106,6 +107,7 @@ private:
     IsothermControl* isotherms = nullptr;
     DisplayPreferences* preferences = nullptr;
     ObjectParametersEditor* objectEditor = nullptr;
+    MeasurementPane* measurements = nullptr;
     PreviewPanel* preview = nullptr;
     LabelElider* fileName = nullptr;
     bool parsing = false;

@@ -306,12 +306,30 @@ void PhotographDocument::refreshMeasured()
 {
     measured.clear();
     measuredIds.clear();
-    for (const Entry& entry : qAsConst(entries)) {
-        if (entry.measuring)
+    QVector<int> places;
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).measuring)
             continue;
-        measured.append(entry.shape);
-        measuredIds.append(entry.id);
+        measured.append(entries.at(i).shape);
+        measuredIds.append(entries.at(i).id);
+        places.append(i);
     }
+    // A shape measured for the first time takes the next free name of its kind and keeps it, so
+    // that undoing and redoing it, or taking others away, never renames it.
+    ShapeNames::assign(measured);
+    for (int k = 0; k < places.size(); ++k)
+        entries[places[k]].shape.name = measured.at(k).name;
+    emit shapesChanged();
+}
+
+void PhotographDocument::setMeasurementSettings(const MeasurementSettings& settings)
+{
+    if (!shown->loaded || settings == shown->measurement)
+        return;
+    shown->measurement = settings;
+    // Kept apart from the shapes' edits: it changes what the figures are compared with, and a
+    // photograph left with it changed is saved with it.
+    changedOffStack = true;
     emit shapesChanged();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/displaysettings.h"
+#include "model/findings.h"
 #include "model/imagedrawpath.h"
 #include "model/imageentity.h"
 #include "model/imagesavethread.h"
@@ -87,6 +88,8 @@ public:
     // New object parameters for the photograph shown, through the undo stack; every temperature
     // shown is recomputed with them (objectParametersChanged()), the stored ones stay.
     void setObjectParameters(const ObjectParameters& parameters);
+    // What the measurement table compares the shapes with, and by which criterion.
+    void setMeasurementSettings(const MeasurementSettings& settings);
     // A measured shape's own emissivity and reflected temperature, or the photograph's again
     // (own false), through the undo stack; false for a shape that is not there.
     bool setShapeParameters(quint64 id, bool own, double emissivity, double reflected);

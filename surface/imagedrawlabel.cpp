@@ -191,12 +191,20 @@ void ImageDrawLabel::refitImage()
     update();
 }
 
+void ImageDrawLabel::setReservedBottom(int pixels)
+{
+    if (pixels == reservedBottom)
+        return;
+    reservedBottom = qMax(0, pixels);
+    refitImage();
+}
+
 void ImageDrawLabel::fitToImage(const QSize& image)
 {
     if (image.isEmpty() || !parentWidget())
         return;
     const int parentWidth = parentWidget()->width();
-    const int parentHeight = parentWidget()->height();
+    const int parentHeight = parentWidget()->height() - reservedBottom;
     if (double(parentWidth) * double(parentHeight) <= 0)
         return;
     const float scale =

@@ -49,6 +49,8 @@ public:
     bool featureVisible() const;
     void setImage(const QImage& image);
     void refitImage();
+    // Pixels at the bottom of the parent that the photograph leaves free, for a pane shown there.
+    void setReservedBottom(int pixels);
     void setEntity(ImageEntity* entity);
     // Undoes the newest shape, measured or still being measured; on a surface with no shape
     // it brings back what the latest Clear of this photograph not yet undone took away.
@@ -100,6 +102,7 @@ private:
     void fitToImage(const QSize& image);
 
     PhotographDocument* shown = nullptr;
+    int reservedBottom = 0;
     int fittedWidth = -1;
     int fittedHeight = -1;
     int mode = None;

@@ -1,4 +1,5 @@
 #include "app/displaypreferences.h"
+#include "app/measurementpane.h"
 #include "app/previewreadthread.h"
 #include "app/settingstools.h"
 #include "app/surfacemenu.h"
@@ -6,6 +7,7 @@
 #include "app/widget.h"
 #include "app/windowfit.h"
 #include "document/photographdocument.h"
+#include "measure/measurementtable.h"
 #include "model/csvexport.h"
 #include "model/radiometricreader.h"
 #include "render/blendscheduler.h"
@@ -32,6 +34,7 @@
 #include <QRawFont>
 #include <QSlider>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTextLayout>
 #include <QUndoStack>
 
@@ -125,6 +128,7 @@ private slots:
     void isothermBesideTheScale();
     void displayChoicesKeptForAllPhotographs();
     void shapeOfItsOwnEmissivity();
+    void measurementTableUnderThePhotograph();
     void objectParametersRecomputeWhatIsShown_data();
     void objectParametersRecomputeWhatIsShown();
     void initialState();
@@ -202,6 +206,7 @@ void TestWidget::init()
                          SettingsTools::Kept::RangeMode })
         SettingsTools::setKeepsForAll(choice, false);
     SettingsTools::setThermalOnOpen(false);
+    SettingsTools::setMeasurementsShown(false);
 }
 
 bool TestWidget::open(Widget& window, const QString& path)
@@ -673,6 +678,74 @@ void TestWidget::shapeOfItsOwnEmissivity()
     QVERIFY(saved.image_drawpaths.first().ownParameters);
     QCOMPARE(saved.image_drawpaths.first().emissivity, 0.5);
     QCOMPARE(saved.details.emissivity, 95);
+}
+
+void TestWidget::measurementTableUnderThePhotograph()
+{
+    const QString target = dir.filePath(QStringLiteral("table-saved.jpg"));
+    QFile::remove(target);
+    {
+        Widget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+        auto* pane = window.findChild<MeasurementPane*>();
+        auto* surface = child<ImageDrawLabel>(window, "image_draw");
+        QVERIFY(pane && !pane->isVisible());
+        const int fullHeight = surface->height();
+        QTest::keyClick(&window, Qt::Key_F9);
+        QVERIFY(pane->isVisible());
+        // The photograph makes room for the pane rather than lying under it.
+        QVERIFY(surface->height() < fullHeight);
+        QVERIFY(surface->geometry().bottom() < pane->geometry().top());
+
+        // The hottest, coldest and centre, then the stored rectangle, as the table model has them.
+        auto* table = child<QTableWidget>(window, "measurement_table");
+        const ImageEntity& photo = *window.findChild<PhotographDocument*>()->photograph();
+        const QVector<MeasurementRow> rows = MeasurementTable::rows(photo);
+        QCOMPARE(table->rowCount(), rows.size());
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->item(3, 0)->text(), QStringLiteral("Bx1"));
+        QCOMPARE(table->item(3, 2)->text(), ImageEntity::temperatureText(72.7f, 0, 0));
+        QCOMPARE(table->item(3, 3)->text(), ImageEntity::temperatureText(26.0f, 0, 0));
+        QCOMPARE(table->item(3, 4)->text(),
+                 ImageEntity::temperatureText(float(rows[3].mean), 0, 0));
+        QVERIFY(table->item(3, 7)->text().isEmpty());
+
+        // Against the surroundings (reflected 20 ℃): 52.7 K over, priority 1 over ambient.
+        auto* reference = child<QComboBox>(window, "measurement_reference");
+        auto* criterion = child<QComboBox>(window, "measurement_criterion");
+        reference->setFocus();
+        QTest::keyClick(reference, Qt::Key_Down);
+        QTest::keyClick(criterion, Qt::Key_Down);
+        QCOMPARE(table->item(3, 7)->text(), QStringLiteral("52.7"));
+        const QString over = table->item(3, 8)->text();
+        QVERIFY(!over.isEmpty());
+        // Shown in Fahrenheit the difference is 1.8 times as large, the class the same.
+        child<QComboBox>(window, "details_unit")->setCurrentIndex(1);
+        QCOMPARE(table->item(3, 7)->text(), QStringLiteral("94.9"));
+        QCOMPARE(table->item(3, 8)->text(), over);
+
+        QTest::mouseClick(child<QPushButton>(window, "measurement_copy"), Qt::LeftButton);
+        const QStringList lines =
+          QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[3].split(QLatin1Char('\t')).size(), 10);
+        QCOMPARE(lines[4].split(QLatin1Char('\t')).value(0), QStringLiteral("Bx1"));
+
+        startSave(window, target);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(target).size() > 0; }, 10000));
+        QTest::qWait(200);
+    }
+    // The pane stays as it was left, and the file keeps what the figures are compared with.
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, target));
+    QVERIFY(window.findChild<MeasurementPane*>()->isVisible());
+    QCOMPARE(child<QComboBox>(window, "measurement_reference")->currentIndex(), 1);
+    QCOMPARE(child<QComboBox>(window, "measurement_criterion")->currentIndex(),
+             int(Criterion::OverAmbient));
 }
 
 void TestWidget::objectParametersRecomputeWhatIsShown_data()

@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>最后一个测量的发射率…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>温差</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>等级</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>线</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>椭圆</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>最高点</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>最低点</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>中心点</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>无缺陷</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>可能缺陷：需调查</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>很可能缺陷：择时维修</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>严重缺陷：立即维修</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>优先级 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>优先级 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>优先级 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>优先级 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>判定标准</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>同类部件对比</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>高于环境温度</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>复制表格</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>以制表符分隔的文本复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>反射温度（环境）</translation>
+    </message>
 </context>
 </TS>

@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>Emissivity of the newest measurement…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Hottest</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Coldest</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>No deficiency</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>Possible deficiency: investigate</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>Probable deficiency: repair as time permits</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>Major deficiency: repair immediately</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>Priority 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>Priority 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>Priority 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>Priority 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>Criterion</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>Similar components</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>Over ambient</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>NETA maintenance testing criteria: against a similar component under a similar load, or against the surroundings (the reflected temperature)</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>Copies the table to the clipboard as tab-separated text</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>Reflected temperature (ambient)</translation>
+    </message>
 </context>
 </TS>

@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>Émissivité de la dernière mesure…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Point le plus chaud</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Point le plus froid</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>Aucun défaut</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>Défaut possible : à examiner</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>Défaut probable : réparer dès que possible</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>Défaut majeur : réparer immédiatement</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>Priorité 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>Priorité 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>Priorité 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>Priorité 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>Critère</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>Composants similaires</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>Au-dessus de l'ambiante</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>Critères d'essai de maintenance NETA : par rapport à un composant similaire sous une charge similaire, ou à l'environnement (la température réfléchie)</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Copier le tableau</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>Copie le tableau dans le presse-papiers en texte séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>Température réfléchie (ambiante)</translation>
+    </message>
 </context>
 </TS>

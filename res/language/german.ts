@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>Emissionsgrad der neuesten Messung…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Heißester Punkt</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Kältester Punkt</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>Kein Mangel</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>Möglicher Mangel: untersuchen</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>Wahrscheinlicher Mangel: bei Gelegenheit reparieren</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>Schwerer Mangel: sofort reparieren</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>Priorität 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>Priorität 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>Priorität 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>Priorität 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>Kriterium</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>Gleichartige Bauteile</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>Über Umgebung</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>NETA-Wartungsprüfkriterien: gegen ein gleichartiges Bauteil unter ähnlicher Last oder gegen die Umgebung (die reflektierte Temperatur)</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Tabelle kopieren</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>Kopiert die Tabelle als tabulatorgetrennten Text in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>Reflektierte Temperatur (Umgebung)</translation>
+    </message>
 </context>
 </TS>

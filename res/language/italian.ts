@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>Emissività dell'ultima misura…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Punto più caldo</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Punto più freddo</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>Nessuna anomalia</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>Possibile anomalia: indagare</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>Probabile anomalia: riparare appena possibile</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>Anomalia grave: riparare subito</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>Priorità 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>Priorità 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>Priorità 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>Priorità 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>Criterio</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>Componenti simili</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>Sopra l'ambiente</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>Criteri di prova di manutenzione NETA: rispetto a un componente simile con carico simile, o all'ambiente (la temperatura riflessa)</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Copia tabella</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>Copia la tabella negli appunti come testo separato da tabulazioni</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>Temperatura riflessa (ambiente)</translation>
+    </message>
 </context>
 </TS>

@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>最新の測定の放射率…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>区分</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>最高点</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>最低点</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>異常なし</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>異常の可能性：調査</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>異常の見込み：時間のあるときに修理</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>重大な異常：直ちに修理</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>優先度 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>優先度 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>優先度 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>優先度 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>基準</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>判定基準</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>同種部品との比較</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>周囲温度との比較</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>NETA 保守試験基準：同程度の負荷の同種部品、または周囲（反射温度）と比較します</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>表をコピー</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>表をタブ区切りのテキストとしてクリップボードにコピーします</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>反射温度（周囲）</translation>
+    </message>
 </context>
 </TS>

@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>최근 측정의 방사율…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>종류</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>최고</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>최저</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>평균</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>등급</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>점</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>타원</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>최고점</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>최저점</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>중심</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>결함 없음</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>결함 가능성: 조사</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>결함 가능성 높음: 시간 날 때 수리</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>중대 결함: 즉시 수리</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>우선순위 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>우선순위 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>우선순위 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>우선순위 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>기준</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>판정 기준</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>유사 부품 비교</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>주변 온도 대비</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>NETA 유지보수 시험 기준: 비슷한 부하의 유사 부품 또는 주변(반사 온도)과 비교</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>표 복사</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>표를 탭으로 구분된 텍스트로 클립보드에 복사합니다</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>반사 온도(주변)</translation>
+    </message>
 </context>
 </TS>

@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>Коэффициент излучения последнего измерения…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Класс</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Прямоугольник</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Овал</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Самая горячая точка</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Самая холодная точка</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>Центр</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>Дефекта нет</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>Возможный дефект: проверить</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>Вероятный дефект: отремонтировать при возможности</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>Серьёзный дефект: отремонтировать немедленно</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>Приоритет 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>Приоритет 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>Приоритет 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>Приоритет 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Эталон</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>Критерий</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>Аналогичные компоненты</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>Выше окружающей</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>Критерии NETA: сравнение с аналогичным компонентом при сходной нагрузке или с окружением (отражённой температурой)</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Копировать таблицу</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>Копирует таблицу в буфер обмена как текст с табуляцией</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>Отражённая температура (окружение)</translation>
+    </message>
 </context>
 </TS>

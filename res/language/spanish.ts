@@ -447,5 +447,137 @@
         <source>最后一个测量的发射率…</source>
         <translation>Emisividad de la última medición…</translation>
     </message>
+    <message>
+        <source>名称</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>最高</source>
+        <translation>Máx.</translation>
+    </message>
+    <message>
+        <source>最低</source>
+        <translation>Mín.</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>温差</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>线</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Óvalo</translation>
+    </message>
+    <message>
+        <source>最高点</source>
+        <translation>Punto más caliente</translation>
+    </message>
+    <message>
+        <source>最低点</source>
+        <translation>Punto más frío</translation>
+    </message>
+    <message>
+        <source>中心点</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>无缺陷</source>
+        <translation>Sin deficiencia</translation>
+    </message>
+    <message>
+        <source>可能缺陷：需调查</source>
+        <translation>Posible deficiencia: investigar</translation>
+    </message>
+    <message>
+        <source>很可能缺陷：择时维修</source>
+        <translation>Deficiencia probable: reparar cuando sea posible</translation>
+    </message>
+    <message>
+        <source>严重缺陷：立即维修</source>
+        <translation>Deficiencia grave: reparar de inmediato</translation>
+    </message>
+    <message>
+        <source>优先级 4</source>
+        <translation>Prioridad 4</translation>
+    </message>
+    <message>
+        <source>优先级 3</source>
+        <translation>Prioridad 3</translation>
+    </message>
+    <message>
+        <source>优先级 2</source>
+        <translation>Prioridad 2</translation>
+    </message>
+    <message>
+        <source>优先级 1</source>
+        <translation>Prioridad 1</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>判定标准</source>
+        <translation>Criterio</translation>
+    </message>
+    <message>
+        <source>同类部件对比</source>
+        <translation>Componentes similares</translation>
+    </message>
+    <message>
+        <source>高于环境温度</source>
+        <translation>Sobre el ambiente</translation>
+    </message>
+    <message>
+        <source>NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较</source>
+        <translation>Criterios de prueba de mantenimiento NETA: frente a un componente similar con carga similar, o frente al entorno (la temperatura reflejada)</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Copiar tabla</translation>
+    </message>
+    <message>
+        <source>以制表符分隔的文本复制到剪贴板</source>
+        <translation>Copia la tabla al portapapeles como texto separado por tabulaciones</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>反射温度（环境）</source>
+        <translation>Temperatura reflejada (ambiente)</translation>
+    </message>
 </context>
 </TS>

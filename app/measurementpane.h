@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class ImageDrawLabel;
+class PhotographDocument;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The measurements of the photograph shown, in a pane under it: one row for each of the
+// photograph's hottest, coldest and centre points, then one per shape. It takes the bottom of
+// the photograph's area while shown (F9 shows and hides it; the choice lasts), and the photograph
+// fits itself into what is left, so no control of the window moves or hides.
+class MeasurementPane : public QWidget
+{
+    Q_OBJECT
+public:
+    MeasurementPane(PhotographDocument* document, ImageDrawLabel* surface, QWidget* area);
+
+    void setShown(bool shown);
+    bool isShown() const { return shownPane; }
+    void retranslate();
+    // The rows again, after the photograph, its shapes or how it is shown changed.
+    void refresh();
+    // The table as tab-separated text, a header line first, as Copy puts it on the clipboard.
+    QString tabSeparated() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place();
+    void onReferenceChosen(int index);
+    void onCriterionChosen(int index);
+
+    PhotographDocument* document;
+    ImageDrawLabel* surface;
+    QWidget* area;
+    QTableWidget* table;
+    QLabel* referenceCaption;
+    QComboBox* reference;
+    QLabel* criterionCaption;
+    QComboBox* criterion;
+    QPushButton* copy;
+    bool shownPane = false;
+};
