@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -101,7 +102,12 @@ MeasurementPane::MeasurementPane(PhotographDocument* document,
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Names and notes are typed into their cells: F2, a double click, or typing on a selected one.
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    connect(table, &QTableWidget::cellChanged, this, &MeasurementPane::onItemEdited);
+    auto* remove = new QShortcut(QKeySequence::Delete, table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, &MeasurementPane::removeCurrentShape);
     for (int i = 0; i < 2; ++i)
         criterion->addItem(QString());
     auto* controls = new QHBoxLayout;
@@ -190,6 +196,7 @@ void MeasurementPane::refresh()
         return std::isnan(celsius) ? QStringLiteral("N.A")
                                    : ImageEntity::temperatureText(float(celsius), 0, unit);
     };
+    filling = true;
     table->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const MeasurementRow& row = rows.at(r);
@@ -226,8 +233,12 @@ void MeasurementPane::refresh()
                 table->setItem(r, c, item);
             }
             item->setText(cells.value(c));
+            const bool typed = shape && (c == 0 || c == columnCount - 1);
+            item->setFlags(typed ? item->flags() | Qt::ItemIsEditable
+                                 : item->flags() & ~Qt::ItemIsEditable);
         }
     }
+    filling = false;
     table->resizeColumnsToContents();
 
     // The reference: none, the surroundings, or one of the shapes by name.
@@ -282,4 +293,24 @@ QString MeasurementPane::tabSeparated() const
         lines << fields.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void MeasurementPane::onItemEdited(int row, int column)
+{
+    // The photograph's own three rows come first.
+    const int shape = row - 3;
+    if (filling || shape < 0 || shape >= document->shapes().size())
+        return;
+    const ImageDrawPath& edited = document->shapes().at(shape);
+    const QString name = column == 0 ? table->item(row, column)->text() : edited.name;
+    const QString note = column == columnCount - 1 ? table->item(row, column)->text() : edited.note;
+    if (!document->setShapeText(document->shapeId(shape), name, note))
+        refresh();
+}
+
+void MeasurementPane::removeCurrentShape()
+{
+    const int shape = table->currentRow() - 3;
+    if (shape >= 0 && shape < document->shapes().size())
+        document->removeShape(document->shapeId(shape));
 }

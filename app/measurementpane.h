@@ -34,6 +34,8 @@ private:
     void place();
     void onReferenceChosen(int index);
     void onCriterionChosen(int index);
+    void onItemEdited(int row, int column);
+    void removeCurrentShape();
 
     PhotographDocument* document;
     ImageDrawLabel* surface;
@@ -45,4 +47,5 @@ private:
     QComboBox* criterion;
     QPushButton* copy;
     bool shownPane = false;
+    bool filling = false;
 };

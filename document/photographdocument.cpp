@@ -322,6 +322,29 @@ void PhotographDocument::refreshMeasured()
     emit shapesChanged();
 }
 
+bool PhotographDocument::removeShape(quint64 id)
+{
+    const int index = entryIndex(id);
+    if (index < 0 || entries.at(index).measuring)
+        return false;
+    stack->push(new RemoveShapeCommand(this, id));
+    return true;
+}
+
+bool PhotographDocument::setShapeText(quint64 id, const QString& name, const QString& note)
+{
+    const int index = entryIndex(id);
+    if (index < 0 || entries.at(index).measuring)
+        return false;
+    const ImageDrawPath& shape = entries.at(index).shape;
+    const QString cleanName = ShapeNames::cleanName(name);
+    const QString cleanNote = ShapeNames::cleanNote(note);
+    if (cleanName == shape.name && cleanNote == shape.note)
+        return false;
+    stack->push(new ShapeTextCommand(this, id, cleanName, cleanNote));
+    return true;
+}
+
 void PhotographDocument::setMeasurementSettings(const MeasurementSettings& settings)
 {
     if (!shown->loaded || settings == shown->measurement)

@@ -88,6 +88,12 @@ public:
     // New object parameters for the photograph shown, through the undo stack; every temperature
     // shown is recomputed with them (objectParametersChanged()), the stored ones stay.
     void setObjectParameters(const ObjectParameters& parameters);
+    // A measured shape taken away, through the undo stack; false for one that is not there.
+    bool removeShape(quint64 id);
+    // A measured shape's name and note, as typed, through the undo stack. An empty name gives
+    // the shape the next free name of its kind. False for a shape that is not there or nothing
+    // to change.
+    bool setShapeText(quint64 id, const QString& name, const QString& note);
     // What the measurement table compares the shapes with, and by which criterion.
     void setMeasurementSettings(const MeasurementSettings& settings);
     // A measured shape's own emissivity and reflected temperature, or the photograph's again
@@ -138,6 +144,8 @@ private:
     friend class ClearShapesCommand;
     friend class ObjectParametersCommand;
     friend class ShapeParametersCommand;
+    friend class RemoveShapeCommand;
+    friend class ShapeTextCommand;
     // Sets the fields on the shape with this id; false when it is not there.
     bool applyShapeParameters(quint64 id, bool own, double emissivity, double reflected);
     void applyObjectParameters(const ObjectParameters& parameters);

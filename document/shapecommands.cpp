@@ -98,3 +98,63 @@ void ShapeParametersCommand::undo()
 {
     document->applyShapeParameters(id, before.own, before.emissivity, before.reflected);
 }
+
+RemoveShapeCommand::RemoveShapeCommand(PhotographDocument* document, quint64 id)
+  : document(document)
+  , id(id)
+{
+}
+
+void RemoveShapeCommand::redo()
+{
+    position = document->entryIndex(id);
+    if (position < 0)
+        return;
+    const int place = document->measuredIds.indexOf(id);
+    before = document->shown->measurement;
+    if (place >= 0)
+        document->shown->measurement.shapeRemoved(place);
+    taken = document->entries.takeAt(position);
+    document->refreshMeasured();
+}
+
+void RemoveShapeCommand::undo()
+{
+    if (position < 0)
+        return;
+    document->entries.insert(qBound(0, position, document->entries.size()), taken);
+    document->shown->measurement = before;
+    document->refreshMeasured();
+}
+
+ShapeTextCommand::ShapeTextCommand(PhotographDocument* document,
+                                   quint64 id,
+                                   const QString& name,
+                                   const QString& note)
+  : document(document)
+  , id(id)
+  , name(name)
+  , note(note)
+{
+}
+
+void ShapeTextCommand::redo()
+{
+    swap();
+}
+
+void ShapeTextCommand::undo()
+{
+    swap();
+}
+
+void ShapeTextCommand::swap()
+{
+    const int index = document->entryIndex(id);
+    if (index < 0)
+        return;
+    ImageDrawPath& shape = document->entries[index].shape;
+    std::swap(shape.name, name);
+    std::swap(shape.note, note);
+    document->refreshMeasured();
+}

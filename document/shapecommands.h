@@ -82,3 +82,41 @@ private:
     Values before;
     Values after;
 };
+
+// One shape taken away; undo puts it back in its place, and a reference to it with it.
+class RemoveShapeCommand : public QUndoCommand
+{
+public:
+    RemoveShapeCommand(PhotographDocument* document, quint64 id);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    PhotographDocument* document;
+    quint64 id;
+    int position = -1;
+    PhotographDocument::Entry taken;
+    MeasurementSettings before;
+};
+
+// A shape's name and note changed; undo gives back the ones before.
+class ShapeTextCommand : public QUndoCommand
+{
+public:
+    ShapeTextCommand(PhotographDocument* document,
+                     quint64 id,
+                     const QString& name,
+                     const QString& note);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void swap();
+
+    PhotographDocument* document;
+    quint64 id;
+    QString name;
+    QString note;
+};

@@ -129,6 +129,7 @@ private slots:
     void displayChoicesKeptForAllPhotographs();
     void shapeOfItsOwnEmissivity();
     void measurementTableUnderThePhotograph();
+    void shapesRenamedAndRemovedInTheTable();
     void objectParametersRecomputeWhatIsShown_data();
     void objectParametersRecomputeWhatIsShown();
     void initialState();
@@ -746,6 +747,55 @@ void TestWidget::measurementTableUnderThePhotograph()
     QCOMPARE(child<QComboBox>(window, "measurement_reference")->currentIndex(), 1);
     QCOMPARE(child<QComboBox>(window, "measurement_criterion")->currentIndex(),
              int(Criterion::OverAmbient));
+}
+
+void TestWidget::shapesRenamedAndRemovedInTheTable()
+{
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QTest::keyClick(&window, Qt::Key_F9);
+    auto* table = child<QTableWidget>(window, "measurement_table");
+    auto* document = window.findChild<PhotographDocument*>();
+    const auto typeInto = [&](int row, int column, const QString& text) {
+        table->setFocus();
+        table->setCurrentCell(row, column);
+        table->editItem(table->item(row, column));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!editor)
+            return false;
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits what was typed on a queued call.
+        QCoreApplication::processEvents();
+        return true;
+    };
+    // The photograph's own rows take no name.
+    QVERIFY(!typeInto(0, 0, QStringLiteral("nothing")));
+
+    QVERIFY(typeInto(3, 0, QStringLiteral("L1 phase A")));
+    QCOMPARE(document->shapes().first().name, QStringLiteral("L1 phase A"));
+    QVERIFY(typeInto(3, 9, QStringLiteral("lug loose, retorque")));
+    QCOMPARE(document->shapes().first().note, QStringLiteral("lug loose, retorque"));
+    QCOMPARE(table->item(3, 9)->text(), QStringLiteral("lug loose, retorque"));
+    // A name typed empty is given the next free one of its kind again.
+    QVERIFY(typeInto(3, 0, QString()));
+    QCOMPARE(document->shapes().first().name, QStringLiteral("Bx1"));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(table->item(3, 0)->text(), QStringLiteral("L1 phase A"));
+
+    table->setFocus();
+    table->setCurrentCell(3, 2);
+    QTest::keyClick(table, Qt::Key_Delete);
+    QVERIFY(document->shapes().isEmpty());
+    QCOMPARE(table->rowCount(), 3);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(document->shapes().size(), 1);
+    QCOMPARE(table->item(3, 0)->text(), QStringLiteral("L1 phase A"));
+    QCOMPARE(table->item(3, 9)->text(), QStringLiteral("lug loose, retorque"));
 }
 
 void TestWidget::objectParametersRecomputeWhatIsShown_data()
