@@ -209,7 +209,10 @@ void AnnotationPainter::drawMarkedPoint(QPainter& painter,
     }
     painter.setPen(pen);
     const QPointF frameCentre = drawMarker(painter, point, kind);
-    drawValueLabel(painter, point, frameCentre, taken, shape);
+    // A shape's name stands before its hottest value, so a label says which finding it is.
+    const bool named =
+      shape && !shape->name.isEmpty() && (kind == MaximumMarker || kind == PointMarker);
+    drawValueLabel(painter, point, frameCentre, taken, shape, named);
 }
 
 QPointF AnnotationPainter::drawMarker(QPainter& painter, const PathPoint& point, int kind) const
@@ -270,9 +273,11 @@ void AnnotationPainter::drawValueLabel(QPainter& painter,
                                        const PathPoint& point,
                                        const QPointF& frameCentre,
                                        QVector<QRect>& taken,
-                                       const ImageDrawPath* shape) const
+                                       const ImageDrawPath* shape,
+                                       bool named) const
 {
-    const QString text = labelText(point, shape);
+    const QString value = labelText(point, shape);
+    const QString text = named ? shape->name + QLatin1Char(' ') + value : value;
     // The painter's font is already resolved for its device, so these are the device's metrics.
     const QFontMetrics metrics(painter.font());
     const QSize size(metrics.horizontalAdvance(text), metrics.height());

@@ -109,7 +109,8 @@ private:
                         const PathPoint& point,
                         const QPointF& frameCentre,
                         QVector<QRect>& taken,
-                        const ImageDrawPath* shape) const;
+                        const ImageDrawPath* shape,
+                        bool named) const;
     // The temperature a label shows, with the object parameters in force for it.
     QString labelText(const PathPoint& point, const ImageDrawPath* shape) const;
     void fillLabelBackground(QPainter& painter, const QRectF& rect) const;

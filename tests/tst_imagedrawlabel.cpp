@@ -913,7 +913,9 @@ void TestImageDrawLabel::valueLabelBox()
     QFont font = label->font();
     font.setPointSize(font.pointSize() + 5);
     const QFontMetrics metrics(font, label);
-    const int w = metrics.horizontalAdvance(text);
+    // The point is the first of its kind: its name stands before its value.
+    QCOMPARE(label->pathList().first().name, QStringLiteral("Sp1"));
+    const int w = metrics.horizontalAdvance(QStringLiteral("Sp1 ") + text);
     const int hx = metrics.height();
     // The label sits beside the marker frame, which moves in from the border to be drawn whole.
     const QPoint marker(int(640 * at.x()), int(480 * at.y()));
