@@ -1,5 +1,6 @@
 #include "app/measurementpane.h"
 
+#include "app/measurementplot.h"
 #include "app/settingstools.h"
 #include "document/photographdocument.h"
 #include "measure/measurementtable.h"
@@ -91,7 +92,10 @@ MeasurementPane::MeasurementPane(PhotographDocument* document,
   , criterionCaption(new QLabel(this))
   , criterion(new QComboBox(this))
   , copy(new QPushButton(this))
+  , plot(new MeasurementPlot(this))
+  , copyPlot(new QPushButton(this))
 {
+    copyPlot->setObjectName(QStringLiteral("measurement_copy_plot"));
     setObjectName(QStringLiteral("measurement_pane"));
     setAutoFillBackground(true);
     table->setObjectName(QStringLiteral("measurement_table"));
@@ -116,10 +120,18 @@ MeasurementPane::MeasurementPane(PhotographDocument* document,
     controls->addWidget(criterionCaption);
     controls->addWidget(criterion, 1);
     controls->addWidget(copy);
+    controls->addWidget(copyPlot);
+    auto* views = new QHBoxLayout;
+    views->addWidget(table, 3);
+    views->addWidget(plot, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addLayout(controls);
-    layout->addWidget(table);
+    layout->addLayout(views);
+    connect(table, &QTableWidget::currentCellChanged, this, [this](int row) { showPlot(row); });
+    connect(copyPlot, &QPushButton::clicked, this, [this] {
+        QApplication::clipboard()->setImage(plot->grab().toImage());
+    });
     connect(reference,
             QOverload<int>::of(&QComboBox::activated),
             this,
@@ -179,6 +191,9 @@ void MeasurementPane::retranslate()
     criterion->setToolTip(QCoreApplication::translate(
       "Widget", "NETA 维护测试标准：与负载相近的同类部件比较，或与环境（反射温度）比较"));
     copy->setText(QCoreApplication::translate("Widget", "复制表格"));
+    copyPlot->setText(QCoreApplication::translate("Widget", "复制图表"));
+    copyPlot->setToolTip(
+      QCoreApplication::translate("Widget", "把线的温度分布或区域的直方图作为图片复制到剪贴板"));
     copy->setToolTip(QCoreApplication::translate("Widget", "以制表符分隔的文本复制到剪贴板"));
     refresh();
 }
@@ -255,6 +270,7 @@ void MeasurementPane::refresh()
                                  ? 2 + settings.shape
                                  : 0);
     criterion->setCurrentIndex(int(settings.criterion));
+    showPlot(table->currentRow());
 }
 
 void MeasurementPane::onReferenceChosen(int index)
@@ -313,4 +329,53 @@ void MeasurementPane::removeCurrentShape()
     const int shape = table->currentRow() - 3;
     if (shape >= 0 && shape < document->shapes().size())
         document->removeShape(document->shapeId(shape));
+}
+
+void MeasurementPane::showPlot(int row)
+{
+    if (!document->isLoaded()) {
+        plot->clear();
+        return;
+    }
+    const ImageEntity& photo = *document->photograph();
+    const TemperatureMatrix matrix = photo.temperatures();
+    const RegionMeasure measure(matrix);
+    const int unit = document->settings().unit;
+    const int index = row - 3;
+    const bool isShape = index >= 0 && index < document->shapes().size();
+    ShapeKind kind = ShapeKind::Rectangle;
+    QPointF start(0, 0);
+    QPointF end(1, 1);
+    TemperatureCorrection correction = photo.correction();
+    if (isShape) {
+        const ImageDrawPath& shape = document->shapes().at(index);
+        if (shape.ownParameters)
+            correction =
+              TemperatureCorrection(shape.parametersOver(photo.objectParameters()), 0, -1);
+        const PathPoint& from = shape.point(PointRole::Start);
+        const PathPoint& to = shape.point(PointRole::End);
+        if (shape.kind() == ShapeKind::Line) {
+            plot->showProfile(
+              measure.profile(QPointF(from.x, from.y), QPointF(to.x, to.y), correction), unit);
+            return;
+        }
+        if (shape.kind() != ShapeKind::Point) {
+            kind = shape.kind();
+            start = QPointF(from.x, from.y);
+            end = QPointF(to.x, to.y);
+        }
+    }
+    // The span the area shows, in 32 steps.
+    RegionMeasure::Shown figures;
+    if (!measure.shown(kind, start, end, correction, figures) || !figures.known) {
+        plot->clear();
+        return;
+    }
+    const double high = std::max(figures.maximum, figures.minimum + 0.1);
+    plot->showHistogram(measure.histogram(kind, start, end, correction, figures.minimum, high, 32),
+                        figures.minimum,
+                        high,
+                        unit,
+                        document->settings().range,
+                        document->settings().isotherm);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class ImageDrawLabel;
+class MeasurementPlot;
 class PhotographDocument;
 class QComboBox;
 class QLabel;
@@ -36,6 +37,9 @@ private:
     void onCriterionChosen(int index);
     void onItemEdited(int row, int column);
     void removeCurrentShape();
+    // The picture beside the table for a row: a line's profile, an area's histogram, or the
+    // whole photograph's histogram for any other row.
+    void showPlot(int row);
 
     PhotographDocument* document;
     ImageDrawLabel* surface;
@@ -46,6 +50,8 @@ private:
     QLabel* criterionCaption;
     QComboBox* criterion;
     QPushButton* copy;
+    MeasurementPlot* plot;
+    QPushButton* copyPlot;
     bool shownPane = false;
     bool filling = false;
 };

@@ -1,5 +1,6 @@
 #include "app/displaypreferences.h"
 #include "app/measurementpane.h"
+#include "app/measurementplot.h"
 #include "app/previewreadthread.h"
 #include "app/settingstools.h"
 #include "app/surfacemenu.h"
@@ -39,6 +40,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <numeric>
 
 #include <unistd.h>
 
@@ -130,6 +132,7 @@ private slots:
     void shapeOfItsOwnEmissivity();
     void measurementTableUnderThePhotograph();
     void shapesRenamedAndRemovedInTheTable();
+    void profileAndHistogramBesideTheTable();
     void objectParametersRecomputeWhatIsShown_data();
     void objectParametersRecomputeWhatIsShown();
     void initialState();
@@ -796,6 +799,54 @@ void TestWidget::shapesRenamedAndRemovedInTheTable()
     QCOMPARE(document->shapes().size(), 1);
     QCOMPARE(table->item(3, 0)->text(), QStringLiteral("L1 phase A"));
     QCOMPARE(table->item(3, 9)->text(), QStringLiteral("lug loose, retorque"));
+}
+
+void TestWidget::profileAndHistogramBesideTheTable()
+{
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QTest::keyClick(&window, Qt::Key_F9);
+    auto* table = child<QTableWidget>(window, "measurement_table");
+    auto* plot = window.findChild<MeasurementPlot*>();
+    auto* document = window.findChild<PhotographDocument*>();
+    const ImageEntity& photo = *document->photograph();
+    const RegionMeasure measure(photo.temperatures());
+
+    // The hottest row: the whole photograph's histogram, every cell counted once.
+    table->setCurrentCell(0, 0);
+    QCOMPARE(plot->kind(), MeasurementPlot::Kind::Histogram);
+    const QVector<int> whole = plot->histogram();
+    QCOMPARE(std::accumulate(whole.cbegin(), whole.cend(), 0),
+             photo.temperatureWidth * photo.temperatureHeight);
+
+    // The stored rectangle: its own cells.
+    table->setCurrentCell(3, 0);
+    QCOMPARE(plot->kind(), MeasurementPlot::Kind::Histogram);
+    const ImageDrawPath& box = document->shapes().first();
+    RegionMeasure::Shown figures;
+    QVERIFY(measure.shown(box, photo.correction(), figures));
+    const QVector<int> boxCounts = plot->histogram();
+    QCOMPARE(std::accumulate(boxCounts.cbegin(), boxCounts.cend(), 0), figures.cells);
+
+    // A line across the hot fuse: its profile, sample for sample the line rule's cells.
+    ImageDrawPath line;
+    line.setKind(ShapeKind::Line);
+    line.point(PointRole::Start) = PathPoint(0.2f, 0.45f, 0, 0);
+    line.point(PointRole::End) = PathPoint(0.8f, 0.45f, 0, 0);
+    document->addShape(line);
+    table->setCurrentCell(4, 0);
+    QCOMPARE(plot->kind(), MeasurementPlot::Kind::Profile);
+    const QVector<RegionMeasure::Sample> expected =
+      measure.profile(QPointF(0.2, 0.45), QPointF(0.8, 0.45), photo.correction());
+    QCOMPARE(plot->profile().size(), expected.size());
+    for (int k = 0; k < expected.size(); ++k) {
+        QCOMPARE(plot->profile()[k].cell, expected[k].cell);
+        QCOMPARE(plot->profile()[k].celsius, expected[k].celsius);
+    }
+    QTest::mouseClick(child<QPushButton>(window, "measurement_copy_plot"), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->image().size(), plot->size());
 }
 
 void TestWidget::objectParametersRecomputeWhatIsShown_data()

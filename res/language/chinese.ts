@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>反射温度（环境）</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>复制图表</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>把线的温度分布或区域的直方图作为图片复制到剪贴板</translation>
+    </message>
 </context>
 </TS>

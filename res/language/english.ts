@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>Reflected temperature (ambient)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Copy chart</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>Copies the line's profile or the area's histogram to the clipboard as a picture</translation>
+    </message>
 </context>
 </TS>

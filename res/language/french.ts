@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>Température réfléchie (ambiante)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>Copie le profil de la ligne ou l'histogramme de la zone dans le presse-papiers sous forme d'image</translation>
+    </message>
 </context>
 </TS>

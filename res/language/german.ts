@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>Reflektierte Temperatur (Umgebung)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>Kopiert das Profil der Linie oder das Histogramm des Bereichs als Bild in die Zwischenablage</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>Temperatura riflessa (ambiente)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Copia grafico</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>Copia il profilo della linea o l'istogramma dell'area negli appunti come immagine</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>反射温度（周囲）</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>グラフをコピー</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>線の温度プロファイルまたは領域のヒストグラムを画像としてクリップボードにコピーします</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>반사 온도(주변)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>차트 복사</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>선의 온도 프로필 또는 영역의 히스토그램을 이미지로 클립보드에 복사합니다</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>Отражённая температура (окружение)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Копировать график</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>Копирует профиль линии или гистограмму области в буфер обмена как изображение</translation>
+    </message>
 </context>
 </TS>

@@ -579,5 +579,13 @@
         <source>反射温度（环境）</source>
         <translation>Temperatura reflejada (ambiente)</translation>
     </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>把线的温度分布或区域的直方图作为图片复制到剪贴板</source>
+        <translation>Copia el perfil de la línea o el histograma del área al portapapeles como imagen</translation>
+    </message>
 </context>
 </TS>
