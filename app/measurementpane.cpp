@@ -146,7 +146,15 @@ MeasurementPane::MeasurementPane(PhotographDocument* document,
     area->installEventFilter(this);
     connect(document, &PhotographDocument::photographReplaced, this, &MeasurementPane::refresh);
     connect(document, &PhotographDocument::shapesChanged, this, &MeasurementPane::refresh);
-    connect(document, &PhotographDocument::settingsChanged, this, &MeasurementPane::refresh);
+    // A range dragged changes the settings at every step; only the chart shows the range, so the
+    // shapes are measured again only when the unit or the object parameters change.
+    connect(document, &PhotographDocument::settingsChanged, this, [this] {
+        const DisplaySettings& settings = this->document->settings();
+        if (settings.unit != tableUnit || settings.object != tableObject)
+            refresh();
+        else if (shownPane)
+            showPlot(table->currentRow());
+    });
     retranslate();
     setShown(SettingsTools::measurementsShown());
 }
@@ -207,6 +215,8 @@ void MeasurementPane::refresh()
       document->isLoaded() ? MeasurementTable::rows(photo, document->shapes(), photo.measurement)
                            : QVector<MeasurementRow>();
     const int unit = document->settings().unit;
+    tableUnit = unit;
+    tableObject = document->settings().object;
     const auto temperature = [unit](double celsius) {
         return std::isnan(celsius) ? QStringLiteral("N.A")
                                    : ImageEntity::temperatureText(float(celsius), 0, unit);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/objectparameters.h"
+
 #include <QWidget>
 
 class ImageDrawLabel;
@@ -54,4 +56,7 @@ private:
     QPushButton* copyPlot;
     bool shownPane = false;
     bool filling = false;
+    // What the rows were last made with.
+    int tableUnit = -1;
+    ObjectParameters tableObject;
 };
