@@ -128,7 +128,17 @@ MeasurementPane::MeasurementPane(PhotographDocument* document,
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addLayout(controls);
     layout->addLayout(views);
-    connect(table, &QTableWidget::currentCellChanged, this, [this](int row) { showPlot(row); });
+    // The shape selected in the table is the one selected on the surface, and the other way.
+    connect(table, &QTableWidget::currentCellChanged, this, [this](int row) {
+        this->surface->setSelectedShape(row - 3);
+        showPlot(row);
+    });
+    connect(surface, &ImageDrawLabel::shapeSelected, this, [this](int index) {
+        if (index >= 0)
+            table->setCurrentCell(index + 3, 0);
+        else
+            table->setCurrentCell(-1, -1);
+    });
     connect(copyPlot, &QPushButton::clicked, this, [this] {
         QApplication::clipboard()->setImage(plot->grab().toImage());
     });

@@ -9,6 +9,7 @@
 #include "surface/pointerreadout.h"
 
 #include <QDebug>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -304,6 +305,12 @@ void ImageDrawLabel::mouseReleaseEvent(QMouseEvent* event)
     const bool cancelled = dragCancelled;
     dragging = false;
     dragCancelled = false;
+    if (mode == None && !cancelled && event->button() == Qt::LeftButton) {
+        const int index = shapeAt(releasePoint);
+        setSelectedShape(index);
+        emit shapeSelected(index);
+        return;
+    }
     if (mode == None || cancelled)
         return;
     const int labelWidth = width();
@@ -340,4 +347,74 @@ void ImageDrawLabel::paintEvent(QPaintEvent*)
     if (!picture.isNull())
         painter.drawPixmap(QRectF(0, 0, width(), height()), picture, QRectF());
     annotations().paint(painter, preview);
+    const QList<ImageDrawPath>& shapes = pathList();
+    if (selected < 0 || selected >= shapes.size())
+        return;
+    // A dashed frame around the selected shape, on screen alone.
+    const ImageDrawPath& shape = shapes.at(selected);
+    const PathPoint& start = shape.point(PointRole::Start);
+    const PathPoint& end = shape.point(PointRole::End);
+    const QRectF bounds = QRectF(QPointF(start.x * width(), start.y * height()),
+                                 QPointF(end.x * width(), end.y * height()))
+                            .normalized()
+                            .adjusted(-8, -8, 8, 8);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x1e, 0x90, 0xff), 2, Qt::DashLine));
+    painter.drawRect(bounds);
+}
+
+void ImageDrawLabel::setSelectedShape(int index)
+{
+    const int valid = index >= 0 && index < pathList().size() ? index : -1;
+    if (valid == selected)
+        return;
+    selected = valid;
+    update();
+}
+
+int ImageDrawLabel::shapeAt(const QPoint& pixel) const
+{
+    const QList<ImageDrawPath>& shapes = pathList();
+    const QPointF at(pixel);
+    // The newest on top, as they are painted.
+    for (int i = shapes.size() - 1; i >= 0; --i) {
+        const ImageDrawPath& shape = shapes.at(i);
+        const PathPoint& from = shape.point(PointRole::Start);
+        const PathPoint& to = shape.point(PointRole::End);
+        const QPointF a(from.x * width(), from.y * height());
+        const QPointF b(to.x * width(), to.y * height());
+        switch (shape.kind()) {
+            case ShapeKind::Point:
+                if (QLineF(a, at).length() <= markerSize / 2.0)
+                    return i;
+                break;
+            case ShapeKind::Line: {
+                // Near the segment: within six pixels of its closest point.
+                const QPointF span = b - a;
+                const double squared = QPointF::dotProduct(span, span);
+                const double t =
+                  squared > 0 ? qBound(0.0, QPointF::dotProduct(at - a, span) / squared, 1.0) : 0;
+                if (QLineF(a + span * t, at).length() <= 6)
+                    return i;
+                break;
+            }
+            default:
+                if (QRectF(a, b).normalized().adjusted(-3, -3, 3, 3).contains(at))
+                    return i;
+                break;
+        }
+    }
+    return -1;
+}
+
+void ImageDrawLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && selected >= 0 && selected < pathList().size()) {
+        const quint64 id = shown->shapeId(selected);
+        selected = -1;
+        shown->removeShape(id);
+        emit shapeSelected(-1);
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }

@@ -79,7 +79,16 @@ public:
     // will be dropped included.
     int measurementThreads() const;
 
+    // The shape shown as selected, by its place in pathList(); −1 for none. A click on a shape
+    // with no tool in hand selects it; the selection is painted on screen only, never in the
+    // saved picture.
+    int selectedShape() const { return selected; }
+    void setSelectedShape(int index);
+    // The shape under a surface pixel, the newest first; −1 for none.
+    int shapeAt(const QPoint& pixel) const;
+
 signals:
+    void shapeSelected(int index);
     // A drag ended in a shape too small to measure; nothing was added.
     void shapeDiscarded();
 
@@ -89,6 +98,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onRegionFailed();
@@ -106,6 +116,7 @@ private:
     int fittedWidth = -1;
     int fittedHeight = -1;
     int mode = None;
+    int selected = -1;
     QPoint pressPoint;
     QPoint releasePoint;
     QPainterPath preview;

@@ -133,6 +133,7 @@ private slots:
     void measurementTableUnderThePhotograph();
     void shapesRenamedAndRemovedInTheTable();
     void profileAndHistogramBesideTheTable();
+    void shapeSelectedOnTheSurfaceAndInTheTable();
     void objectParametersRecomputeWhatIsShown_data();
     void objectParametersRecomputeWhatIsShown();
     void initialState();
@@ -847,6 +848,49 @@ void TestWidget::profileAndHistogramBesideTheTable()
     }
     QTest::mouseClick(child<QPushButton>(window, "measurement_copy_plot"), Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->image().size(), plot->size());
+}
+
+void TestWidget::shapeSelectedOnTheSurfaceAndInTheTable()
+{
+    Widget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(open(window, samplePath(QStringLiteral("fuse-box.jpg"))));
+    QTest::keyClick(&window, Qt::Key_F9);
+    auto* table = child<QTableWidget>(window, "measurement_table");
+    auto* surface = child<ImageDrawLabel>(window, "image_draw");
+    auto* document = window.findChild<PhotographDocument*>();
+    const QImage saved = surface->savedPicture();
+    const QImage shown = surface->grab().toImage();
+
+    // A click inside the stored rectangle, with no tool in hand, selects it in both places.
+    const ImageDrawPath& box = document->shapes().first();
+    const QPoint inside(
+      int((box.point(PointRole::Start).x + box.point(PointRole::End).x) / 2 * surface->width()),
+      int((box.point(PointRole::Start).y + box.point(PointRole::End).y) / 2 * surface->height()));
+    QCOMPARE(surface->shapeAt(inside), 0);
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, inside);
+    QCOMPARE(surface->selectedShape(), 0);
+    QCOMPARE(table->currentRow(), 3);
+    // The selection is drawn on screen, never into the picture a save writes.
+    QVERIFY(surface->grab().toImage() != shown);
+    QCOMPARE(surface->savedPicture(), saved);
+
+    // A click where no shape is lets it go; a row chosen in the table selects again.
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QCOMPARE(surface->selectedShape(), -1);
+    table->setCurrentCell(0, 0);
+    QCOMPARE(surface->selectedShape(), -1);
+    table->setCurrentCell(3, 0);
+    QCOMPARE(surface->selectedShape(), 0);
+
+    // Delete on the surface takes the selected shape away, and Undo brings it back.
+    surface->setFocus();
+    QTest::keyClick(surface, Qt::Key_Delete);
+    QVERIFY(document->shapes().isEmpty());
+    QCOMPARE(surface->selectedShape(), -1);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(document->shapes().size(), 1);
 }
 
 void TestWidget::objectParametersRecomputeWhatIsShown_data()
