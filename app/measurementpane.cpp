@@ -369,9 +369,7 @@ void MeasurementPane::showPlot(int row)
     TemperatureCorrection correction = photo.correction();
     if (isShape) {
         const ImageDrawPath& shape = document->shapes().at(index);
-        if (shape.ownParameters)
-            correction =
-              TemperatureCorrection(shape.parametersOver(photo.objectParameters()), 0, -1);
+        correction = photo.correctionFor(shape);
         const PathPoint& from = shape.point(PointRole::Start);
         const PathPoint& to = shape.point(PointRole::End);
         if (shape.kind() == ShapeKind::Line) {

@@ -88,8 +88,7 @@ QMenu* SurfaceMenu::popUp(const QPoint& pixel)
     bool fits = last != drawn.rend();
     if (fits) {
         // In the temperatures the shape shows, through its own emissivity if it has one.
-        const TemperatureCorrection correction(
-          last->parametersOver(photo->objectParameters()), 0, -1);
+        const TemperatureCorrection correction = photo->correctionFor(*last);
         fits = correction.celsius(double(last->point(PointRole::Minimum).value), fitted.low) &&
                correction.celsius(double(last->point(PointRole::Maximum).value), fitted.high);
         fitted.high = qMax(fitted.high, fitted.low + 0.1);

@@ -260,8 +260,7 @@ QString AnnotationPainter::labelText(const PathPoint& point, const ImageDrawPath
       ImageEntity::convertTemperature(point.value, point.unit, int(TemperatureUnit::Celsius)));
     if (!own)
         return photograph.shownText(stored, unit);
-    const TemperatureCorrection correction(
-      shape->parametersOver(photograph.objectParameters()), 0, -1);
+    const TemperatureCorrection correction = photograph.correctionFor(*shape);
     double shown = 0;
     const QString value = correction.celsius(stored, shown)
                             ? ImageEntity::temperatureText(float(shown), 0, unit)

@@ -186,10 +186,7 @@ QByteArray CsvExport::shapes(const QList<ImageDrawPath>& shapes, const ImageEnti
       unit,
       [&](int i) {
           const ImageDrawPath& shape = shapes.at(i);
-          // Only the shape's own values are worked out; every value it has is one of its own.
-          return shape.ownParameters
-                   ? TemperatureCorrection(shape.parametersOver(photo.objectParameters()), 0, -1)
-                   : photo.correction();
+          return photo.correctionFor(shape);
       },
       [&](int i) {
           const MeasurementRow& row = rows.at(3 + i);

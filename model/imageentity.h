@@ -43,6 +43,13 @@ public:
     const ObjectParameters& objectParameters() const { return object; }
     void setObjectParameters(const ObjectParameters& parameters);
     const TemperatureCorrection& correction() const { return corrected; }
+    // The map for one shape's values: its own emissivity's when it has one, which is worked out
+    // for each value asked, else the photograph's.
+    TemperatureCorrection correctionFor(const ImageDrawPath& shape) const
+    {
+        return shape.ownParameters ? TemperatureCorrection(shape.parametersOver(object), 0, -1)
+                                   : corrected;
+    }
     // A stored temperature in ℃ as shown with the parameters in force; false where the object
     // has no temperature with them.
     bool shownCelsius(double stored, double& shown) const
